@@ -1,0 +1,143 @@
+// shortex-cli: the short (or long) form of paths for batch files and scripts.
+#include "cli_request.h"
+
+#include "common/utf8.h"
+#include "pathnames/windows_path_platform.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace shortex::cli {
+namespace {
+
+bool IsConsole(HANDLE handle) {
+    DWORD mode = 0;
+    return handle != INVALID_HANDLE_VALUE && handle != nullptr && ::GetConsoleMode(handle, &mode);
+}
+
+// Collects lines and writes them in large pieces: real Unicode to a console, UTF-8 anywhere else.
+class LineWriter {
+public:
+    explicit LineWriter(DWORD standardHandle)
+        : handle_(::GetStdHandle(standardHandle)), console_(IsConsole(handle_)) {}
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+    ~LineWriter() { Flush(); }
+
+    void Write(std::wstring_view text) {
+        pending_ += text;
+        if (pending_.size() >= kFlushThreshold) Flush();
+    }
+
+    void WriteLine(std::wstring_view text) {
+        Write(text);
+        Write(L"\r\n");
+    }
+
+    void Flush() {
+        if (pending_.empty() || handle_ == INVALID_HANDLE_VALUE || handle_ == nullptr) {
+            pending_.clear();
+            return;
+        }
+        if (console_) {
+            WriteAll(pending_.data(), pending_.size(), [this](const wchar_t* data, DWORD count, DWORD* done) {
+                return ::WriteConsoleW(handle_, data, count, done, nullptr);
+            });
+        } else {
+            const std::string bytes = WideToUtf8(pending_);
+            WriteAll(bytes.data(), bytes.size(), [this](const char* data, DWORD count, DWORD* done) {
+                return ::WriteFile(handle_, data, count, done, nullptr);
+            });
+        }
+        pending_.clear();
+    }
+
+private:
+    static constexpr std::size_t kFlushThreshold = 32 * 1024;
+
+    template <typename Char, typename WriteFn>
+    static void WriteAll(const Char* data, std::size_t count, WriteFn write) {
+        while (count > 0) {
+            DWORD done = 0;
+            const DWORD piece = static_cast<DWORD>(count < 0x10000 ? count : 0x10000);
+            if (!write(data, piece, &done) || done == 0) return;  // a closed pipe: nobody reads
+            data += done;
+            count -= done;
+        }
+    }
+
+    HANDLE handle_;
+    bool console_;
+    std::wstring pending_;
+};
+
+// Calls onLine for every line of standard input, as the lines arrive.
+template <typename OnLine>
+void ForEachInputLine(LineWriter& output, OnLine onLine) {
+    const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
+    if (input == INVALID_HANDLE_VALUE || input == nullptr) return;
+    if (IsConsole(input)) {
+        LineSplitter<wchar_t> splitter;
+        wchar_t chunk[4096];
+        DWORD read = 0;
+        while (::ReadConsoleW(input, chunk, static_cast<DWORD>(std::size(chunk)), &read, nullptr) && read > 0) {
+            std::wstring_view text(chunk, read);
+            const auto endOfInput = text.find(L'\x1A');  // Ctrl+Z ends console input
+            splitter.Feed(text.substr(0, endOfInput), onLine);
+            output.Flush();
+            if (endOfInput != std::wstring_view::npos) break;
+        }
+        splitter.Finish(onLine);
+        return;
+    }
+    LineSplitter<char> splitter;
+    auto decoded = [&onLine](const std::string& line) { onLine(Utf8ToWide(line)); };
+    std::vector<char> chunk(64 * 1024);
+    DWORD read = 0;
+    while (::ReadFile(input, chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr) && read > 0) {
+        splitter.Feed(std::string_view(chunk.data(), read), decoded);
+        output.Flush();
+    }
+    splitter.Finish(decoded);
+}
+
+int Run(const std::vector<std::wstring>& arguments) {
+    const CliRequest request = ParseArguments(arguments);
+    if (request.action == CliRequest::Action::ShowHelp) {
+        LineWriter(STD_OUTPUT_HANDLE).Write(UsageText());
+        return 0;
+    }
+    if (request.action == CliRequest::Action::UsageError) {
+        LineWriter errors(STD_ERROR_HANDLE);
+        errors.WriteLine(L"shortex-cli: " + request.error);
+        errors.Write(UsageText());
+        return 2;
+    }
+
+    WindowsPathPlatform platform;
+    LineWriter output(STD_OUTPUT_HANDLE);
+    bool everyPathAnswered = true;
+    auto answer = [&](const std::wstring& path) {
+        const std::wstring converted = ConvertPath(platform, request.longForm, path);
+        everyPathAnswered = everyPathAnswered && !converted.empty();
+        output.WriteLine(converted);
+    };
+    for (const std::wstring& path : request.paths) {
+        if (path == kStandardInput)
+            ForEachInputLine(output, answer);
+        else
+            answer(path);
+    }
+    output.Flush();
+    return everyPathAnswered ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace shortex::cli
+
+int wmain(int argc, wchar_t** argv) {
+    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return shortex::cli::Run(std::vector<std::wstring>(argv + 1, argv + argc));
+}

@@ -1,0 +1,59 @@
+#include "cli_request.h"
+
+#include "pathnames/long_name.h"
+#include "pathnames/path_names.h"
+
+namespace shortex::cli {
+
+CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
+    CliRequest request;
+    std::size_t next = 0;
+    if (next < arguments.size() && arguments[next] == L"--long") {
+        request.longForm = true;
+        ++next;
+    }
+    bool optionsEnded = false;
+    for (; next < arguments.size(); ++next) {
+        const std::wstring& argument = arguments[next];
+        if (!optionsEnded && (argument == L"--help" || argument == L"-h" || argument == L"/?")) {
+            request.action = CliRequest::Action::ShowHelp;
+            return request;
+        }
+        if (!optionsEnded && argument == L"--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && argument.starts_with(L"--")) {
+            request.error = argument == L"--long" ? L"--long must come first" : L"unknown option " + argument;
+            return request;
+        } else {
+            request.paths.push_back(argument);
+        }
+    }
+    if (request.paths.empty()) {
+        request.error = L"no path given";
+        return request;
+    }
+    request.action = CliRequest::Action::Convert;
+    return request;
+}
+
+std::wstring_view UsageText() {
+    return L"Usage: shortex-cli [--long] PATH...\r\n"
+           L"       shortex-cli [--long] -\r\n"
+           L"\r\n"
+           L"Prints the short (8.3) form of each PATH on a line of its own, as the file system\r\n"
+           L"reports it.\r\n"
+           L"\r\n"
+           L"  --long   print the long form instead, every component as it is stored\r\n"
+           L"  -        read the paths from standard input, one per line (UTF-8)\r\n"
+           L"  --       take every argument after it as a path\r\n"
+           L"  --help   show this text\r\n"
+           L"\r\n"
+           L"A path without an answer prints an empty line. Exit code: 0 when every path had an\r\n"
+           L"answer, 1 when one had none, 2 when the arguments were not understood.\r\n";
+}
+
+std::wstring ConvertPath(PathPlatform& platform, bool longForm, const std::wstring& path) {
+    return longForm ? GetLongFilename(platform, path) : GetShortPath(platform, path);
+}
+
+}  // namespace shortex::cli

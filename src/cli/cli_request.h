@@ -1,0 +1,78 @@
+// What the console companion was asked to do, and the parts of its work that need no console.
+#pragma once
+
+#include "pathnames/path_platform.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace shortex::cli {
+
+inline constexpr std::wstring_view kStandardInput = L"-";
+
+struct CliRequest {
+    enum class Action { Convert, ShowHelp, UsageError };
+    Action action = Action::UsageError;
+    bool longForm = false;            // --long: expand instead of shorten
+    std::vector<std::wstring> paths;  // in order; kStandardInput stands for the lines of stdin
+    std::wstring error;               // for UsageError
+};
+
+// Arguments without the program's own name.
+CliRequest ParseArguments(const std::vector<std::wstring>& arguments);
+
+std::wstring_view UsageText();
+
+// The answer printed for one path: its short form, or its long form; empty when there is none.
+std::wstring ConvertPath(PathPlatform& platform, bool longForm, const std::wstring& path);
+
+// Cuts a stream into lines ended by LF or CRLF, as the chunks arrive; a last line without an
+// end is given by Finish. A byte order mark at the very start is dropped.
+template <typename Char>
+class LineSplitter {
+public:
+    using Text = std::basic_string<Char>;
+
+    template <typename OnLine>
+    void Feed(std::basic_string_view<Char> chunk, OnLine&& onLine) {
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < chunk.size(); ++i) {
+            if (chunk[i] != Char('\n')) continue;
+            pending_.append(chunk.substr(start, i - start));
+            Emit(onLine);
+            start = i + 1;
+        }
+        pending_.append(chunk.substr(start));
+    }
+
+    template <typename OnLine>
+    void Finish(OnLine&& onLine) {
+        if (!pending_.empty()) Emit(onLine);
+    }
+
+private:
+    template <typename OnLine>
+    void Emit(OnLine& onLine) {
+        if (!pending_.empty() && pending_.back() == Char('\r')) pending_.pop_back();
+        if (atStart_) {
+            atStart_ = false;
+            const Text mark = ByteOrderMark();
+            if (pending_.starts_with(mark)) pending_.erase(0, mark.size());
+        }
+        onLine(static_cast<const Text&>(pending_));
+        pending_.clear();
+    }
+
+    static Text ByteOrderMark() {
+        if constexpr (sizeof(Char) == 1)
+            return Text{Char(0xEF), Char(0xBB), Char(0xBF)};
+        else
+            return Text(1, Char(0xFEFF));
+    }
+
+    Text pending_;
+    bool atStart_ = true;
+};
+
+}  // namespace shortex::cli
