@@ -10,6 +10,10 @@ namespace shortex::stripQuotes {
 // The text without one pair of enclosing double quotes, cut at its first NUL.
 std::wstring UnquotePath(PathPlatform& platform, const std::wstring& text);
 
+// PathUnquoteSpacesW's rule, for systems without it: when the NUL-terminated text both starts and
+// ends with a double quote, removes the two in place.
+void UnquoteSpacesInPlace(wchar_t* text);
+
 // The text before its first NUL character; the whole text when it has none.
 std::wstring CutAtNul(const std::wstring& text);
 

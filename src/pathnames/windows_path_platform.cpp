@@ -1,8 +1,8 @@
 #include "windows_path_platform.h"
 
 #include "../common/unique_handle.h"
+#include "strip_quotes.h"
 
-#include <shlwapi.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -67,7 +67,22 @@ std::size_t WindowsPathPlatform::ShortPathName(const std::wstring& longPath, wch
     return ShortPathNameOfLongPath(extended, buffer, capacity);
 }
 
-void WindowsPathPlatform::UnquoteSpaces(wchar_t* text) { ::PathUnquoteSpacesW(text); }
+// shlwapi is bound on first use: importing it would load user32 and gdi32 into every process
+// at start, which costs the console companion more than all its path work.
+void WindowsPathPlatform::UnquoteSpaces(wchar_t* text) {
+    using UnquoteFunction = BOOL(WINAPI*)(LPWSTR);
+    static const auto unquote = [] {
+        const HMODULE shlwapi = ::LoadLibraryExW(L"shlwapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        return shlwapi ? reinterpret_cast<UnquoteFunction>(
+                             reinterpret_cast<void*>(::GetProcAddress(shlwapi, "PathUnquoteSpacesW")))
+                       : nullptr;
+    }();
+    if (unquote) {
+        unquote(text);
+    } else {
+        stripQuotes::UnquoteSpacesInPlace(text);
+    }
+}
 
 std::optional<std::uint32_t> WindowsPathPlatform::GetPathAttributes(const std::wstring& path) {
     DWORD attributes = ::GetFileAttributesW(path.c_str());

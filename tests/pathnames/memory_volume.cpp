@@ -1,5 +1,7 @@
 #include "memory_volume.h"
 
+#include "pathnames/strip_quotes.h"
+
 #include <cwctype>
 #include <stdexcept>
 
@@ -196,14 +198,7 @@ std::size_t MemoryVolume::ShortPathName(const std::wstring& longPath, wchar_t* b
     return answer.size();
 }
 
-void MemoryVolume::UnquoteSpaces(wchar_t* text) {
-    if (text[0] != L'"') return;
-    std::size_t last = 0;
-    while (text[last + 1] != L'\0') ++last;
-    if (text[last] != L'"') return;
-    text[last] = L'\0';
-    for (std::size_t i = 0; i < last; ++i) text[i] = text[i + 1];
-}
+void MemoryVolume::UnquoteSpaces(wchar_t* text) { stripQuotes::UnquoteSpacesInPlace(text); }
 
 std::optional<std::uint32_t> MemoryVolume::GetPathAttributes(const std::wstring& path) {
     const auto resolved = Resolve(path);
