@@ -62,8 +62,24 @@ struct FindHandleTraits {
     static void Close(Handle h) noexcept { ::FindClose(h); }
 };
 
+// The predefined root keys (HKEY_CLASSES_ROOT and its siblings) are not ours to close, yet an open
+// of a root with an empty sub key may hand one back as the result.
+inline bool IsPredefinedKey(HKEY key) noexcept {
+    const auto value = reinterpret_cast<LONG_PTR>(key);
+    return value >= static_cast<LONG>(0x80000000) && value <= static_cast<LONG>(0x800000FF);
+}
+
+struct HkeyTraits {
+    using Handle = HKEY;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept {
+        if (!IsPredefinedKey(h)) ::RegCloseKey(h);
+    }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
+using UniqueHkey = UniqueHandle<HkeyTraits>;
 
 }  // namespace shortex
