@@ -1,5 +1,5 @@
 #include "settings/key_path.h"
-#include "settings/recording_message_boxes.h"
+#include "support/recording_message_boxes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "settings/registry.h"
 #include "settings/memory_registry.h"
-#include "settings/recording_message_boxes.h"
+#include "support/recording_message_boxes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The settings store over the real registry, under a throw-away key of the current user.
 #include "common/unique_handle.h"
-#include "settings/recording_message_boxes.h"
+#include "support/recording_message_boxes.h"
 #include "settings/registry.h"
 #include "settings/windows_registry_platform.h"
 
