@@ -36,10 +36,12 @@ SIZE OuterSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD ex
 }
 
 void PlaceInTwips(HWND child, const RectTwips& rect, UINT dpi) {
+    // Edges are rounded, not sizes, so neighbours that touch in twips touch in pixels.
     const int dpiValue = static_cast<int>(dpi);
-    ::SetWindowPos(child, nullptr, TwipsToPixels(rect.left, dpiValue), TwipsToPixels(rect.top, dpiValue),
-                   TwipsToPixels(rect.width, dpiValue), TwipsToPixels(rect.height, dpiValue),
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    const int left = TwipsToPixels(rect.left, dpiValue), top = TwipsToPixels(rect.top, dpiValue);
+    const int right = TwipsToPixels(rect.left + rect.width, dpiValue);
+    const int bottom = TwipsToPixels(rect.top + rect.height, dpiValue);
+    ::SetWindowPos(child, nullptr, left, top, right - left, bottom - top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace shortex

@@ -126,3 +126,37 @@ ProcessResult RunProcess(const std::wstring& program, const std::vector<std::wst
 }
 
 }  // namespace shortex::testing
+
+namespace shortex::testing {
+
+RunningProcess::RunningProcess(const std::wstring& program, const std::vector<std::wstring>& arguments) {
+    std::wstring commandLine = QuoteArgument(program);
+    for (const auto& argument : arguments) commandLine += L" " + QuoteArgument(argument);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process))
+        throw std::runtime_error("CreateProcess failed");
+    ::CloseHandle(process.hThread);
+    process_ = process.hProcess;
+    id_ = process.dwProcessId;
+}
+
+RunningProcess::~RunningProcess() {
+    if (::WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+        ::TerminateProcess(process_, 99);
+        ::WaitForSingleObject(process_, 5000);
+    }
+    ::CloseHandle(process_);
+}
+
+bool RunningProcess::WaitForExit(unsigned long timeoutMs, unsigned long* exitCode) {
+    if (::WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return false;
+    DWORD code = 0;
+    ::GetExitCodeProcess(process_, &code);
+    if (exitCode) *exitCode = code;
+    return true;
+}
+
+}  // namespace shortex::testing

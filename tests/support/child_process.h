@@ -28,3 +28,24 @@ std::wstring QuoteArgument(const std::wstring& argument);
 std::vector<std::string> OutputLines(const std::string& output);
 
 }  // namespace shortex::testing
+
+namespace shortex::testing {
+
+// A program started without waiting for it; ended by force when the test lets go of it.
+class RunningProcess {
+public:
+    RunningProcess(const std::wstring& program, const std::vector<std::wstring>& arguments);
+    RunningProcess(const RunningProcess&) = delete;
+    RunningProcess& operator=(const RunningProcess&) = delete;
+    ~RunningProcess();
+
+    unsigned long id() const { return id_; }
+    // The exit code once the process has ended within the time; nothing otherwise.
+    bool WaitForExit(unsigned long timeoutMs, unsigned long* exitCode = nullptr);
+
+private:
+    void* process_ = nullptr;
+    unsigned long id_ = 0;
+};
+
+}  // namespace shortex::testing

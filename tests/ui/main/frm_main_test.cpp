@@ -1,0 +1,227 @@
+// The real main window in this process, driven with real keys and messages under Wine.
+#include "pathnames/path_names.h"
+#include "pathnames/temp_folder.h"
+#include "pathnames/windows_path_platform.h"
+#include "support/gui_driver.h"
+#include "support/recording_exit.h"
+#include "support/recording_message_boxes.h"
+#include "ui/main/frm_main.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace shortex::main_window {
+namespace {
+
+using namespace shortex::testing;
+
+int ExpectedDpi() {
+    const char* dpi = std::getenv("SHORTEX_EXPECT_DPI");
+    return dpi ? std::atoi(dpi) : 96;
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!::OpenClipboard(nullptr)) return L"<clipboard busy>";
+    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+        if (auto* chars = static_cast<const wchar_t*>(::GlobalLock(data))) {
+            text = chars;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+class FrmMainTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto failure = window.Create(::GetModuleHandleW(nullptr));
+        ASSERT_FALSE(failure) << "failure " << failure->number;
+        window.Show(SW_SHOWNORMAL);
+        Pump();
+    }
+
+    void Pump(DWORD ms = 50) { PumpMessages(ms, window.hwnd()); }
+    HWND Child(Control control) const { return window.ControlWindow(control); }
+    void Keys(Control focus, std::initializer_list<WORD> keys) {
+        FocusForKeys(window.hwnd(), Child(focus));
+        PressKeys(keys);
+        Pump(100);
+    }
+    int Dpi() const { return static_cast<int>(::GetDpiForWindow(window.hwnd())); }
+    SIZE OuterSize() const {
+        RECT rect{};
+        ::GetWindowRect(window.hwnd(), &rect);
+        return {rect.right - rect.left, rect.bottom - rect.top};
+    }
+    SIZE ClientSize() const {
+        RECT rect{};
+        ::GetClientRect(window.hwnd(), &rect);
+        return {rect.right, rect.bottom};
+    }
+
+    WindowsPathPlatform paths;
+    RecordingMessageBoxes boxes;
+    RecordingExit exit;
+    frmMain window{{paths, boxes, exit}};
+};
+
+// Runs at 96 DPI, and again with Wine's LogPixels at 144 (SHORTEX_EXPECT_DPI=144).
+TEST_F(FrmMainTest, ControlsStandWhereTheLayoutPutsThemInTwips) {
+    ASSERT_EQ(Dpi(), ExpectedDpi());
+    EXPECT_EQ(ClientSize().cy, TwipsToPixels(kDesignClientHeight, Dpi()));
+    EXPECT_EQ(ClientSize().cx, TwipsToPixels(kMinClientWidth, Dpi()));
+    const auto rects = LayoutForClientWidth(PixelsToTwips(ClientSize().cx, Dpi()));
+    for (const auto& design : MainControls()) {
+        SCOPED_TRACE(std::string(design.name.begin(), design.name.end()));
+        const RECT actual = ChildRect(Child(design.control));
+        const RectTwips& expected = rects[static_cast<std::size_t>(design.control)];
+        EXPECT_EQ(actual.left, TwipsToPixels(expected.left, Dpi()));
+        EXPECT_EQ(actual.top, TwipsToPixels(expected.top, Dpi()));
+        EXPECT_EQ(actual.right, TwipsToPixels(expected.left + expected.width, Dpi()));
+        EXPECT_EQ(actual.bottom, TwipsToPixels(expected.top + expected.height, Dpi()));
+        // In twips, within the pixel that the display can show.
+        EXPECT_NEAR(PixelsToTwips(actual.left, Dpi()), expected.left, kTwipsPerInch / Dpi());
+        EXPECT_NEAR(PixelsToTwips(actual.right - actual.left, Dpi()), expected.width, kTwipsPerInch / Dpi());
+        EXPECT_EQ(::IsWindowVisible(Child(design.control)) != FALSE, design.visible);
+        EXPECT_EQ(WindowText(Child(design.control)), design.text);
+    }
+    // The design's own numbers at the minimum width: cmdGetShortex at 3835 twips, boxes 5185 wide.
+    EXPECT_NEAR(PixelsToTwips(ChildRect(Child(Control::cmdGetShortex)).left, Dpi()), 3835, kTwipsPerInch / Dpi());
+    const RECT box = ChildRect(Child(Control::txtPath));
+    EXPECT_NEAR(PixelsToTwips(box.right - box.left, Dpi()), 5185, kTwipsPerInch / Dpi());
+}
+
+TEST_F(FrmMainTest, TheWindowHasCaptionAndFrameButNoMaximiseBox) {
+    EXPECT_EQ(WindowText(window.hwnd()), L"Shortex");
+    const LONG_PTR style = ::GetWindowLongPtrW(window.hwnd(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_THICKFRAME);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    ::SendMessageW(window.hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    Pump();
+    EXPECT_FALSE(::IsZoomed(window.hwnd()));
+}
+
+TEST_F(FrmMainTest, HeightSpringsBackAndWidthStaysAboveTheMinimum) {
+    const SIZE designed = OuterSize();
+    ::SetWindowPos(window.hwnd(), nullptr, 0, 0, designed.cx + 100, designed.cy + 80, SWP_NOMOVE | SWP_NOZORDER);
+    Pump();
+    EXPECT_EQ(OuterSize().cy, designed.cy);
+    EXPECT_EQ(OuterSize().cx, designed.cx + 100);
+    const RECT box = ChildRect(Child(Control::txtPath));
+    EXPECT_EQ(box.right, TwipsToPixels(PixelsToTwips(ClientSize().cx, Dpi()) - 275, Dpi()));
+
+    ::SetWindowPos(window.hwnd(), nullptr, 0, 0, 50, 20, SWP_NOMOVE | SWP_NOZORDER);
+    Pump();
+    EXPECT_EQ(OuterSize().cx, designed.cx);
+    EXPECT_EQ(OuterSize().cy, designed.cy);
+}
+
+TEST_F(FrmMainTest, MinimisingAndRestoringKeepsTheLayout) {
+    const RECT before = ChildRect(Child(Control::cmdGetShortex));
+    ::ShowWindow(window.hwnd(), SW_MINIMIZE);
+    Pump();
+    ::ShowWindow(window.hwnd(), SW_RESTORE);
+    Pump();
+    const RECT after = ChildRect(Child(Control::cmdGetShortex));
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.right, before.right);
+}
+
+TEST_F(FrmMainTest, EnterInThePathBoxShowsTheShortFormOfARealFolder) {
+    TempFolder temp;
+    const std::wstring folder = temp.MakeFolder(L"A Folder With A Long Name");
+    ::SetWindowTextW(Child(Control::txtPath), (L"  " + folder + L" ").c_str());
+    Keys(Control::txtPath, {VK_RETURN});
+    const std::wstring shown = WindowText(Child(Control::txtShortex));
+    EXPECT_EQ(shown, GetShortPath(paths, folder));
+    EXPECT_NE(shown, folder);
+    EXPECT_EQ(::GetFocus(), Child(Control::txtPath));
+}
+
+TEST_F(FrmMainTest, AltCCopiesTheResultToTheClipboard) {
+    ::SetWindowTextW(Child(Control::txtShortex), L"C:\\PROG~FBU \u0416");
+    Keys(Control::txtPath, {VK_MENU, 'C'});
+    EXPECT_EQ(ClipboardText(), L"C:\\PROG~FBU \u0416");
+}
+
+TEST_F(FrmMainTest, EnterOnAnotherButtonPressesThatButton) {
+    ::SetWindowTextW(Child(Control::txtPath), L"C:\\");
+    ::SetWindowTextW(Child(Control::txtShortex), L"copied, not recomputed");
+    FocusForKeys(window.hwnd(), Child(Control::txtShortex));
+    PressKeys({VK_TAB});  // to Get Shortex
+    PressKeys({VK_TAB});  // to Copy
+    Pump();
+    ASSERT_EQ(::GetFocus(), Child(Control::cmdCopy));
+    PressKeys({VK_RETURN});
+    Pump(100);
+    EXPECT_EQ(ClipboardText(), L"copied, not recomputed");
+    EXPECT_EQ(WindowText(Child(Control::txtShortex)), L"copied, not recomputed");
+}
+
+TEST_F(FrmMainTest, EscapeEndsTheProgram) {
+    Keys(Control::txtShortex, {VK_ESCAPE});
+    EXPECT_FALSE(::IsWindow(window.hwnd()));
+    EXPECT_EQ(exit.ends, 1);
+}
+
+TEST_F(FrmMainTest, AltXEndsTheProgram) {
+    Keys(Control::cmdCopy, {VK_MENU, 'X'});
+    EXPECT_FALSE(::IsWindow(window.hwnd()));
+    EXPECT_EQ(exit.ends, 1);
+}
+
+TEST_F(FrmMainTest, TabVisitsTheControlsInOrderAndSkipsTheHiddenButton) {
+    const Control order[] = {Control::txtPath,       Control::cmdOpenFolder, Control::cmdOpenFile,
+                             Control::txtShortex,    Control::cmdGetShortex, Control::cmdCopy,
+                             Control::cmdAbout,      Control::cmdExit,       Control::txtPath};
+    FocusForKeys(window.hwnd(), Child(order[0]));
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        PressKeys({VK_TAB});
+        Pump(60);
+        EXPECT_EQ(::GetFocus(), Child(order[i])) << "after tab " << i;
+    }
+}
+
+std::wstring TipText(HWND tooltip, HWND owner, HWND tool) {
+    wchar_t buffer[1024] = {};
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.hwnd = owner;
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = buffer;
+    ::SendMessageW(tooltip, TTM_GETTEXTW, std::size(buffer), reinterpret_cast<LPARAM>(&info));
+    return buffer;
+}
+
+TEST_F(FrmMainTest, TooltipsFollowTheTextAfterAMouseMove) {
+    const HWND path = Child(Control::txtPath);
+    EXPECT_EQ(TipText(window.TooltipWindow(), window.hwnd(), path), L" Enter path... ");
+    EXPECT_EQ(TipText(window.TooltipWindow(), window.hwnd(), Child(Control::cmdCopy)), L" Copy to Clipboard ");
+    const std::wstring longPath = L"C:\\" + std::wstring(300, L'x') + L"\\\u65e5\u672c";
+    ::SetWindowTextW(path, longPath.c_str());
+    ::SendMessageW(path, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(TipText(window.TooltipWindow(), window.hwnd(), path), longPath);
+    ::SetWindowTextW(path, L"");
+    ::SendMessageW(path, WM_MOUSEMOVE, 0, MAKELPARAM(6, 5));
+    EXPECT_EQ(TipText(window.TooltipWindow(), window.hwnd(), path), longPath);
+}
+
+TEST_F(FrmMainTest, TextBoxesTakeTextsLongerThanTheDefaultLimit) {
+    const std::wstring longText(40000, L'a');
+    ::SetWindowTextW(Child(Control::txtPath), longText.c_str());
+    EXPECT_EQ(WindowText(Child(Control::txtPath)).size(), longText.size());
+    FocusForKeys(window.hwnd(), Child(Control::txtPath));
+    ::SendMessageW(Child(Control::txtPath), EM_SETSEL, 0, 0);
+    PressKeys({VK_END});
+    PressKeys({'B'});
+    Pump();
+    EXPECT_EQ(WindowText(Child(Control::txtPath)).size(), longText.size() + 1);
+}
+
+}  // namespace
+}  // namespace shortex::main_window
