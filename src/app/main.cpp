@@ -2,6 +2,7 @@
 #include "app/startup.h"
 #include "app/windows_startup_host.h"
 #include "pathnames/windows_path_platform.h"
+#include "settings/windows_registry_platform.h"
 #include "ui/main/frm_main.h"
 #include "ui/windows_message_boxes.h"
 
@@ -16,7 +17,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     WindowsPathPlatform paths;
     WindowsMessageBoxes boxes;
     startup::QuitMessageLoop quit;
-    main_window::frmMain mainWindow({paths, boxes, quit});
+    registry::WindowsRegistryPlatform registryPlatform;
+    registry::Registry settings(registryPlatform, boxes);
+    main_window::frmMain mainWindow({paths, boxes, quit, settings, main_window::ArgumentText(::GetCommandLineW())});
 
     startup::WindowsStartupHost host([&]() -> std::optional<Failure> {
         if (auto failure = mainWindow.Create(instance)) return failure;

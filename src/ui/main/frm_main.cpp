@@ -49,11 +49,28 @@ Failure WindowFailure(std::int32_t number, const std::wstring& what) {
 
 void SelectAll(HWND box) { ::SendMessageW(box, EM_SETSEL, 0, -1); }
 
+// Positions on the screen are kept in twips at the system's DPI, the one the primary display has.
+int ScreenDpi() { return static_cast<int>(::GetDpiForSystem()); }
+
+RectTwips ToTwips(const RECT& rect) {
+    const int dpi = ScreenDpi();
+    return {PixelsToTwips(rect.left, dpi), PixelsToTwips(rect.top, dpi), PixelsToTwips(rect.right - rect.left, dpi),
+            PixelsToTwips(rect.bottom - rect.top, dpi)};
+}
+
+std::wstring UserDecimalSeparator() {
+    wchar_t separator[8] = {};
+    if (!::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8)) return L".";
+    return separator;
+}
+
 }  // namespace
 
 frmMain::frmMain(FrmMainServices services)
     : services_(services),
-      form_(*this, MainServices{services.paths, services.clipboard ? *services.clipboard : systemClipboard_}) {}
+      form_(*this, MainServices{services.paths, services.clipboard ? *services.clipboard : systemClipboard_,
+                                services.registry, services.boxes, services.exit, services.commandLine,
+                                UserDecimalSeparator()}) {}
 
 frmMain::~frmMain() {
     if (hwnd_) ::DestroyWindow(hwnd_);
@@ -83,7 +100,7 @@ std::optional<Failure> frmMain::Create(HINSTANCE instance) {
     const HWND window = ::CreateWindowExW(kExStyle, kClassName, kCaption.data(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                                           size.cx, size.cy, nullptr, nullptr, instance, this);
     if (!window) return creationFailure_ ? creationFailure_ : WindowFailure(50003, L"The main window could not be created.");
-    Centre();
+    form_.Form_Load();
     return std::nullopt;
 }
 
@@ -206,12 +223,10 @@ void frmMain::Form_Resize() {
     for (std::size_t i = 0; i < kControlCount; ++i) PlaceInTwips(controls_[i], rects[i], dpi_);
 }
 
-void frmMain::Centre() {
-    RECT window{};
-    ::GetWindowRect(hwnd_, &window);
-    const int width = window.right - window.left, height = window.bottom - window.top;
-    ::SetWindowPos(hwnd_, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+void frmMain::QueryUnloadOnce() {
+    if (unloading_) return;
+    unloading_ = true;
+    form_.Form_QueryUnload();
 }
 
 void frmMain::OnDpiChanged(UINT dpi, const RECT& suggested) {
@@ -282,10 +297,17 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_CLOSE:
+            QueryUnloadOnce();
             ::DestroyWindow(hwnd_);
             return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;  // closing is never refused
+        case WM_ENDSESSION:
+            // Windows ends the process after this message: remember the state now.
+            if (wParam) QueryUnloadOnce();
+            return 0;
         case WM_DESTROY:
-            services_.exit.EndProgram();
+            form_.Form_Unload();
             return 0;
         default:
             break;
@@ -345,5 +367,48 @@ void frmMain::SetFocus(Control control) {
 }
 
 void frmMain::Unload() { ::SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
+
+void frmMain::UnloadOtherWindows() {}
+
+PointTwips frmMain::Position() const {
+    RECT rect{};
+    ::GetWindowRect(hwnd_, &rect);
+    const RectTwips twips = ToTwips(rect);
+    return {twips.left, twips.top};
+}
+
+void frmMain::MoveTo(PointTwips position) {
+    const int dpi = ScreenDpi();
+    ::SetWindowPos(hwnd_, nullptr, TwipsToPixels(position.left, dpi), TwipsToPixels(position.top, dpi), 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+DisplayGeometry frmMain::Displays() const {
+    RECT window{};
+    ::GetWindowRect(hwnd_, &window);
+    const RectTwips outer = ToTwips(window);
+    const int captionPixels = ::GetSystemMetricsForDpi(SM_CYCAPTION, dpi_) +
+                              ::GetSystemMetricsForDpi(SM_CYSIZEFRAME, dpi_) +
+                              ::GetSystemMetricsForDpi(SM_CXPADDEDBORDER, dpi_);
+    DisplayGeometry displays;
+    displays.outerWidth = outer.width;
+    displays.outerHeight = outer.height;
+    displays.titleBarHeight = PixelsToTwips(captionPixels, ScreenDpi());
+    displays.screenWidth = PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN), ScreenDpi());
+    displays.screenHeight = PixelsToTwips(::GetSystemMetrics(SM_CYSCREEN), ScreenDpi());
+    ::EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR monitor, HDC, LPRECT, LPARAM areas) -> BOOL {
+            MONITORINFO info{};
+            info.cbSize = sizeof info;
+            if (::GetMonitorInfoW(monitor, &info))
+                reinterpret_cast<std::vector<RectTwips>*>(areas)->push_back(ToTwips(info.rcWork));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&displays.workAreas));
+    return displays;
+}
+
+bool frmMain::IsMinimized() const { return ::IsIconic(hwnd_) != FALSE; }
 
 }  // namespace shortex::main_window

@@ -20,6 +20,8 @@ struct FrmMainServices {
     PathPlatform& paths;
     MessageBoxes& boxes;
     ProgramExit& exit;
+    registry::Registry& registry;
+    std::wstring commandLine;        // the argument text after the program's name
     Clipboard* clipboard = nullptr;  // nullptr: the system clipboard
 };
 
@@ -30,8 +32,9 @@ public:
     frmMain& operator=(const frmMain&) = delete;
     ~frmMain() override;
 
-    // Creates the window and its controls, hidden. The failure numbers are the start-up report's:
-    // 50003 when the window itself cannot be made, 339 when one of its components cannot.
+    // Creates the window and its controls, hidden, and loads it (Form_Load). The failure numbers
+    // are the start-up report's: 50003 when the window itself cannot be made, 339 when one of its
+    // components cannot.
     std::optional<Failure> Create(HINSTANCE instance);
     void Show(int showCommand);
 
@@ -55,7 +58,7 @@ private:
     void PinnedSizes(int& outerHeight, int& minOuterWidth) const;
     void OnCommand(int id);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
-    void Centre();
+    void QueryUnloadOnce();
     static LRESULT CALLBACK TextBoxSubclass(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                            DWORD_PTR self);
 
@@ -65,6 +68,11 @@ private:
     void SetTooltip(Control control, const std::wstring& text) override;
     void SetFocus(Control control) override;
     void Unload() override;
+    void UnloadOtherWindows() override;
+    PointTwips Position() const override;
+    void MoveTo(PointTwips position) override;
+    DisplayGeometry Displays() const override;
+    bool IsMinimized() const override;
 
     FrmMainServices services_;
     WindowsClipboard systemClipboard_;
@@ -77,6 +85,7 @@ private:
     UniqueIcon smallIcon_;
     UINT dpi_ = 96;
     bool inResize_ = false;
+    bool unloading_ = false;
     std::optional<Failure> creationFailure_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "pathnames/long_name.h"
 #include "pathnames/path_names.h"
+#include "pathnames/strip_quotes.h"
 
 namespace shortex::main_window {
 
@@ -10,6 +11,62 @@ std::wstring TrimSpaces(const std::wstring& text) {
     if (first == std::wstring::npos) return {};
     return text.substr(first, text.find_last_not_of(L' ') - first + 1);
 }
+
+std::wstring MainForm::ReadSetting(std::wstring_view name) const {
+    return services_.registry.ReadRegValue(std::wstring(kSettingsKey), std::wstring(name));
+}
+
+void MainForm::WriteSetting(std::wstring_view name, const std::wstring& text) const {
+    services_.registry.WriteRegValue(std::wstring(kSettingsKey), std::wstring(name), text);
+}
+
+void MainForm::Form_Load() {
+    services_.registry.CreateRegKey(std::wstring(kSettingsKey));
+    PlaceWindow();
+    userFile = stripQuotes::UnquotePath(services_.paths, services_.commandLine);
+    if (userFile.empty()) {
+        RestorePreviousPath();
+    } else if (!FileExists(services_.paths, userFile) && !DirExists(services_.paths, userFile)) {
+        services_.boxes.Show({L"No such file or folder.          ", L"Sorry, that's a no go...",
+                              box_style::kOk | box_style::kIconExclamation, L"", 0});
+        RestorePreviousPath();
+    } else {
+        view_.SetText(Control::txtPath, userFile);
+        cmdGetShortex_Click();
+    }
+}
+
+void MainForm::PlaceWindow() {
+    const DisplayGeometry displays = view_.Displays();
+    if (!TextToTruth(ReadSetting(kStartupValue)).value_or(false)) {
+        view_.MoveTo(CentredPosition(displays));
+        return;
+    }
+    const auto top = TextToTwips(ReadSetting(kTopValue), services_.decimalSeparator);
+    const auto left = TextToTwips(ReadSetting(kLeftValue), services_.decimalSeparator);
+    view_.MoveTo(ChoosePosition(top, left, displays));
+}
+
+void MainForm::RestorePreviousPath() {
+    std::wstring previous = ReadSetting(kPreviousPathValue);
+    if (previous == L"Error") previous.clear();
+    view_.SetText(Control::txtPath, previous);
+    cmdGetShortex_Click();
+}
+
+void MainForm::Form_QueryUnload() {
+    // A minimised window has no place worth remembering: the one of the last run stays.
+    if (!view_.IsMinimized()) {
+        const PointTwips position = view_.Position();
+        WriteSetting(kTopValue, TwipsToText(position.top));
+        WriteSetting(kLeftValue, TwipsToText(position.left));
+    }
+    WriteSetting(kStartupValue, std::wstring(kTrueText));
+    WriteSetting(kPreviousPathValue, view_.Text(Control::txtPath));
+    view_.UnloadOtherWindows();
+}
+
+void MainForm::Form_Unload() { services_.exit.EndProgram(); }
 
 void MainForm::cmdGetShortex_Click() {
     const std::wstring path = TrimSpaces(view_.Text(Control::txtPath));

@@ -2,19 +2,34 @@
 // and reach the window through MainView, the file system and the clipboard through their seams.
 #pragma once
 
+#include "common/message_box.h"
+#include "common/program_exit.h"
 #include "main_view.h"
 #include "pathnames/path_platform.h"
+#include "settings/registry.h"
 
 namespace shortex::main_window {
 
 struct MainServices {
     PathPlatform& paths;
     Clipboard& clipboard;
+    registry::Registry& registry;
+    MessageBoxes& boxes;
+    ProgramExit& exit;
+    std::wstring commandLine;       // the argument text, after the program's own name
+    std::wstring decimalSeparator;  // the user's, for reading remembered positions
 };
 
 class MainForm {
 public:
     MainForm(MainView& view, MainServices services) : view_(view), services_(services) {}
+
+    // Before the window is first shown: its place, and the path from the command line or the one
+    // remembered, with its short form.
+    void Form_Load();
+    // Whenever the window closes, for whatever reason: remembers its place and the path box.
+    void Form_QueryUnload();
+    void Form_Unload();
 
     // Short form of the path box's text, spaces trimmed, into the result box.
     void cmdGetShortex_Click();
@@ -30,9 +45,14 @@ public:
 
 private:
     void ShowTextAsTooltip(Control box);
+    void PlaceWindow();
+    void RestorePreviousPath();
+    std::wstring ReadSetting(std::wstring_view name) const;
+    void WriteSetting(std::wstring_view name, const std::wstring& text) const;
 
     MainView& view_;
     MainServices services_;
+    std::wstring userFile;  // the command line's path, unquoted
 };
 
 // The text without leading and trailing spaces (only the space character).

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "main_layout.h"
+#include "remembered_state.h"
 
 #include <string>
 
@@ -16,6 +17,14 @@ public:
     virtual void SetFocus(Control control) = 0;
     // Starts the window's closing sequence, as the close box does.
     virtual void Unload() = 0;
+    // Closes the program's other windows (the About box), the last opened first.
+    virtual void UnloadOtherWindows() = 0;
+
+    // The window's top-left corner on the screen, and the displays it may stand on, in twips.
+    virtual PointTwips Position() const = 0;
+    virtual void MoveTo(PointTwips position) = 0;
+    virtual DisplayGeometry Displays() const = 0;
+    virtual bool IsMinimized() const = 0;
 
 protected:
     MainView() = default;

@@ -2,6 +2,7 @@
 #include "pathnames/path_names.h"
 #include "pathnames/temp_folder.h"
 #include "pathnames/windows_path_platform.h"
+#include "settings/memory_registry.h"
 #include "support/gui_driver.h"
 #include "support/recording_exit.h"
 #include "support/recording_message_boxes.h"
@@ -66,7 +67,9 @@ protected:
     WindowsPathPlatform paths;
     RecordingMessageBoxes boxes;
     RecordingExit exit;
-    frmMain window{{paths, boxes, exit}};
+    MemoryRegistry registryStore;
+    registry::Registry registry{registryStore, boxes};
+    frmMain window{{paths, boxes, exit, registry, L""}};
 };
 
 // Runs at 96 DPI, and again with Wine's LogPixels at 144 (SHORTEX_EXPECT_DPI=144).

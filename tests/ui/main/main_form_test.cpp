@@ -1,39 +1,11 @@
-#include "ui/main/main_form.h"
-#include "pathnames/memory_volume.h"
-
-#include <gtest/gtest.h>
-
-#include <map>
+#include "main_form_fixture.h"
 
 namespace shortex::main_window {
 namespace {
 
-struct FakeView final : MainView {
-    std::map<Control, std::wstring> texts, tooltips;
-    std::optional<Control> focused;
-    int unloads = 0;
-    std::wstring Text(Control control) const override {
-        const auto found = texts.find(control);
-        return found == texts.end() ? L"" : found->second;
-    }
-    void SetText(Control control, const std::wstring& text) override { texts[control] = text; }
-    void SetTooltip(Control control, const std::wstring& text) override { tooltips[control] = text; }
-    void SetFocus(Control control) override { focused = control; }
-    void Unload() override { ++unloads; }
-};
-
-struct FakeClipboard final : Clipboard {
-    std::vector<std::wstring> puts;
-    void PutText(const std::wstring& text) override { puts.push_back(text); }
-};
-
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public MainFormFixture {
 protected:
-    MainFormTest() { volume.AddFolder(L"C:\\Program Files", L"PROGRA~1").AddFolder(L"C:\\Windows"); }
-    testing::MemoryVolume volume;
-    FakeView view;
-    FakeClipboard clipboard;
-    MainForm form{view, MainServices{volume, clipboard}};
+    MainForm& form = Form();
 };
 
 TEST_F(MainFormTest, ShortNameOfTheTrimmedPathGoesToTheResultBoxOnly) {
