@@ -1,4 +1,7 @@
 // Shortex.exe started as a user starts it, driven from outside the process as a person would.
+#include "pathnames/path_names.h"
+#include "pathnames/temp_folder.h"
+#include "pathnames/windows_path_platform.h"
 #include "support/child_process.h"
 #include "support/gui_driver.h"
 
@@ -6,6 +9,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 namespace shortex {
 namespace {
@@ -34,12 +38,12 @@ int CountMainWindows(DWORD first, DWORD second) {
 }
 
 TEST(ShortexExe, ASecondCopyIsRefusedWhileTheFirstRuns) {
-    RunningProcess first(ShortexExe(), {});
+    RunningProcess first(ShortexExe(), std::wstring());
     const HWND window = WaitForWindow(first.id(), kMainWindowClass);
     ASSERT_TRUE(window);
     EXPECT_EQ(WindowText(window), L"Shortex");
 
-    RunningProcess second(ShortexExe(), {});
+    RunningProcess second(ShortexExe(), std::wstring());
     const HWND info = WaitForWindow(second.id(), kDialogClass, L"Info");
     ASSERT_TRUE(info);
     EXPECT_EQ(MessageBoxText(info), L"Shortex is already running...");
@@ -70,6 +74,153 @@ TEST(ShortexExe, TwoCopiesStartedTogetherOpenExactlyOneWindow) {
         if (HWND window = FindProcessWindow(id, kMainWindowClass)) ::PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(a->WaitForExit(10000));
     EXPECT_TRUE(b->WaitForExit(10000));
+}
+
+// What a user sees and what Shortex remembers, across runs of the real exe.
+class RememberedState : public ::testing::Test {
+protected:
+    static constexpr wchar_t kKey[] = L"Software\\Tandril\\Shortex";
+    static constexpr int kTxtPath = 100, kTxtShortex = 104;  // control ids of the two boxes
+
+    void SetUp() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kKey); }
+    void TearDown() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kKey); }
+
+    static std::optional<std::wstring> Stored(const wchar_t* name) {
+        DWORD bytes = 0;
+        if (::RegGetValueW(HKEY_CURRENT_USER, kKey, name, RRF_RT_REG_SZ, nullptr, nullptr, &bytes) != ERROR_SUCCESS)
+            return std::nullopt;
+        std::wstring text(bytes / sizeof(wchar_t), L'\0');
+        if (::RegGetValueW(HKEY_CURRENT_USER, kKey, name, RRF_RT_REG_SZ, nullptr, text.data(), &bytes) != ERROR_SUCCESS)
+            return std::nullopt;
+        text.resize(text.find(L'\0'));
+        return text;
+    }
+    static void Store(const wchar_t* name, const std::wstring& text) {
+        ::RegSetKeyValueW(HKEY_CURRENT_USER, kKey, name, REG_SZ, text.c_str(),
+                          static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    }
+
+    // Starts Shortex and waits for its window.
+    std::pair<std::unique_ptr<RunningProcess>, HWND> Start(const std::wstring& argumentText = L"") {
+        auto process = std::make_unique<RunningProcess>(ShortexExe(), argumentText);
+        const HWND window = WaitForWindow(process->id(), kMainWindowClass);
+        return {std::move(process), window};
+    }
+    static void Close(RunningProcess& process, HWND window) {
+        ::PostMessageW(window, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(process.WaitForExit(10000));
+    }
+    static std::wstring Box(HWND window, int id) { return WindowText(::GetDlgItem(window, id)); }
+    static RECT Placement(HWND window) {
+        RECT rect{};
+        ::GetWindowRect(window, &rect);
+        return rect;
+    }
+
+    WindowsPathPlatform paths;
+};
+
+TEST_F(RememberedState, FirstRunIsCentredWithEmptyBoxesAndClosingStoresTheValues) {
+    auto [process, window] = Start();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(Box(window, kTxtPath), L"");
+    EXPECT_EQ(Box(window, kTxtShortex), L"");
+    const RECT rect = Placement(window);
+    EXPECT_NEAR(rect.left, (::GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2, 1);
+    EXPECT_NEAR(rect.top, (::GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2, 1);
+    Close(*process, window);
+    EXPECT_EQ(Stored(L"Startup"), L"True");
+    EXPECT_EQ(Stored(L"PreviousPath"), L"");
+    EXPECT_EQ(Stored(L"Left"), std::to_wstring(rect.left * 15));
+    EXPECT_EQ(Stored(L"Top"), std::to_wstring(rect.top * 15));
+}
+
+TEST_F(RememberedState, AQuotedFolderOnTheCommandLineIsShownStoredAndComesBackAtTheSamePlace) {
+    TempFolder temp;
+    const std::wstring folder = temp.MakeFolder(L"Folder With Spaces \u0416");
+    RECT placed{};
+    {
+        auto [process, window] = Start(L"\"" + folder + L"\"");
+        ASSERT_TRUE(window);
+        EXPECT_EQ(Box(window, kTxtPath), folder);
+        EXPECT_EQ(Box(window, kTxtShortex), GetShortPath(paths, folder));
+        ::SetWindowPos(window, nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        PumpMessages(100);
+        placed = Placement(window);
+        Close(*process, window);
+    }
+    EXPECT_EQ(Stored(L"PreviousPath"), folder);
+    EXPECT_EQ(Stored(L"Left"), L"1800");
+    EXPECT_EQ(Stored(L"Top"), L"1350");
+
+    auto [process, window] = Start();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(Box(window, kTxtPath), folder);
+    EXPECT_EQ(Box(window, kTxtShortex), GetShortPath(paths, folder));
+    EXPECT_EQ(Placement(window).left, placed.left);
+    EXPECT_EQ(Placement(window).top, placed.top);
+    Close(*process, window);
+}
+
+TEST_F(RememberedState, APathThatNamesNothingBringsTheBoxBeforeTheWindowThenTheRememberedPath) {
+    Store(L"PreviousPath", L"C:\\windows");
+    RunningProcess process(ShortexExe(), std::wstring(L"C:\\no such folder here"));
+    const HWND box = WaitForWindow(process.id(), kDialogClass, L"Sorry, that's a no go...");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(MessageBoxText(box), L"No such file or folder.          ");
+    EXPECT_FALSE(FindProcessWindow(process.id(), kMainWindowClass));
+    ::PostMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    const HWND window = WaitForWindow(process.id(), kMainWindowClass);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(Box(window, kTxtPath), L"C:\\windows");
+    EXPECT_EQ(Box(window, kTxtShortex), GetShortPath(paths, L"C:\\windows"));
+    Close(process, window);
+}
+
+TEST_F(RememberedState, ClosingWhileMinimisedKeepsTheEarlierPlace) {
+    Store(L"Startup", L"True");
+    Store(L"Left", L"1500");
+    Store(L"Top", L"750");
+    auto [process, window] = Start();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(Placement(window).left, 100);
+    EXPECT_EQ(Placement(window).top, 50);
+    ::SendMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return ::IsIconic(window) != FALSE; }));
+    Close(*process, window);
+    EXPECT_EQ(Stored(L"Left"), L"1500");
+    EXPECT_EQ(Stored(L"Top"), L"750");
+    EXPECT_EQ(Stored(L"Startup"), L"True");
+}
+
+TEST_F(RememberedState, GarbageInTheKeyStillOpensTheWindowOnScreenWithNothingLost) {
+    const std::wstring hugePath = L"C:\\" + std::wstring(65536, L'p');
+    Store(L"Startup", L"True");
+    Store(L"Top", L"1e999");
+    Store(L"Left", L"-2147483649");
+    Store(L"PreviousPath", hugePath);
+    auto [process, window] = Start();
+    ASSERT_TRUE(window);
+    const RECT rect = Placement(window);
+    EXPECT_GE(rect.top, 0);
+    EXPECT_GE(rect.left, 0);
+    EXPECT_LE(rect.right, ::GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_TRUE(Box(window, kTxtPath) == hugePath);
+    EXPECT_EQ(Box(window, kTxtShortex), L"");
+    Close(*process, window);
+    EXPECT_TRUE(Stored(L"PreviousPath") == hugePath);
+}
+
+TEST_F(RememberedState, AStartupValueOfAnotherTypeCentresTheWindow) {
+    const DWORD one = 1;
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"Startup", REG_DWORD, &one, sizeof one);
+    Store(L"Left", L"-30000");
+    Store(L"Top", L"0");
+    auto [process, window] = Start();
+    ASSERT_TRUE(window);
+    const RECT rect = Placement(window);
+    EXPECT_NEAR(rect.left, (::GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2, 1);
+    Close(*process, window);
 }
 
 }  // namespace

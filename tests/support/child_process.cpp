@@ -129,9 +129,22 @@ ProcessResult RunProcess(const std::wstring& program, const std::vector<std::wst
 
 namespace shortex::testing {
 
-RunningProcess::RunningProcess(const std::wstring& program, const std::vector<std::wstring>& arguments) {
+namespace {
+
+std::wstring JoinArguments(const std::vector<std::wstring>& arguments) {
+    std::wstring text;
+    for (const auto& argument : arguments) text += (text.empty() ? L"" : L" ") + QuoteArgument(argument);
+    return text;
+}
+
+}  // namespace
+
+RunningProcess::RunningProcess(const std::wstring& program, const std::vector<std::wstring>& arguments)
+    : RunningProcess(program, JoinArguments(arguments)) {}
+
+RunningProcess::RunningProcess(const std::wstring& program, const std::wstring& argumentText) {
     std::wstring commandLine = QuoteArgument(program);
-    for (const auto& argument : arguments) commandLine += L" " + QuoteArgument(argument);
+    if (!argumentText.empty()) commandLine += L" " + argumentText;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

@@ -35,6 +35,8 @@ namespace shortex::testing {
 class RunningProcess {
 public:
     RunningProcess(const std::wstring& program, const std::vector<std::wstring>& arguments);
+    // With the argument text exactly as given, as a shortcut or Explorer passes it.
+    RunningProcess(const std::wstring& program, const std::wstring& argumentText);
     RunningProcess(const RunningProcess&) = delete;
     RunningProcess& operator=(const RunningProcess&) = delete;
     ~RunningProcess();
