@@ -58,6 +58,12 @@ RectTwips ToTwips(const RECT& rect) {
             PixelsToTwips(rect.bottom - rect.top, dpi)};
 }
 
+std::wstring LowerCase(const std::wstring& text) {
+    std::wstring lower = text;
+    if (!lower.empty()) ::CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
+    return lower;
+}
+
 std::wstring UserDecimalSeparator() {
     wchar_t separator[8] = {};
     if (!::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8)) return L".";
@@ -70,7 +76,8 @@ frmMain::frmMain(FrmMainServices services)
     : services_(services),
       form_(*this, MainServices{services.paths, services.clipboard ? *services.clipboard : systemClipboard_,
                                 services.registry, services.boxes, services.exit, services.commandLine,
-                                UserDecimalSeparator()}) {}
+                                UserDecimalSeparator(), fileDialog_, folderChoosers_, LowerCase,
+                                services.showAboutBox}) {}
 
 frmMain::~frmMain() {
     if (hwnd_) ::DestroyWindow(hwnd_);
@@ -253,6 +260,15 @@ void frmMain::OnCommand(int id) {
         case Control::cmdExit:
             form_.cmdExit_Click();
             break;
+        case Control::cmdOpenFile:
+            form_.cmdOpenFile_Click();
+            break;
+        case Control::cmdOpenFolder:
+            form_.cmdOpenFolder_Click();
+            break;
+        case Control::cmdAbout:
+            form_.cmdAbout_Click();
+            break;
         default:
             break;
     }
@@ -264,6 +280,8 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             dpi_ = WindowDpi(hwnd_);
             if (!CreateControls() || !CreateTooltips()) return -1;
             systemClipboard_.SetOwner(hwnd_);
+            fileDialog_.SetOwner(hwnd_);
+            folderChoosers_.SetOwner(hwnd_);
             ::SendMessageW(hwnd_, DM_SETDEFID, IDOK, 0);
             ApplyFont();
             Form_Resize();

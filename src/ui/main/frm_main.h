@@ -9,6 +9,9 @@
 #include "ui/gdi.h"
 #include "ui/window.h"
 #include "windows_clipboard.h"
+#include "windows_pickers.h"
+
+#include <functional>
 
 #include <array>
 #include <optional>
@@ -23,6 +26,7 @@ struct FrmMainServices {
     registry::Registry& registry;
     std::wstring commandLine;        // the argument text after the program's name
     Clipboard* clipboard = nullptr;  // nullptr: the system clipboard
+    std::function<void()> showAboutBox = {};  // modal over the main window
 };
 
 class frmMain final : public WindowThunk<frmMain>, private MainView {
@@ -76,6 +80,8 @@ private:
 
     FrmMainServices services_;
     WindowsClipboard systemClipboard_;
+    WindowsFileDialog fileDialog_;
+    WindowsFolderChoosers folderChoosers_;
     MainForm form_;
     std::array<HWND, kControlCount> controls_{};
     std::array<std::wstring, kControlCount> tooltips_{};

@@ -6,7 +6,10 @@
 #include "common/program_exit.h"
 #include "main_view.h"
 #include "pathnames/path_platform.h"
+#include "pickers.h"
 #include "settings/registry.h"
+
+#include <functional>
 
 namespace shortex::main_window {
 
@@ -18,6 +21,10 @@ struct MainServices {
     ProgramExit& exit;
     std::wstring commandLine;       // the argument text, after the program's own name
     std::wstring decimalSeparator;  // the user's, for reading remembered positions
+    FileDialog& fileDialog;
+    FolderChooserFactory& folderChoosers;
+    std::function<std::wstring(const std::wstring&)> lowerCase;
+    std::function<void()> showAboutBox;  // modal: returns when the box is closed
 };
 
 class MainForm {
@@ -39,6 +46,12 @@ public:
     void cmdCopy_Click();
     void cmdExit_Click();
 
+    // Choosing instead of typing: the chosen path goes to the path box, its short form to the
+    // result box, and it is remembered. Both start from the remembered path.
+    void cmdOpenFile_Click();
+    void cmdOpenFolder_Click();
+    void cmdAbout_Click();
+
     // Hovering over a box shows its whole text; an empty box keeps its last tooltip.
     void txtPath_MouseMove();
     void txtShortex_MouseMove();
@@ -47,6 +60,8 @@ private:
     void ShowTextAsTooltip(Control box);
     void PlaceWindow();
     void RestorePreviousPath();
+    void ShowRememberedPath();
+    void ReportPickerFailure(const Failure& failure, std::wstring_view procedure, std::wstring_view advice);
     std::wstring ReadSetting(std::wstring_view name) const;
     void WriteSetting(std::wstring_view name, const std::wstring& text) const;
 

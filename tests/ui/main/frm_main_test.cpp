@@ -11,7 +11,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
+#include <thread>
 
 namespace shortex::main_window {
 namespace {
@@ -224,6 +226,95 @@ TEST_F(FrmMainTest, TextBoxesTakeTextsLongerThanTheDefaultLimit) {
     PressKeys({'B'});
     Pump();
     EXPECT_EQ(WindowText(Child(Control::txtPath)).size(), longText.size() + 1);
+}
+
+}  // namespace
+}  // namespace shortex::main_window
+
+namespace shortex::main_window {
+namespace {
+
+// The real pickers, opened by the real buttons and answered from another thread as a person would.
+class FrmMainPickersTest : public FrmMainTest {
+protected:
+    void SetUp() override {
+        FrmMainTest::SetUp();
+        registryStore.AddKey(registry::RootKey::kCurrentUser, kKey);
+    }
+    void Remember(const std::wstring& path) {
+        registryStore.SetValue(registry::RootKey::kCurrentUser, kKey, L"PreviousPath", StringValue(path));
+    }
+    std::wstring Remembered() { return registry.ReadRegValue(L"HKEY_CURRENT_USER\\Software\\Tandril\\Shortex", L"PreviousPath"); }
+
+    // Clicks the button; meanwhile waits for the dialog with that title and lets answer handle it.
+    bool ClickAndAnswer(Control button, const wchar_t* title, const std::function<void(HWND)>& answer) {
+        std::atomic<bool> answered = false;
+        std::thread person([&] {
+            HWND dialog = nullptr;
+            if (WaitUntil([&] { return (dialog = FindProcessWindow(::GetCurrentProcessId(), L"#32770", title)) != nullptr; })) {
+                answer(dialog);
+                answered = true;
+            } else {
+                // Never leave the test hanging in a modal loop.
+                for (HWND open; (open = FindProcessWindow(::GetCurrentProcessId(), L"#32770"));)
+                    ::PostMessageW(open, WM_COMMAND, IDCANCEL, 0);
+            }
+        });
+        ::SendMessageW(Child(button), BM_CLICK, 0, 0);
+        person.join();
+        Pump();
+        return answered;
+    }
+
+    static constexpr wchar_t kKey[] = L"Software\\Tandril\\Shortex";
+};
+
+void Cancel(HWND dialog) { ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); }
+
+void Choose(HWND dialog, const std::wstring& path) {
+    ::SendMessageW(::GetDlgItem(dialog, 1152), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+}
+
+TEST_F(FrmMainPickersTest, TheFileDialogOpensAndCancellingKeepsTheRememberedPath) {
+    TempFolder temp;
+    Remember(temp.path());
+    ::SetWindowTextW(Child(Control::txtPath), L"typed");
+    ASSERT_TRUE(ClickAndAnswer(Control::cmdOpenFile, L"Open", Cancel));
+    EXPECT_EQ(WindowText(Child(Control::txtPath)), temp.path());
+    EXPECT_EQ(Remembered(), temp.path());
+    EXPECT_EQ(::GetFocus(), Child(Control::cmdGetShortex));
+}
+
+TEST_F(FrmMainPickersTest, AFileChosenInTheDialogIsShownShortenedAndRemembered) {
+    TempFolder temp;
+    const std::wstring file = temp.MakeFile(L"A Document With A Long Name.txt");
+    Remember(temp.path());
+    ASSERT_TRUE(ClickAndAnswer(Control::cmdOpenFile, L"Open", [&](HWND dialog) { Choose(dialog, file); }));
+    EXPECT_EQ(WindowText(Child(Control::txtPath)), file);
+    EXPECT_EQ(WindowText(Child(Control::txtShortex)), GetShortPath(paths, file));
+    EXPECT_EQ(Remembered(), file);
+    EXPECT_EQ(::GetFocus(), Child(Control::cmdGetShortex));
+}
+
+TEST_F(FrmMainPickersTest, TheFolderChooserOpensWithItsTitleAndCanBeCancelled) {
+    Remember(L"C:\\windows");
+    ASSERT_TRUE(ClickAndAnswer(Control::cmdOpenFolder, L"Browse for folder", Cancel));
+    EXPECT_EQ(WindowText(Child(Control::txtPath)), L"C:\\windows");
+    EXPECT_EQ(Remembered(), L"C:\\windows");
+    EXPECT_EQ(::GetFocus(), Child(Control::cmdGetShortex));
+}
+
+TEST_F(FrmMainPickersTest, AFolderChosenIsShownInLowerCaseAndRemembered) {
+    TempFolder temp;
+    const std::wstring folder = temp.MakeFolder(L"Chosen Folder");
+    Remember(temp.path());
+    ASSERT_TRUE(ClickAndAnswer(Control::cmdOpenFolder, L"Browse for folder", [&](HWND dialog) { Choose(dialog, folder); }));
+    std::wstring lower = folder;
+    ::CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
+    EXPECT_EQ(WindowText(Child(Control::txtPath)), lower);
+    EXPECT_EQ(WindowText(Child(Control::txtShortex)), GetShortPath(paths, lower));
+    EXPECT_EQ(Remembered(), lower);
 }
 
 }  // namespace

@@ -46,6 +46,65 @@ struct FakeClipboard final : Clipboard {
     void PutText(const std::wstring& text) override { puts.push_back(text); }
 };
 
+// A file dialog answered by the test: the next answer, or a failure at a given step.
+struct FakeFileDialog final : FileDialog {
+    std::wstring filter, start;
+    int shows = 0;
+    bool dismiss = true;
+    std::wstring answer;
+    std::optional<Failure> failOnShow;
+    void SetFilter(const std::wstring& text) override { filter = text; }
+    void SetStartLocation(const std::wstring& path) override { start = path; }
+    void Show() override {
+        ++shows;
+        if (failOnShow) throw FailureError(*failOnShow);
+    }
+    bool Dismissed() const override { return dismiss; }
+    std::wstring ChosenPath() const override { return answer; }
+};
+
+struct FakeFolderChoosers final : FolderChooserFactory {
+    struct Record {
+        std::wstring title, instruction, start;
+        int shows = 0;
+        bool released = false;
+    };
+    std::vector<Record> made;
+    std::optional<Failure> failToCreate, failOnShow;
+    bool choose = true;
+    std::wstring answer;
+
+    struct Chooser final : FolderChooser {
+        FakeFolderChoosers& owner;
+        std::size_t index;
+        Chooser(FakeFolderChoosers& o, std::size_t i) : owner(o), index(i) {}
+        ~Chooser() override { owner.made[index].released = true; }
+        void SetTexts(const std::wstring& t, const std::wstring& i) override {
+            owner.made[index].title = t;
+            owner.made[index].instruction = i;
+        }
+        void SetStartFolder(const std::wstring& folder) override { owner.made[index].start = folder; }
+        bool Show() override {
+            ++owner.made[index].shows;
+            if (owner.failOnShow) throw FailureError(*owner.failOnShow);
+            return owner.choose;
+        }
+        std::wstring ChosenFolder() const override { return owner.answer; }
+    };
+    std::unique_ptr<FolderChooser> Create() override {
+        if (failToCreate) throw FailureError(*failToCreate);
+        made.push_back({});
+        return std::make_unique<Chooser>(*this, made.size() - 1);
+    }
+};
+
+inline std::wstring AsciiLower(const std::wstring& text) {
+    std::wstring lower = text;
+    for (auto& c : lower)
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+    return lower;
+}
+
 inline const std::wstring kKey = L"Software\\Tandril\\Shortex";
 
 class MainFormFixture : public ::testing::Test {
@@ -54,8 +113,9 @@ protected:
 
     // The form as the program makes it, with this command line's argument text.
     MainForm& Form(const std::wstring& commandLine = L"", const std::wstring& decimalSeparator = L".") {
-        form_ = std::make_unique<MainForm>(view, MainServices{volume, clipboard, registry, boxes, exit, commandLine,
-                                                              decimalSeparator});
+        form_ = std::make_unique<MainForm>(
+            view, MainServices{volume, clipboard, registry, boxes, exit, commandLine, decimalSeparator, fileDialog,
+                               folderChoosers, AsciiLower, [this] { ++aboutBoxes; }});
         return *form_;
     }
 
@@ -78,6 +138,9 @@ protected:
     registry::Registry registry{registryStore, boxes};
     FakeView view;
     FakeClipboard clipboard;
+    FakeFileDialog fileDialog;
+    FakeFolderChoosers folderChoosers;
+    int aboutBoxes = 0;
 
 private:
     std::unique_ptr<MainForm> form_;
