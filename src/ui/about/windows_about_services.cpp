@@ -7,18 +7,32 @@ namespace {
 
 const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
-using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+// shell32 is large and brings much of the shell with it, and ole32 is needed only around the call;
+// both are loaded when a page is first opened rather than at every start of the program, and then
+// stay for the life of the process.
+struct ShellEntries {
+    using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    using CoInitializeExFunction = HRESULT(WINAPI*)(LPVOID, DWORD);
+    using CoUninitializeFunction = void(WINAPI*)();
 
-// shell32 is large and brings much of the shell with it; it is loaded when a page is first opened
-// rather than at every start of the program, and then stays for the life of the process.
-ShellExecuteFunction ShellExecuteEntry() {
-    static const auto entry = [] {
-        const HMODULE shell32 = ::LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        return shell32 ? reinterpret_cast<ShellExecuteFunction>(
-                             reinterpret_cast<void*>(::GetProcAddress(shell32, "ShellExecuteW")))
-                       : nullptr;
-    }();
-    return entry;
+    ShellExecuteFunction shellExecute = nullptr;
+    CoInitializeExFunction coInitializeEx = nullptr;
+    CoUninitializeFunction coUninitialize = nullptr;
+};
+
+template <typename Function>
+Function Entry(const wchar_t* module, const char* name) {
+    const HMODULE loaded = ::LoadLibraryExW(module, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return loaded ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(loaded, name))) : nullptr;
+}
+
+const ShellEntries& Entries() {
+    static const ShellEntries entries{
+        Entry<ShellEntries::ShellExecuteFunction>(L"shell32.dll", "ShellExecuteW"),
+        Entry<ShellEntries::CoInitializeExFunction>(L"ole32.dll", "CoInitializeEx"),
+        Entry<ShellEntries::CoUninitializeFunction>(L"ole32.dll", "CoUninitialize"),
+    };
+    return entries;
 }
 
 }  // namespace
@@ -30,13 +44,15 @@ int SystemClock::CurrentYear() {
 }
 
 void WindowsShell::Execute(const ShellExecuteRequest& request) {
-    const ShellExecuteFunction execute = ShellExecuteEntry();
-    if (!execute) return;
+    const ShellEntries& entries = Entries();
+    if (!entries.shellExecute) return;
     // The default handler may be a shell extension reached through COM.
-    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    execute(request.owner, OrNull(request.verb), OrNull(request.file), OrNull(request.parameters),
-            OrNull(request.directory), request.showCommand);
-    if (SUCCEEDED(com)) ::CoUninitialize();
+    const HRESULT com = entries.coInitializeEx
+                            ? entries.coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)
+                            : E_NOTIMPL;
+    entries.shellExecute(request.owner, OrNull(request.verb), OrNull(request.file), OrNull(request.parameters),
+                         OrNull(request.directory), request.showCommand);
+    if (SUCCEEDED(com) && entries.coUninitialize) entries.coUninitialize();
 }
 
 }  // namespace shortex::about
