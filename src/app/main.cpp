@@ -3,6 +3,8 @@
 #include "app/windows_startup_host.h"
 #include "pathnames/windows_path_platform.h"
 #include "settings/windows_registry_platform.h"
+#include "ui/about/about_box.h"
+#include "ui/about/windows_about_services.h"
 #include "ui/main/frm_main.h"
 #include "ui/windows_message_boxes.h"
 
@@ -19,7 +21,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     startup::QuitMessageLoop quit;
     registry::WindowsRegistryPlatform registryPlatform;
     registry::Registry settings(registryPlatform, boxes);
-    main_window::frmMain mainWindow({paths, boxes, quit, settings, main_window::ArgumentText(::GetCommandLineW())});
+    about::SystemClock clock;
+    about::WindowsShell shell;
+    main_window::frmMain* window = nullptr;
+    const auto showAboutBox = [&] {
+        const HWND owner = window->hwnd();
+        about::ShowAboutBox(owner, {clock, shell, [owner] { ::ShowWindow(owner, SW_MINIMIZE); }});
+    };
+    main_window::frmMain mainWindow({paths, boxes, quit, settings, main_window::ArgumentText(::GetCommandLineW()),
+                                     nullptr, showAboutBox, about::UnloadAboutBox});
+    window = &mainWindow;
 
     startup::WindowsStartupHost host([&]() -> std::optional<Failure> {
         if (auto failure = mainWindow.Create(instance)) return failure;

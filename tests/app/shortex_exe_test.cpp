@@ -223,5 +223,72 @@ TEST_F(RememberedState, AStartupValueOfAnotherTypeCentresTheWindow) {
     Close(*process, window);
 }
 
+// The About box of the real exe: modal, this year's texts, closed by OK or Alt+O but not by Esc.
+class AboutBoxOfTheExe : public RememberedState {
+protected:
+    static constexpr int kCmdAbout = 107, kCmdGetShortex = IDOK;
+    static constexpr int kAboutOk = 100, kAboutVersion = 105, kAboutCopyright = 102;
+
+    HWND OpenAbout(DWORD processId, HWND window) {
+        ::PostMessageW(::GetDlgItem(window, kCmdAbout), BM_CLICK, 0, 0);
+        return WaitForWindow(processId, L"ShortexAboutBox", L"About");
+    }
+    static HWND FocusOf(HWND window) {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
+        return info.hwndFocus;
+    }
+    static int ThisYear() {
+        SYSTEMTIME now{};
+        ::GetLocalTime(&now);
+        return now.wYear;
+    }
+};
+
+TEST_F(AboutBoxOfTheExe, OpensModalWithThisYearAndClosesWithOkButNotWithEscape) {
+    auto [process, window] = Start();
+    ASSERT_TRUE(window);
+    const HWND about = OpenAbout(process->id(), window);
+    ASSERT_TRUE(about);
+    EXPECT_FALSE(::IsWindowEnabled(window));
+    EXPECT_EQ(WindowText(::GetDlgItem(about, kAboutVersion)), L"Version 1.0.1");
+    const std::wstring copyright = WindowText(::GetDlgItem(about, kAboutCopyright));
+    EXPECT_TRUE(copyright.ends_with(L" - " + std::to_wstring(ThisYear()))) << std::string(copyright.begin(), copyright.end());
+
+    ::PostMessageW(::GetDlgItem(about, kAboutOk), WM_KEYDOWN, VK_ESCAPE, 0);
+    ::PostMessageW(::GetDlgItem(about, kAboutOk), WM_KEYUP, VK_ESCAPE, 0);
+    ::Sleep(300);
+    EXPECT_TRUE(::IsWindowVisible(about));
+
+    ::PostMessageW(::GetDlgItem(about, kAboutOk), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(about); }));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(window) && FocusOf(window) == ::GetDlgItem(window, kCmdGetShortex); }));
+    Close(*process, window);
+}
+
+TEST_F(AboutBoxOfTheExe, AltOClosesIt) {
+    auto [process, window] = Start();
+    ASSERT_TRUE(window);
+    const HWND about = OpenAbout(process->id(), window);
+    ASSERT_TRUE(about);
+    // Alt+O as the system delivers it: a WM_SYSCHAR to the focused control, which the box's dialog
+    // keyboard handling turns into a click of the button with that access key.
+    ::PostMessageW(::GetDlgItem(about, kAboutOk), WM_SYSCHAR, L'o', 1 << 29);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(about); }));
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == ::GetDlgItem(window, kCmdGetShortex); }));
+    Close(*process, window);
+}
+
+TEST_F(AboutBoxOfTheExe, ClosingTheProgramWithTheBoxOpenClosesBothAndSaves) {
+    auto [process, window] = Start();
+    ASSERT_TRUE(window);
+    const HWND about = OpenAbout(process->id(), window);
+    ASSERT_TRUE(about);
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(process->WaitForExit(10000));
+    EXPECT_EQ(Stored(L"Startup"), L"True");
+}
+
 }  // namespace
 }  // namespace shortex

@@ -50,4 +50,8 @@ void ShowAboutBox(HWND owner, const AboutServices& services) {
     if (quit) ::PostQuitMessage(*quit);
 }
 
+void UnloadAboutBox() {
+    if (openBox && openBox->hwnd()) ::SendMessageW(openBox->hwnd(), WM_CLOSE, 0, 0);
+}
+
 }  // namespace shortex::about

@@ -13,4 +13,7 @@ namespace shortex::about {
 // is posted again for the caller's loop. While a box is open a further call only brings it forward.
 void ShowAboutBox(HWND owner, const AboutServices& services);
 
+// Closes the About box if one is open, as its close box would; ShowAboutBox then returns.
+void UnloadAboutBox();
+
 }  // namespace shortex::about

@@ -386,7 +386,9 @@ void frmMain::SetFocus(Control control) {
 
 void frmMain::Unload() { ::SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
-void frmMain::UnloadOtherWindows() {}
+void frmMain::UnloadOtherWindows() {
+    if (services_.unloadOtherWindows) services_.unloadOtherWindows();
+}
 
 PointTwips frmMain::Position() const {
     RECT rect{};

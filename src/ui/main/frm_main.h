@@ -26,7 +26,8 @@ struct FrmMainServices {
     registry::Registry& registry;
     std::wstring commandLine;        // the argument text after the program's name
     Clipboard* clipboard = nullptr;  // nullptr: the system clipboard
-    std::function<void()> showAboutBox = {};  // modal over the main window
+    std::function<void()> showAboutBox = {};        // modal over the main window
+    std::function<void()> unloadOtherWindows = {};  // closes the About box when it is open
 };
 
 class frmMain final : public WindowThunk<frmMain>, private MainView {
