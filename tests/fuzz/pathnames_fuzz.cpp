@@ -47,10 +47,14 @@ void FuzzPathOperations(const std::wstring& text) {
     const std::wstring longForm = GetLongFilename(volume, text);
     Check(longForm.find(L'\0') == std::wstring::npos);
     if (!shortForm.empty()) {
-        // What has a short form exists, and its long form names the same entry.
+        // What has a short form exists, and its long form names the same kind of entry, and is
+        // already as long as it gets.
         Check(FileExists(volume, shortForm) == isFile);
         const std::wstring expanded = GetLongFilename(volume, shortForm);
-        if (!expanded.empty()) Check(GetShortPath(volume, expanded) == GetShortPath(volume, shortForm));
+        if (!expanded.empty()) {
+            Check(FileExists(volume, expanded) == isFile && DirExists(volume, expanded) == isFolder);
+            Check(GetLongFilename(volume, expanded) == expanded);
+        }
     }
     Check(stripQuotes::UnquotePath(volume, text).size() <= text.size());
     Check(GetPath(text).size() <= text.size());
