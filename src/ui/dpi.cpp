@@ -41,6 +41,10 @@ void PlaceInTwips(HWND child, const RectTwips& rect, UINT dpi) {
     const int left = TwipsToPixels(rect.left, dpiValue), top = TwipsToPixels(rect.top, dpiValue);
     const int right = TwipsToPixels(rect.left + rect.width, dpiValue);
     const int bottom = TwipsToPixels(rect.top + rect.height, dpiValue);
+    RECT current{};
+    ::GetWindowRect(child, &current);
+    ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&current), 2);
+    if (current.left == left && current.top == top && current.right == right && current.bottom == bottom) return;
     ::SetWindowPos(child, nullptr, left, top, right - left, bottom - top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

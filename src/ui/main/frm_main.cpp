@@ -1,5 +1,6 @@
 #include "frm_main.h"
 
+#include "common/system_message.h"
 #include "resource.h"
 #include "ui/dpi.h"
 
@@ -30,17 +31,6 @@ std::optional<Control> ControlFromId(int id) {
     for (const auto& design : MainControls())
         if (ControlId(design.control) == id) return design.control;
     return std::nullopt;
-}
-
-std::wstring SystemMessage(DWORD error) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-        reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring message = length ? std::wstring(buffer, length) : L"System error " + std::to_wstring(error) + L".";
-    ::LocalFree(buffer);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r')) message.pop_back();
-    return message;
 }
 
 Failure WindowFailure(std::int32_t number, const std::wstring& what) {
@@ -120,7 +110,16 @@ bool frmMain::TranslateDialogMessage(MSG& message) { return hwnd_ && ::IsDialogM
 
 bool frmMain::CreateControls() {
     const HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    // Each control is made where the layout puts it, so the first layout pass has nothing to move.
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    const int dpi = static_cast<int>(dpi_);
+    const auto rects = LayoutForClientWidth(PixelsToTwips(client.right, dpi));
     for (const auto& design : MainControls()) {
+        const RectTwips& rect = rects[static_cast<std::size_t>(design.control)];
+        const int left = TwipsToPixels(rect.left, dpi), top = TwipsToPixels(rect.top, dpi);
+        const int width = TwipsToPixels(rect.left + rect.width, dpi) - left;
+        const int height = TwipsToPixels(rect.top + rect.height, dpi) - top;
         const wchar_t* windowClass = WC_BUTTONW;
         DWORD style = WS_CHILD | (design.visible ? WS_VISIBLE : 0);
         DWORD exStyle = 0;
@@ -138,7 +137,8 @@ bool frmMain::CreateControls() {
                 style |= WS_TABSTOP | (design.control == Control::cmdGetShortex ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
                 break;
         }
-        const HWND child = ::CreateWindowExW(exStyle, windowClass, std::wstring(design.text).c_str(), style, 0, 0, 0, 0,
+        const HWND child = ::CreateWindowExW(exStyle, windowClass, std::wstring(design.text).c_str(), style, left, top,
+                                             width, height,
                                              hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(design.control))),
                                              instance, nullptr);
         if (!child) {

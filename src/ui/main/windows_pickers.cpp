@@ -1,5 +1,6 @@
 #include "windows_pickers.h"
 
+#include "common/system_message.h"
 #include "pathnames/path_names.h"
 #include "ui/com.h"
 
@@ -10,17 +11,6 @@ namespace shortex::main_window {
 namespace {
 
 const HRESULT kCancelled = HRESULT_FROM_WIN32(ERROR_CANCELLED);
-
-std::wstring SystemText(DWORD code) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-        reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = length ? std::wstring(buffer, length) : L"Unexpected error.";
-    ::LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r')) text.pop_back();
-    return text;
-}
 
 void ThrowIfFailed(HRESULT result) {
     if (FAILED(result)) throw FailureError(FailureFromResult(result));
@@ -94,7 +84,7 @@ private:
 
 Failure FailureFromResult(HRESULT result) {
     const DWORD code = HRESULT_FACILITY(result) == FACILITY_WIN32 ? HRESULT_CODE(result) : static_cast<DWORD>(result);
-    return Failure{static_cast<std::int32_t>(result), SystemText(code), L"", 0};
+    return Failure{static_cast<std::int32_t>(result), SystemMessage(code), L"", 0};
 }
 
 void WindowsFileDialog::Show() {
