@@ -61,15 +61,5 @@ TEST(AboutLayout, OkButtonComesFirstInTabOrderAndTheLinkIsTheOtherStop) {
     EXPECT_EQ(Design(AboutControl::lblurl).text, HomePageAddress());
 }
 
-TEST(AboutLayout, FixedTextsAndFontsOfTheLabels) {
-    EXPECT_EQ(Design(AboutControl::lbltext4).text, L"For updates and other freeware,");
-    EXPECT_EQ(Design(AboutControl::lbltext5).text, L"Visit my homepage at");
-    EXPECT_EQ(Design(AboutControl::lblcopyright2).text, kAuthor);
-    EXPECT_EQ(Design(AboutControl::lblprogtitle).font, AboutFont::Title);
-    EXPECT_EQ(Design(AboutControl::lblversion).font, AboutFont::Version);
-    for (AboutControl text : {AboutControl::lbltext1, AboutControl::lbltext2, AboutControl::lbltext3})
-        EXPECT_FALSE(Design(text).text.empty()) << std::wstring(Design(text).name);
-}
-
 }  // namespace
 }  // namespace shortex::about

@@ -332,21 +332,6 @@ TEST_F(AboutBoxTest, IsAFixedToolWindowWithOnlyACloseBox) {
     }});
 }
 
-TEST_F(AboutBoxTest, ABoxOpenedAfterNewYearShowsTheNewYear) {
-    std::wstring first, second;
-    RunBox({[&](HWND box) {
-        first = Text(ControlOf(box, AboutControl::lblcopyright));
-        ClickOk(box);
-    }});
-    clock.year = 2032;
-    RunBox({[&](HWND box) {
-        second = Text(ControlOf(box, AboutControl::lblcopyright));
-        ClickOk(box);
-    }});
-    EXPECT_TRUE(first.ends_with(L" - 2031")) << first;
-    EXPECT_TRUE(second.ends_with(L" - 2032")) << second;
-}
-
 TEST_F(AboutBoxTest, AltOClosesItEvenWithTheFocusOnTheLink) {
     RunBox({[&](HWND box) { FocusAndPress(box, AboutControl::lblurl, {VK_MENU, 'O'}); }});
     EXPECT_TRUE(events.empty());

@@ -61,15 +61,6 @@ TEST(MainLayout, VisibleControlsFitTheDesignHeightAndTheHiddenOneLiesBelowIt) {
     }
 }
 
-TEST(MainLayout, AccessKeysAndTooltipsAsDesigned) {
-    EXPECT_EQ(Design(Control::cmdCopy).text, L"&Copy");
-    EXPECT_EQ(Design(Control::cmdAbout).text, L"&About");
-    EXPECT_EQ(Design(Control::cmdExit).text, L"E&xit");
-    EXPECT_EQ(Design(Control::txtPath).tooltip, L" Enter path... ");
-    EXPECT_EQ(Design(Control::cmdCopy).tooltip, L" Copy to Clipboard ");
-    EXPECT_TRUE(Design(Control::txtShortex).tooltip.empty());
-}
-
 TEST(Twips, PixelsAtCommonDpis) {
     EXPECT_EQ(TwipsToPixels(5685, 96), 379);
     EXPECT_EQ(TwipsToPixels(1905, 96), 127);
