@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <thread>
 
@@ -214,6 +215,47 @@ TEST_F(FrmMainTest, TooltipsFollowTheTextAfterAMouseMove) {
     ::SetWindowTextW(path, L"");
     ::SendMessageW(path, WM_MOUSEMOVE, 0, MAKELPARAM(6, 5));
     EXPECT_EQ(TipText(window.TooltipWindow(), window.hwnd(), path), longPath);
+}
+
+TEST_F(FrmMainTest, ANewDpiRescalesTheWindowAndItsLayout) {
+    const int before = Dpi();
+    const int after = before * 3 / 2;
+    RECT outer{};
+    ::GetWindowRect(window.hwnd(), &outer);
+    RECT suggested{outer.left, outer.top, outer.left + (outer.right - outer.left) * 3 / 2,
+                   outer.top + (outer.bottom - outer.top) * 3 / 2};
+    ::SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(after, after), reinterpret_cast<LPARAM>(&suggested));
+    Pump();
+    // Only the controls and fonts: Wine keeps the frame of the DPI the window really has.
+    const auto rects = LayoutForClientWidth(PixelsToTwips(ClientSize().cx, after));
+    const RECT button = ChildRect(Child(Control::cmdGetShortex));
+    const RectTwips& expected = rects[static_cast<std::size_t>(Control::cmdGetShortex)];
+    EXPECT_EQ(button.left, TwipsToPixels(expected.left, after));
+    EXPECT_EQ(button.bottom, TwipsToPixels(expected.top + expected.height, after));
+    // The text grows with the DPI too.
+    LOGFONTW font{};
+    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(Child(Control::txtPath), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_NEAR(std::abs(font.lfHeight), 11.0 * after / 96, 3.0 * after / 96);
+}
+
+TEST_F(FrmMainTest, EveryWayOfClosingRemembersTheState) {
+    ::SetWindowTextW(Child(Control::txtPath), L" C:\\typed path ");
+    ::SendMessageW(window.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);  // Alt+F4 and the close box
+    Pump();
+    EXPECT_FALSE(::IsWindow(window.hwnd()));
+    EXPECT_EQ(registry.ReadRegValue(L"HKEY_CURRENT_USER\\Software\\Tandril\\Shortex", L"PreviousPath"), L" C:\\typed path ");
+    EXPECT_EQ(registry.ReadRegValue(L"HKEY_CURRENT_USER\\Software\\Tandril\\Shortex", L"Startup"), L"True");
+    EXPECT_EQ(exit.ends, 1);
+}
+
+TEST_F(FrmMainTest, WindowsEndingTheSessionRemembersTheStateOnce) {
+    ::SetWindowTextW(Child(Control::txtPath), L"C:\\before the end");
+    EXPECT_EQ(::SendMessageW(window.hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    ::SendMessageW(window.hwnd(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(registry.ReadRegValue(L"HKEY_CURRENT_USER\\Software\\Tandril\\Shortex", L"PreviousPath"), L"C:\\before the end");
+    ::SetWindowTextW(Child(Control::txtPath), L"C:\\after");
+    ::SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(registry.ReadRegValue(L"HKEY_CURRENT_USER\\Software\\Tandril\\Shortex", L"PreviousPath"), L"C:\\before the end");
 }
 
 TEST_F(FrmMainTest, TextBoxesTakeTextsLongerThanTheDefaultLimit) {
