@@ -155,6 +155,34 @@ TEST_F(FrmMainTest, AltCCopiesTheResultToTheClipboard) {
     EXPECT_EQ(ClipboardText(), L"C:\\PROG~FBU \u0416");
 }
 
+TEST_F(FrmMainTest, ACopyWhileAnotherProgramHoldsTheClipboardGivesUpQuietlyWithinHalfASecond) {
+    ::SetWindowTextW(Child(Control::txtShortex), L"first");
+    Keys(Control::txtPath, {VK_MENU, 'C'});
+    ASSERT_EQ(ClipboardText(), L"first");
+
+    std::atomic<bool> holding = false, release = false;
+    std::thread holder([&] {
+        const HWND owner = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        if (::OpenClipboard(owner)) {
+            holding = true;
+            while (!release) ::Sleep(10);
+            ::CloseClipboard();
+        }
+        ::DestroyWindow(owner);
+    });
+    ASSERT_TRUE(WaitUntil([&] { return holding.load(); }, 5000));
+    ::SetWindowTextW(Child(Control::txtShortex), L"second");
+    const ULONGLONG start = ::GetTickCount64();
+    ::SendMessageW(Child(Control::cmdCopy), BM_CLICK, 0, 0);
+    const ULONGLONG waited = ::GetTickCount64() - start;
+    release = true;
+    holder.join();
+    EXPECT_LE(waited, 700u);
+    EXPECT_TRUE(::IsWindow(window.hwnd()));
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(ClipboardText(), L"first");
+}
+
 TEST_F(FrmMainTest, EnterOnAnotherButtonPressesThatButton) {
     ::SetWindowTextW(Child(Control::txtPath), L"C:\\");
     ::SetWindowTextW(Child(Control::txtShortex), L"copied, not recomputed");
