@@ -1,5 +1,6 @@
 #include "windows_path_platform.h"
 
+#include "../common/system_function.h"
 #include "../common/unique_handle.h"
 #include "strip_quotes.h"
 
@@ -43,8 +44,8 @@ std::size_t ShortPathNameOfLongPath(const std::wstring& extended, wchar_t* buffe
     return answer.size();
 }
 
-}  // namespace
-
+// The path in the extended-length form (\\?\C:\..., \\?\UNC\server\share\...) when it is too long
+// for the classic API and can be written that way; otherwise empty.
 std::wstring ExtendedLengthForm(const std::wstring& path) {
     if (path.size() < kClassicPathLimit) return {};
     if (path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\")) return {};
@@ -59,6 +60,8 @@ std::wstring ExtendedLengthForm(const std::wstring& path) {
     return {};
 }
 
+}  // namespace
+
 std::size_t WindowsPathPlatform::ShortPathName(const std::wstring& longPath, wchar_t* buffer, std::size_t capacity) {
     const DWORD count = ::GetShortPathNameW(longPath.c_str(), buffer, ToDword(capacity));
     if (count != 0) return count;
@@ -71,12 +74,7 @@ std::size_t WindowsPathPlatform::ShortPathName(const std::wstring& longPath, wch
 // at start, which costs the console companion more than all its path work.
 void WindowsPathPlatform::UnquoteSpaces(wchar_t* text) {
     using UnquoteFunction = BOOL(WINAPI*)(LPWSTR);
-    static const auto unquote = [] {
-        const HMODULE shlwapi = ::LoadLibraryExW(L"shlwapi.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        return shlwapi ? reinterpret_cast<UnquoteFunction>(
-                             reinterpret_cast<void*>(::GetProcAddress(shlwapi, "PathUnquoteSpacesW")))
-                       : nullptr;
-    }();
+    static const auto unquote = BindSystemFunction<UnquoteFunction>(L"shlwapi.dll", "PathUnquoteSpacesW");
     if (unquote) {
         unquote(text);
     } else {

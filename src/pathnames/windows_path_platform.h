@@ -13,8 +13,4 @@ public:
     std::wstring FindFirstEntry(const std::wstring& pattern, std::uint32_t filter) override;
 };
 
-// The path in the extended-length form (\\?\C:\..., \\?\UNC\server\share\...) when it is too long
-// for the classic API and can be written that way; otherwise empty.
-std::wstring ExtendedLengthForm(const std::wstring& path);
-
 }  // namespace shortex

@@ -1,21 +1,17 @@
 #include "com.h"
 
+#include "common/system_function.h"
+
 namespace shortex::com {
 namespace {
-
-template <typename Function>
-Function Bind(const wchar_t* library, const char* name) {
-    const HMODULE module = ::LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name))) : nullptr;
-}
 
 struct Ole32 {
     using Initialize = HRESULT(WINAPI*)(LPVOID, DWORD);
     using Create = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
     using Free = void(WINAPI*)(LPVOID);
-    Initialize initialize = Bind<Initialize>(L"ole32.dll", "CoInitializeEx");
-    Create create = Bind<Create>(L"ole32.dll", "CoCreateInstance");
-    Free free = Bind<Free>(L"ole32.dll", "CoTaskMemFree");
+    Initialize initialize = BindSystemFunction<Initialize>(L"ole32.dll", "CoInitializeEx");
+    Create create = BindSystemFunction<Create>(L"ole32.dll", "CoCreateInstance");
+    Free free = BindSystemFunction<Free>(L"ole32.dll", "CoTaskMemFree");
 };
 
 const Ole32& Functions() {
@@ -44,7 +40,7 @@ HRESULT CreateInstance(REFCLSID classId, REFIID interfaceId, void** object) {
 
 HRESULT ItemFromParsingName(const wchar_t* path, REFIID interfaceId, void** item) {
     using Function = HRESULT(WINAPI*)(PCWSTR, IBindCtx*, REFIID, void**);
-    static const auto parse = Bind<Function>(L"shell32.dll", "SHCreateItemFromParsingName");
+    static const auto parse = BindSystemFunction<Function>(L"shell32.dll", "SHCreateItemFromParsingName");
     *item = nullptr;
     if (!parse) return E_NOTIMPL;
     return parse(path, nullptr, interfaceId, item);

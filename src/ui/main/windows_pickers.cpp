@@ -1,5 +1,6 @@
 #include "windows_pickers.h"
 
+#include "common/system_function.h"
 #include "common/system_message.h"
 #include "pathnames/path_names.h"
 #include "ui/com.h"
@@ -112,9 +113,8 @@ void WindowsFileDialog::Show() {
 void WindowsFileDialog::ShowClassic() {
     using Function = BOOL(WINAPI*)(LPOPENFILENAMEW);
     using ErrorFunction = DWORD(WINAPI*)();
-    const HMODULE comdlg = ::LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    const auto open = comdlg ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(comdlg, "GetOpenFileNameW"))) : nullptr;
-    const auto lastError = comdlg ? reinterpret_cast<ErrorFunction>(reinterpret_cast<void*>(::GetProcAddress(comdlg, "CommDlgExtendedError"))) : nullptr;
+    const auto open = BindSystemFunction<Function>(L"comdlg32.dll", "GetOpenFileNameW");
+    const auto lastError = BindSystemFunction<ErrorFunction>(L"comdlg32.dll", "CommDlgExtendedError");
     if (!open || !lastError) throw FailureError(Failure{kCannotCreateObject, L"No file dialog is available.", L"", 0});
 
     std::wstring filter;  // pairs, each part ended by a NUL, the whole by another

@@ -1,5 +1,7 @@
 #include "ui/about/about_form.h"
 
+#include "support/fake_clock.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,11 +10,7 @@
 namespace shortex::about {
 namespace {
 
-class FakeClock final : public Clock {
-public:
-    int CurrentYear() override { return year; }
-    int year = 2031;
-};
+using testing::FakeClock;
 
 // Records what the handlers do to the window, in order.
 class RecordingView final : public AboutView {

@@ -6,6 +6,8 @@
 #include "ui/about/module_version.h"
 #include "ui/dpi.h"
 
+#include "support/fake_clock.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -18,11 +20,7 @@
 namespace shortex::about {
 namespace {
 
-class FakeClock final : public Clock {
-public:
-    int CurrentYear() override { return year; }
-    int year = 2031;
-};
+using testing::FakeClock;
 
 class RecordingShell final : public Shell {
 public:
