@@ -35,8 +35,7 @@ function(shortex_add_gtest target)
     gtest_discover_tests(${target}
       DISCOVERY_MODE PRE_TEST
       DISCOVERY_TIMEOUT 120
-      PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 60
-                 ENVIRONMENT "SHORTEX_BINARY_DIR=${CMAKE_BINARY_DIR}")
+      PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 60 RUN_SERIAL TRUE)
   else()
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 60)
   endif()

@@ -1,30 +1,31 @@
 #include "startup.h"
 
-#include "common/error_report.h"
+#include "common/unique_handle.h"
+
+#include <commctrl.h>
 
 namespace shortex::startup {
 
-std::wstring StartupReportText(const Failure& failure) {
-    switch (failure.number) {
-        case kComponentMissing:
-            return ShortErrorReport(failure, kAdviseReinstall);
-        case kWindowLoadFailed:
-            return ShortErrorReport(
-                failure, L"Re-install the program to fix this, or get the latest vbruntimes at Tandril.");
-        default:
-            return LongErrorReport(failure, L"Mod Startup - Main procedure", kAdviseInformAuthor);
-    }
-}
+bool Main(MessageBoxes& boxes, main_window::frmMain& window, int showCommand) {
+    const INITCOMMONCONTROLSEX classes{8, ICC_USEREX_CLASSES};  // dwSize 8: sizeof(INITCOMMONCONTROLSEX)
+    ::InitCommonControlsEx(&classes);
 
-void Main(StartupHost& host, MessageBoxes& boxes) {
-    host.InitCommonControls();
-    if (host.PreviousInstanceRunning()) {
-        boxes.Show({L"Shortex is already running...", L"Info", box_style::kOk | box_style::kIconInformation, L"", 0});
-        host.EndProgram();
-        return;
+    // One name per user session, held for the life of the process: copies started at the same
+    // moment race for it, and exactly one wins. One we may not open was made by a copy running
+    // with other rights: still a copy.
+    static UniqueKernelHandle instance;
+    instance.reset(::CreateMutexW(nullptr, FALSE, L"Local\\Tandril.Shortex.SingleInstance"));
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_ALREADY_EXISTS || (!instance && error == ERROR_ACCESS_DENIED)) {
+        boxes.Show({L"Shortex is already running...", L"Info", kBoxOk | kBoxInformation});
+        return false;
     }
-    if (const auto failure = host.CreateAndShowMainWindow())
-        boxes.Show(ErrorReportBox(*failure, StartupReportText(*failure)));
+    if (const auto failure = window.Create()) {
+        boxes.Show({StartupReport(*failure), L"Error", kBoxOk});
+        return false;
+    }
+    window.Show(showCommand);
+    return true;
 }
 
 }  // namespace shortex::startup

@@ -1,8 +1,6 @@
 // shortex-cli: the short (or long) form of paths for batch files and scripts.
 #include "cli_request.h"
 
-#include "common/utf8.h"
-#include "pathnames/windows_path_platform.h"
 
 #include <windows.h>
 
@@ -11,6 +9,21 @@
 
 namespace shortex::cli {
 namespace {
+
+// UTF-8 both ways through the system; malformed input and unpaired surrogates become U+FFFD.
+std::wstring FromUtf8(std::string_view text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                               wide.data(), static_cast<int>(wide.size()))));
+    return wide;
+}
+
+std::string ToUtf8(std::wstring_view text) {
+    const int size = static_cast<int>(text.size());
+    std::string bytes(static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
+    return bytes;
+}
 
 bool IsConsole(HANDLE handle) {
     DWORD mode = 0;
@@ -46,7 +59,7 @@ public:
                 return ::WriteConsoleW(handle_, data, count, done, nullptr);
             });
         } else {
-            const std::string bytes = WideToUtf8(pending_);
+            const std::string bytes = ToUtf8(pending_);
             WriteAll(bytes.data(), bytes.size(), [this](const char* data, DWORD count, DWORD* done) {
                 return ::WriteFile(handle_, data, count, done, nullptr);
             });
@@ -93,7 +106,7 @@ void ForEachInputLine(LineWriter& output, OnLine onLine) {
         return;
     }
     LineSplitter<char> splitter;
-    auto decoded = [&onLine](const std::string& line) { onLine(Utf8ToWide(line)); };
+    auto decoded = [&onLine](const std::string& line) { onLine(FromUtf8(line)); };
     std::vector<char> chunk(64 * 1024);
     DWORD read = 0;
     while (::ReadFile(input, chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr) && read > 0) {
@@ -116,11 +129,11 @@ int Run(const std::vector<std::wstring>& arguments) {
         return 2;
     }
 
-    WindowsPathPlatform platform;
+    SystemFileSystem files;
     LineWriter output(STD_OUTPUT_HANDLE);
     bool everyPathAnswered = true;
     auto answer = [&](const std::wstring& path) {
-        const std::wstring converted = ConvertPath(platform, request.longForm, path);
+        const std::wstring converted = ConvertPath(files, request.longForm, path);
         everyPathAnswered = everyPathAnswered && !converted.empty();
         output.WriteLine(converted);
     };

@@ -1,6 +1,5 @@
 #include "cli_request.h"
 
-#include "pathnames/long_name.h"
 #include "pathnames/path_names.h"
 
 namespace shortex::cli {
@@ -52,8 +51,8 @@ std::wstring_view UsageText() {
            L"answer, 1 when one had none, 2 when the arguments were not understood.\r\n";
 }
 
-std::wstring ConvertPath(PathPlatform& platform, bool longForm, const std::wstring& path) {
-    return longForm ? GetLongFilename(platform, path) : GetShortPath(platform, path);
+std::wstring ConvertPath(FileSystem& files, bool longForm, const std::wstring& path) {
+    return longForm ? LongPath(files, path) : ShortPath(files, path);
 }
 
 }  // namespace shortex::cli

@@ -1,7 +1,7 @@
 // What the console companion was asked to do, and the parts of its work that need no console.
 #pragma once
 
-#include "pathnames/path_platform.h"
+#include "pathnames/path_names.h"
 
 #include <string>
 #include <string_view>
@@ -25,7 +25,7 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments);
 std::wstring_view UsageText();
 
 // The answer printed for one path: its short form, or its long form; empty when there is none.
-std::wstring ConvertPath(PathPlatform& platform, bool longForm, const std::wstring& path);
+std::wstring ConvertPath(FileSystem& files, bool longForm, const std::wstring& path);
 
 // Cuts a stream into lines ended by LF or CRLF, as the chunks arrive; a last line without an
 // end is given by Finish. A byte order mark at the very start is dropped.

@@ -24,8 +24,7 @@ public:
     ~UniqueHandle() { reset(); }
 
     [[nodiscard]] Handle get() const noexcept { return handle_; }
-    [[nodiscard]] bool valid() const noexcept { return handle_ != Traits::Invalid(); }
-    explicit operator bool() const noexcept { return valid(); }
+    explicit operator bool() const noexcept { return handle_ != Traits::Invalid(); }
 
     // For out-parameters of API calls: closes what is held and hands out the slot.
     [[nodiscard]] Handle* put() noexcept {
@@ -36,7 +35,7 @@ public:
     Handle release() noexcept { return std::exchange(handle_, Traits::Invalid()); }
 
     void reset(Handle handle = Traits::Invalid()) noexcept {
-        if (valid()) Traits::Close(handle_);
+        if (handle_ != Traits::Invalid()) Traits::Close(handle_);
         handle_ = handle;
     }
 
@@ -44,42 +43,28 @@ private:
     Handle handle_ = Traits::Invalid();
 };
 
-struct KernelHandleTraits {  // null means none: CreateMutex, OpenProcess, CreateEvent
-    using Handle = HANDLE;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { ::CloseHandle(h); }
+template <typename H, auto close, H invalid = H{}>
+struct HandleTraits {
+    using Handle = H;
+    static Handle Invalid() noexcept { return invalid; }
+    static void Close(Handle h) noexcept { close(h); }
 };
 
-struct FileHandleTraits {  // INVALID_HANDLE_VALUE means none: CreateFile
-    using Handle = HANDLE;
+struct FindHandleTraits : HandleTraits<HANDLE, &::FindClose> {
     static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle h) noexcept { ::CloseHandle(h); }
 };
 
-struct FindHandleTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle h) noexcept { ::FindClose(h); }
-};
-
-// The predefined root keys (HKEY_CLASSES_ROOT and its siblings) are not ours to close, yet an open
-// of a root with an empty sub key may hand one back as the result.
-inline bool IsPredefinedKey(HKEY key) noexcept {
-    const auto value = reinterpret_cast<LONG_PTR>(key);
-    return value >= static_cast<LONG>(0x80000000) && value <= static_cast<LONG>(0x800000FF);
+// The predefined root keys (HKEY_CURRENT_USER and its siblings) are not ours to close, yet opening
+// a root with an empty sub key may hand one back.
+inline void CloseKey(HKEY key) noexcept {
+    const auto value = reinterpret_cast<ULONG_PTR>(key) & 0xFFFFFFFF;
+    if (value < 0x80000000 || value > 0x800000FF) ::RegCloseKey(key);
 }
 
-struct HkeyTraits {
-    using Handle = HKEY;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept {
-        if (!IsPredefinedKey(h)) ::RegCloseKey(h);
-    }
-};
-
-using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
-using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
+using UniqueKernelHandle = UniqueHandle<HandleTraits<HANDLE, &::CloseHandle>>;  // null means none
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
-using UniqueHkey = UniqueHandle<HkeyTraits>;
+using UniqueHkey = UniqueHandle<HandleTraits<HKEY, &CloseKey>>;
+using UniqueFont = UniqueHandle<HandleTraits<HFONT, &::DeleteObject>>;
+using UniqueIcon = UniqueHandle<HandleTraits<HICON, &::DestroyIcon>>;
 
 }  // namespace shortex

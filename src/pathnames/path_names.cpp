@@ -1,62 +1,103 @@
 #include "path_names.h"
 
+#include <string_view>
+
 namespace shortex {
 namespace {
 
-// Texts that no Windows path function can take: they get the empty or false answer directly.
-// An embedded NUL would make the platform see only the text before it.
+// Texts no Windows path function can take get the empty or false answer directly: an embedded
+// NUL would make the system see only the text before it.
 bool IsUsablePathText(const std::wstring& text) {
     return !text.empty() && text.size() <= kMaxPathText && text.find(L'\0') == std::wstring::npos;
+}
+
+bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
+// Position just past the component that starts at `from`.
+std::size_t EndOfComponent(const std::wstring& path, std::size_t from) {
+    while (from < path.size() && !IsSeparator(path[from])) ++from;
+    return from;
+}
+
+// Position just past `count` components that follow `from`, each after one separator.
+std::size_t SkipComponents(const std::wstring& path, std::size_t from, int count) {
+    for (int i = 0; i < count && from < path.size(); ++i) {
+        if (IsSeparator(path[from])) ++from;
+        from = EndOfComponent(path, from);
+    }
+    return from;
+}
+
+bool HasUncMarker(const std::wstring& path) {
+    if (path.size() < 8 || !IsSeparator(path[7])) return false;
+    std::wstring marker = path.substr(4, 3);
+    for (wchar_t& c : marker) c = static_cast<wchar_t>(c >= L'a' && c <= L'z' ? c - 32 : c);
+    return marker == L"UNC";
 }
 
 }  // namespace
 
 std::wstring FixDriveRoot(const std::wstring& path) {
-    if (!path.empty() && path.back() == L':') return path + L'\\';
-    return path;
+    return !path.empty() && path.back() == L':' ? path + L'\\' : path;
 }
 
-bool FileExists(PathPlatform& platform, const std::wstring& Filename) {
-    if (!IsUsablePathText(Filename)) return false;
-    const auto attributes = platform.GetPathAttributes(Filename);
-    return attributes && (*attributes & attributes::kFolder) == 0;
+bool FileExists(FileSystem& files, const std::wstring& path) {
+    if (!IsUsablePathText(path)) return false;
+    const auto attributes = files.Attributes(path);
+    return attributes && (*attributes & kFolder) == 0;
 }
 
-bool DirExists(PathPlatform& platform, const std::wstring& DName) {
-    std::wstring folder = DName;
+bool DirExists(FileSystem& files, const std::wstring& path) {
+    std::wstring folder = path;
     if (folder.empty() || folder.back() != L'\\') folder += L'\\';
     if (!IsUsablePathText(folder)) return false;
     // The folder's own attributes, not its listing: an empty folder, or one holding only hidden
     // or system entries, exists just the same.
-    const auto attributes = platform.GetPathAttributes(folder);
-    return attributes && (*attributes & attributes::kFolder) != 0;
+    const auto attributes = files.Attributes(folder);
+    return attributes && (*attributes & kFolder) != 0;
 }
 
-std::wstring GetPath(const std::wstring& PathString) {
-    const auto lastBackslash = PathString.rfind(L'\\');
-    if (lastBackslash == std::wstring::npos) return PathString;
-    return PathString.substr(0, lastBackslash + 1);
+std::wstring FolderPart(const std::wstring& path) {
+    const auto lastBackslash = path.rfind(L'\\');
+    return lastBackslash == std::wstring::npos ? path : path.substr(0, lastBackslash + 1);
 }
 
-std::wstring GetShortPath(PathPlatform& platform, const std::wstring& strFileName) {
-    if (!IsUsablePathText(strFileName)) return {};
-    std::wstring buffer(260, L'\0');
-    // The answer can grow between two calls if the entry is renamed meanwhile: ask a few times.
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        const std::size_t count = platform.ShortPathName(strFileName, buffer.data(), buffer.size());
-        if (count == 0) return {};
-        if (count < buffer.size()) {
-            buffer.resize(count);
-            return buffer;
-        }
-        if (count > kMaxPathText + 1) return {};
-        buffer.assign(count, L'\0');
+std::wstring ShortPath(FileSystem& files, const std::wstring& path) {
+    return IsUsablePathText(path) ? files.ShortPathName(path) : std::wstring();
+}
+
+std::size_t RootLength(const std::wstring& path) {
+    if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+        // \\?\ and \\.\ name devices and extended-length paths: keep the prefix and the volume.
+        if (path.size() >= 4 && (path[2] == L'?' || path[2] == L'.') && IsSeparator(path[3]))
+            return HasUncMarker(path) ? SkipComponents(path, 7, 2) : EndOfComponent(path, 4);
+        return SkipComponents(path, 1, 2);  // \\server\share
     }
-    return {};
+    const bool drive = path.size() >= 2 && path[1] == L':' && ((path[0] | 0x20) >= L'a' && (path[0] | 0x20) <= L'z');
+    return drive ? 2 : 0;
 }
 
-std::wstring GetShortFileName(PathPlatform& platform, const std::wstring& Filename) {
-    return GetShortPath(platform, Filename);
+std::wstring LongPath(FileSystem& files, const std::wstring& path) {
+    if (!IsUsablePathText(path) || path.size() > kMaxPathText - 2) return {};
+    std::size_t position = RootLength(path);
+    std::wstring longPath = path.substr(0, position);
+    while (position < path.size()) {
+        if (IsSeparator(path[position])) {
+            longPath += path[position++];
+            continue;
+        }
+        const std::size_t end = EndOfComponent(path, position);
+        const std::wstring_view component(path.data() + position, end - position);
+        if (component == L"." || component == L"..") {
+            longPath += component;
+        } else {
+            const std::wstring found = files.FirstEntry(path.substr(0, end), kAnyEntry);
+            if (found.empty()) return {};
+            longPath += found;
+        }
+        position = end;
+    }
+    return longPath;
 }
 
 }  // namespace shortex

@@ -1,9 +1,10 @@
-// Questions about a path text: does it name a file or a folder, what is its folder part, what is
-// its short (8.3) form. None of them shows anything or keeps state; every text gets an answer.
+// Questions about a path text: does it name a file or a folder, what is its folder part, what are
+// its short (8.3) and long forms. None of them shows anything or keeps state; every text gets an
+// answer, the empty text or false when there is none.
 #pragma once
 
-#include "path_platform.h"
-
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace shortex {
@@ -11,22 +12,59 @@ namespace shortex {
 // Longest text the Windows path functions accept (UNICODE_STRING limit, in characters).
 inline constexpr std::size_t kMaxPathText = 32767;
 
+// Attribute marks (the values of FILE_ATTRIBUTE_*) and the entry filters built from them.
+inline constexpr std::uint32_t kHidden = 0x2;
+inline constexpr std::uint32_t kSystem = 0x4;
+inline constexpr std::uint32_t kFolder = 0x10;
+// FirstEntry admits an entry when every one of its hidden, system and folder marks is in the filter.
+inline constexpr std::uint32_t kAnyEntry = kHidden | kSystem | kFolder;
+
+// The file system as the path operations ask it. Windows answers with the real API; tests answer
+// for volumes Wine cannot make (no 8.3 names, drives that fail).
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // GetShortPathNameW's answer, of any length; empty when there is none.
+    virtual std::wstring ShortPathName(const std::wstring& path) = 0;
+    // The attribute word of the entry the path names; nothing when it cannot be queried.
+    virtual std::optional<std::uint32_t> Attributes(const std::wstring& path) = 0;
+    // The long name, as stored, of the first entry of the pattern's folder that matches its last
+    // component (wildcards, long or short name, any letter case) and that the filter admits; empty
+    // when there is none or the lookup fails. "." and ".." are never answered.
+    virtual std::wstring FirstEntry(const std::wstring& pattern, std::uint32_t filter) = 0;
+};
+
+// The real file system (Windows only). Paths past MAX_PATH are asked in their \\?\ form.
+class SystemFileSystem final : public FileSystem {
+public:
+    std::wstring ShortPathName(const std::wstring& path) override;
+    std::optional<std::uint32_t> Attributes(const std::wstring& path) override;
+    std::wstring FirstEntry(const std::wstring& pattern, std::uint32_t filter) override;
+};
+
 // The text with "\" appended when it ends in ":", so a bare drive names its root folder.
 std::wstring FixDriveRoot(const std::wstring& path);
 
 // True when the path names an existing entry that is not a folder.
-bool FileExists(PathPlatform& platform, const std::wstring& Filename);
+bool FileExists(FileSystem& files, const std::wstring& path);
 
-// True when the path names an existing folder. A name without a closing backslash gets one, so
-// "C:" asks about "C:\" and the empty name about the root of the current drive.
-bool DirExists(PathPlatform& platform, const std::wstring& DName);
+// True when the path names an existing folder, empty or not. A name without a closing backslash
+// gets one, so "C:" asks about "C:\" and the empty name about the current drive's root.
+bool DirExists(FileSystem& files, const std::wstring& path);
 
 // The text up to and including its last backslash; the whole text when it has none.
-std::wstring GetPath(const std::wstring& PathString);
+std::wstring FolderPart(const std::wstring& path);
 
-// The short form of the path exactly as the file system reports it, of any length; empty when
-// there is none.
-std::wstring GetShortPath(PathPlatform& platform, const std::wstring& strFileName);
-std::wstring GetShortFileName(PathPlatform& platform, const std::wstring& Filename);
+// The short form of the path exactly as the file system reports it; empty when there is none.
+std::wstring ShortPath(FileSystem& files, const std::wstring& path);
+
+// The long form of the path: each component replaced by the name the file system stores for it,
+// looked up on the input's own text up to that component. The root (see RootLength), separators,
+// empty components, "." and ".." stay as written. Empty when a component cannot be found.
+std::wstring LongPath(FileSystem& files, const std::wstring& path);
+
+// Length of the root that LongPath keeps as written: "C:", "\\server\share", "\\?\C:",
+// "\\?\UNC\server\share", "\\.\device"; 0 for a relative or rooted ("\dir") path.
+std::size_t RootLength(const std::wstring& path);
 
 }  // namespace shortex

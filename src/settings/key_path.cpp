@@ -1,47 +1,23 @@
 #include "key_path.h"
 
-#include "common/message_box.h"
-
 #include <array>
-#include <utility>
 
 namespace shortex::registry {
-namespace {
-
-constexpr std::array<std::pair<std::wstring_view, RootKey>, 7> kRootNames{{
-    {L"HKEY_CLASSES_ROOT", RootKey::kClassesRoot},
-    {L"HKEY_CURRENT_USER", RootKey::kCurrentUser},
-    {L"HKEY_LOCAL_MACHINE", RootKey::kLocalMachine},
-    {L"HKEY_USERS", RootKey::kUsers},
-    {L"HKEY_PERFORMANCE_DATA", RootKey::kPerformanceData},
-    {L"HKEY_CURRENT_CONFIG", RootKey::kCurrentConfig},
-    {L"HKEY_DYN_DATA", RootKey::kDynData},
-}};
-
-bool IsMalformed(std::wstring_view keyPath) {
-    return !keyPath.starts_with(L"HKEY_") || keyPath.ends_with(L'\\');
-}
-
-}  // namespace
 
 RootKey RootKeyFromName(std::wstring_view name) {
-    for (const auto& [rootName, root] : kRootNames)
-        if (name == rootName) return root;
+    static constexpr std::array<std::wstring_view, 7> kNames{
+        L"HKEY_CLASSES_ROOT",     L"HKEY_CURRENT_USER",   L"HKEY_LOCAL_MACHINE", L"HKEY_USERS",
+        L"HKEY_PERFORMANCE_DATA", L"HKEY_CURRENT_CONFIG", L"HKEY_DYN_DATA"};
+    for (std::size_t i = 0; i < kNames.size(); ++i)
+        if (name == kNames[i]) return static_cast<RootKey>(static_cast<std::uint32_t>(RootKey::kClassesRoot) + i);
     return RootKey::kNone;
 }
 
-KeyPath ParseKeyPath(const std::wstring& keyPath, MessageBoxes& boxes) {
-    if (IsMalformed(keyPath)) {
-        MessageBoxRequest box;
-        box.text = L"Incorrect Format:\n\n" + keyPath;
-        box.title = L"Shortex";
-        box.style = box_style::kOk;
-        boxes.Show(box);
-        return {};
-    }
+KeyPath ParseKeyPath(std::wstring_view keyPath) {
+    if (!keyPath.starts_with(L"HKEY_") || keyPath.ends_with(L'\\')) return {true, RootKey::kNone, {}};
     const auto backslash = keyPath.find(L'\\');
-    if (backslash == std::wstring::npos) return {RootKeyFromName(keyPath), {}};
-    return {RootKeyFromName(std::wstring_view(keyPath).substr(0, backslash)), keyPath.substr(backslash + 1)};
+    if (backslash == std::wstring_view::npos) return {false, RootKeyFromName(keyPath), {}};
+    return {false, RootKeyFromName(keyPath.substr(0, backslash)), std::wstring(keyPath.substr(backslash + 1))};
 }
 
 }  // namespace shortex::registry

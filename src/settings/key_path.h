@@ -1,28 +1,35 @@
 // Key paths: a root name such as HKEY_CURRENT_USER, a backslash and a sub key path.
 #pragma once
 
-#include "registry_platform.h"
-
+#include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace shortex {
-class MessageBoxes;
-}
-
 namespace shortex::registry {
 
-struct KeyPath {
-    RootKey root = RootKey::kNone;
-    std::wstring subKey;  // may hold further backslashes; empty for the root itself
+// The predefined root keys, numbered as the registry API numbers their handles; 0 for none.
+enum class RootKey : std::uint32_t {
+    kNone = 0,
+    kClassesRoot = 0x80000000,
+    kCurrentUser,
+    kLocalMachine,
+    kUsers,
+    kPerformanceData,
+    kCurrentConfig,
+    kDynData,
 };
 
-// The root key a root name stands for: the whole name must match exactly, letter case included.
+struct KeyPath {
+    bool malformed = false;  // not "HKEY_..." or ending in a backslash: the user is told
+    RootKey root = RootKey::kNone;
+    std::wstring subKey;  // empty for the root itself
+};
+
+// The root key a root name stands for: the whole name, letter case included.
 RootKey RootKeyFromName(std::wstring_view name);
 
-// Splits a key path at its first backslash. A path that does not start with "HKEY_" or that ends
-// in a backslash is malformed: the user is shown an "Incorrect Format:" box and the answer has no
-// root key. A well-formed path whose root name is unknown has no root key either, silently.
-KeyPath ParseKeyPath(const std::wstring& keyPath, MessageBoxes& boxes);
+// Splits a key path at its first backslash. A well-formed path whose root name is unknown has no
+// root key, and is not malformed.
+KeyPath ParseKeyPath(std::wstring_view keyPath);
 
 }  // namespace shortex::registry

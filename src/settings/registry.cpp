@@ -1,77 +1,74 @@
 #include "registry.h"
 
+#include "common/unique_handle.h"
+#include "key_path.h"
+
 #include <algorithm>
-#include <limits>
 #include <optional>
 #include <vector>
 
 namespace shortex::registry {
 namespace {
 
-constexpr std::wstring_view kReadError = L"Error";
-
-constexpr std::uint32_t kMaxBytes = std::numeric_limits<std::uint32_t>::max() - sizeof(wchar_t);
-
-// A value another process keeps rewriting could otherwise keep the read going for ever.
-constexpr int kReadAttempts = 8;
-
-// The text of REG_SZ data: it ends at the first NUL, or at the end of the data when the writer left
-// the terminator out. An odd last byte is half a character and is dropped.
-std::wstring TextOf(const std::vector<wchar_t>& buffer, std::uint32_t bytes) {
-    const auto end = buffer.begin() + bytes / sizeof(wchar_t);
-    return std::wstring(buffer.begin(), std::find(buffer.begin(), end, L'\0'));
+// The key the path names, opened (or made) with the access given: nothing when the path names no
+// root key, an empty handle when the key cannot be opened.
+std::optional<UniqueHkey> OpenKey(MessageBoxes& boxes, const std::wstring& keyPath, REGSAM access,
+                                  bool create = false) {
+    const KeyPath path = ParseKeyPath(keyPath);
+    if (path.malformed) boxes.Show({L"Incorrect Format:\n\n" + keyPath, L"Shortex", kBoxOk});
+    if (path.root == RootKey::kNone) return std::nullopt;
+    // The predefined handles are sign-extended, as the SDK defines them.
+    const auto root = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(path.root)));
+    UniqueHkey key;
+    if (create)
+        ::RegCreateKeyExW(root, path.subKey.c_str(), 0, nullptr, 0, access, nullptr, key.put(), nullptr);
+    else
+        ::RegOpenKeyExW(root, path.subKey.c_str(), 0, access, key.put());
+    return key;
 }
 
-// Only REG_SZ is read: the program writes nothing else, and a REG_EXPAND_SZ would want its
-// %variables% expanded, which no caller expects.
-std::optional<std::wstring> ReadString(RegistryKey& key, const std::wstring& name) {
-    std::uint32_t type = 0;
-    std::uint32_t size = 0;
-    if (key.QueryValue(name, type, nullptr, size) != status::kSuccess) return std::nullopt;
-    std::uint64_t needed = size;
-    for (int attempt = 0; attempt < kReadAttempts && type == value_type::kString && needed <= kMaxBytes; ++attempt) {
-        // Whole characters, with room for a last odd byte.
-        std::vector<wchar_t> buffer(needed / sizeof(wchar_t) + 1, L'\0');
-        const auto capacity = static_cast<std::uint32_t>(buffer.size() * sizeof(wchar_t));
-        std::uint32_t bytes = capacity;
-        const Status result = key.QueryValue(name, type, reinterpret_cast<std::byte*>(buffer.data()), bytes);
-        if (result == status::kSuccess) {
-            if (type != value_type::kString) break;
-            return TextOf(buffer, std::min(bytes, capacity));
+// Only REG_SZ is read: the program writes nothing else. The data ends at its first NUL, or at its
+// end when the writer left the terminator out; an odd last byte is half a character and dropped.
+// A value that another program rewrites meanwhile is read again, a few times.
+std::optional<std::wstring> ReadString(HKEY key, const std::wstring& name) {
+    DWORD type = REG_NONE, bytes = 0;
+    if (::RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS) return std::nullopt;
+    for (int attempt = 0; attempt < 8 && type == REG_SZ; ++attempt) {
+        std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
+        const auto capacity = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+        bytes = capacity;
+        const LSTATUS status = ::RegQueryValueExW(key, name.c_str(), nullptr, &type,
+                                                  reinterpret_cast<BYTE*>(buffer.data()), &bytes);
+        if (status == ERROR_SUCCESS && type == REG_SZ) {
+            const auto end = buffer.begin() + std::min(bytes, capacity) / sizeof(wchar_t);
+            return std::wstring(buffer.begin(), std::find(buffer.begin(), end, L'\0'));
         }
-        if (result != status::kMoreData) break;
-        // The value grew since it was measured; some sources answer no size at all.
-        needed = bytes > capacity ? bytes : std::uint64_t{capacity} * 2;
+        if (status != ERROR_MORE_DATA || capacity > 0x7FFFFFFF) break;
+        if (bytes <= capacity) bytes = capacity * 2;  // some sources answer no size at all
     }
     return std::nullopt;
 }
 
 }  // namespace
 
-std::wstring Registry::ReadRegValue(const std::wstring& keyPath, const std::wstring& valueName) const {
-    const KeyPath path = ParseKeyPath(keyPath, boxes_);
-    if (path.root == RootKey::kNone) return {};
-    const auto key = platform_.OpenKey(path.root, path.subKey, KeyAccess::kRead);
-    if (!key) return std::wstring(kReadError);
-    return ReadString(*key, valueName).value_or(std::wstring(kReadError));
+std::wstring ReadRegValue(MessageBoxes& boxes, const std::wstring& keyPath, const std::wstring& name) {
+    const auto key = OpenKey(boxes, keyPath, KEY_READ);
+    if (!key) return {};
+    if (!*key) return L"Error";
+    return ReadString(key->get(), name).value_or(L"Error");
 }
 
-void Registry::WriteRegValue(const std::wstring& keyPath, const std::wstring& valueName,
-                             const std::wstring& text) const {
-    const KeyPath path = ParseKeyPath(keyPath, boxes_);
-    if (path.root == RootKey::kNone) return;
-    // REG_SZ data carries its terminating NUL, which c_str() provides.
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    if (bytes > kMaxBytes) return;
-    const auto key = platform_.OpenKey(path.root, path.subKey, KeyAccess::kWrite);
-    if (!key) return;
-    key->SetStringValue(valueName, reinterpret_cast<const std::byte*>(text.c_str()), static_cast<std::uint32_t>(bytes));
+void WriteRegValue(MessageBoxes& boxes, const std::wstring& keyPath, const std::wstring& name,
+                   const std::wstring& text) {
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);  // with the terminating NUL
+    const auto key = OpenKey(boxes, keyPath, KEY_WRITE);
+    if (key && *key && bytes <= MAXDWORD)
+        ::RegSetValueExW(key->get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                         static_cast<DWORD>(bytes));
 }
 
-void Registry::CreateRegKey(const std::wstring& keyPath) const {
-    const KeyPath path = ParseKeyPath(keyPath, boxes_);
-    if (path.root == RootKey::kNone) return;
-    platform_.CreateKey(path.root, path.subKey);  // the key is closed as soon as it is made
+void CreateRegKey(MessageBoxes& boxes, const std::wstring& keyPath) {
+    OpenKey(boxes, keyPath, KEY_READ, true);  // closed as soon as it is made
 }
 
 }  // namespace shortex::registry

@@ -1,5 +1,8 @@
-// Twips (1/1440 inch) are the unit of every position and size in the windows' designs.
+// Twips (1/1440 inch), the unit of every position and size in the windows' designs, and the
+// design of a control as both windows describe theirs.
 #pragma once
+
+#include <string_view>
 
 namespace shortex {
 
@@ -24,6 +27,24 @@ struct RectTwips {
     int width = 0;
     int height = 0;
     friend bool operator==(const RectTwips&, const RectTwips&) = default;
+};
+
+enum class ControlKind {
+    TextBox,        // single line, no length limit
+    Label,          // as designed
+    FittedLabel,    // as wide and as high as its text
+    Link,           // a fitted label that takes the focus and clicks
+    Button,
+    DefaultButton,  // pressed by Enter
+    HiddenButton,   // made, never shown
+};
+
+// One control of a window, in tab order. The id is its child window identifier.
+struct ControlDesign {
+    int id;
+    ControlKind kind;
+    std::wstring_view text;
+    RectTwips rect;
 };
 
 }  // namespace shortex

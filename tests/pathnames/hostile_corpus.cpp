@@ -47,4 +47,20 @@ std::vector<std::wstring> HostileTexts() {
     return texts;
 }
 
+std::string BrokenPathInvariant(FileSystem& files, const std::wstring& text) {
+    const bool isFile = FileExists(files, text), isFolder = DirExists(files, text);
+    if (isFile && isFolder) return "both a file and a folder";
+    const std::wstring shortForm = ShortPath(files, text), longForm = LongPath(files, text);
+    if (shortForm.find(L'\0') != shortForm.npos || longForm.find(L'\0') != longForm.npos) return "a NUL in an answer";
+    if (FolderPart(text).size() > text.size() || FixDriveRoot(text).size() > text.size() + 1) return "text grew";
+    if (shortForm.empty()) return {};
+    if (FileExists(files, shortForm) != isFile) return "the short form names another kind of entry";
+    const std::wstring expanded = LongPath(files, shortForm);
+    if (expanded.empty()) return {};
+    if (FileExists(files, expanded) != isFile || DirExists(files, expanded) != DirExists(files, shortForm))
+        return "the long form names another kind of entry";
+    if (LongPath(files, expanded) != expanded) return "the long form expands further";
+    return {};
+}
+
 }  // namespace shortex::testing

@@ -1,7 +1,8 @@
-// Texts that no path operation may crash or hang on: empty and blank, over-long, device names,
-// \\?\ and \\.\ prefixes, unknown servers, invalid characters, wildcards, unpaired surrogates,
-// stray quotes, forward slashes.
+// Texts no path operation may crash or hang on (blank, over-long, devices, prefixes, unknown servers,
+// invalid characters, wildcards, unpaired surrogates, NULs, quotes), and what every answer keeps to.
 #pragma once
+
+#include "pathnames/path_names.h"
 
 #include <string>
 #include <vector>
@@ -9,5 +10,10 @@
 namespace shortex::testing {
 
 std::vector<std::wstring> HostileTexts();
+
+// The first invariant the answers for this text break, or empty when they keep them all: nothing
+// is both a file and a folder, no answer holds a NUL, a short form names the same kind of entry
+// as the text and as its long form, and the long form stays as it is.
+std::string BrokenPathInvariant(FileSystem& files, const std::wstring& text);
 
 }  // namespace shortex::testing

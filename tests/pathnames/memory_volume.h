@@ -1,70 +1,72 @@
-// An in-memory file system that answers the path services as Windows does, for unit tests and the
-// fuzzer: drives, folders and files with long and short names, attributes and a listing order.
+// A volume in memory with what Wine cannot make: entries without short names, drives that are not
+// ready. Entries are added by long path with their short name (empty: none); drive roots exist.
 #pragma once
 
-#include "pathnames/path_platform.h"
+#include "pathnames/path_names.h"
 
+#include <algorithm>
 #include <map>
-#include <memory>
-#include <string>
 #include <vector>
 
 namespace shortex::testing {
 
-class MemoryVolume final : public PathPlatform {
+class MemoryVolume final : public FileSystem {
 public:
-    static constexpr std::uint32_t kNormalFile = 0x20;  // FILE_ATTRIBUTE_ARCHIVE
+    MemoryVolume& Add(const std::wstring& path, const std::wstring& shortName = {}, std::uint32_t attributes = 0) {
+        entries_[Fold(path)] = {path.substr(path.rfind(L'\\') + 1), shortName, attributes};
+        return *this;
+    }
+    MemoryVolume& NotReady(wchar_t drive) { return notReady_ += Fold({drive}), *this; }
 
-    MemoryVolume();
-
-    // Adds an empty drive; C: exists from the start and is the current drive.
-    MemoryVolume& AddDrive(wchar_t letter);
-    // A drive that is there but cannot be read (an empty card reader): every query on it fails.
-    MemoryVolume& SetDriveReady(wchar_t letter, bool ready);
-    // Adds an entry at an absolute path whose folder exists. An empty short name means the entry
-    // has none, as when its long name already is a valid 8.3 name.
-    MemoryVolume& AddFolder(const std::wstring& path, const std::wstring& shortName = {},
-                            std::uint32_t extraAttributes = 0);
-    MemoryVolume& AddFile(const std::wstring& path, const std::wstring& shortName = {},
-                          std::uint32_t attributes = kNormalFile);
-    // Relative paths start here; a rooted path ("\dir") starts at this folder's drive.
-    MemoryVolume& SetCurrentFolder(const std::wstring& absoluteFolder);
-
-    int lookups() const { return lookups_; }
-
-    std::size_t ShortPathName(const std::wstring& longPath, wchar_t* buffer, std::size_t capacity) override;
-    void UnquoteSpaces(wchar_t* text) override;
-    std::optional<std::uint32_t> GetPathAttributes(const std::wstring& path) override;
-    std::wstring FindFirstEntry(const std::wstring& pattern, std::uint32_t filter) override;
+    std::wstring ShortPathName(const std::wstring& path) override {
+        std::wstring answer = path.substr(0, 2);
+        for (const Entry* entry : Walk(path)) answer += L"\\" + (entry->shortName.empty() ? entry->name : entry->shortName);
+        return answer.size() > 2 ? answer : L"";
+    }
+    std::optional<std::uint32_t> Attributes(const std::wstring& path) override {
+        if ((path.size() == 2 || path.size() == 3) && path[1] == L':' && Ready(path)) return kFolder;
+        const auto entries = Walk(path.ends_with(L'\\') ? path.substr(0, path.size() - 1) : path);
+        return entries.empty() ? std::nullopt : std::optional(entries.back()->attributes);
+    }
+    std::wstring FirstEntry(const std::wstring& pattern, std::uint32_t filter) override {
+        const auto entries = Walk(pattern);
+        return entries.empty() || (entries.back()->attributes & kAnyEntry & ~filter) ? L"" : entries.back()->name;
+    }
 
 private:
     struct Entry {
-        std::wstring longName;
-        std::wstring shortName;
-        std::uint32_t attributes = 0;
-        Entry* parent = nullptr;
-        std::vector<std::unique_ptr<Entry>> children;  // in listing order
-        bool IsFolder() const;
+        std::wstring name, shortName;
+        std::uint32_t attributes;
     };
-    struct Drive {
-        std::unique_ptr<Entry> root;
-        bool ready = true;
-    };
-    struct Resolved {
-        Entry* entry = nullptr;
-        std::wstring shortForm;  // the path as GetShortPathNameW would answer it
-    };
+    static std::wstring Fold(std::wstring text) {
+        for (wchar_t& c : text) c = static_cast<wchar_t>(c >= L'a' && c <= L'z' ? c - 32 : c);
+        return text;
+    }
+    bool Ready(const std::wstring& path) const { return !path.empty() && notReady_.find(Fold(path.substr(0, 1))) == notReady_.npos; }
 
-    std::optional<Resolved> Resolve(const std::wstring& path);
-    Entry& AddEntry(const std::wstring& path, const std::wstring& shortName, std::uint32_t attributes);
+    // The entries an absolute path "X:\a\b" names, each by its long or short name in any letter
+    // case; none when a component is missing.
+    std::vector<const Entry*> Walk(const std::wstring& path) const {
+        std::vector<const Entry*> found;
+        if (path.size() < 4 || path[1] != L':' || path[2] != L'\\' || !Ready(path)) return {};
+        std::wstring resolved = Fold(path.substr(0, 2));
+        for (std::size_t at = 2, end; at < path.size(); at = end) {
+            end = std::min(path.find(L'\\', at + 1), path.size());
+            const std::wstring component = Fold(path.substr(at + 1, end - at - 1));
+            const auto child = std::find_if(entries_.begin(), entries_.end(), [&](const auto& keyAndEntry) {
+                const auto& [key, entry] = keyAndEntry;
+                return key.starts_with(resolved + L"\\") && key.find(L'\\', resolved.size() + 1) == key.npos &&
+                       (Fold(entry.name) == component || (!entry.shortName.empty() && Fold(entry.shortName) == component));
+            });
+            if (child == entries_.end()) return {};
+            found.push_back(&child->second);
+            resolved = child->first;
+        }
+        return found;
+    }
 
-    std::map<wchar_t, Drive> drives_;
-    wchar_t currentDrive_ = L'C';
-    std::wstring currentFolder_ = L"C:\\";
-    int lookups_ = 0;
+    std::map<std::wstring, Entry> entries_;
+    std::wstring notReady_;
 };
-
-// DOS-style name matching used by FindFirstEntry: * and ?, any letter case, "*.*" matches all.
-bool MatchesPattern(std::wstring_view pattern, std::wstring_view name);
 
 }  // namespace shortex::testing

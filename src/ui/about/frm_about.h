@@ -1,68 +1,42 @@
-// frmabout: the modal About box. A dialog-like tool window (DefDlgProc gives it Tab order and
-// access keys) laid out from its design in twips; its handlers live in AboutForm.
+// frmabout: the modal About box. A dialog-like tool window laid out from its design in twips.
 #pragma once
 
-#include "about_form.h"
-#include "about_services.h"
-#include "ui/gdi.h"
+#include "common/unique_handle.h"
 #include "ui/window.h"
 
-#include <array>
+#include <optional>
 
 namespace shortex::about {
 
-inline constexpr wchar_t kAboutWindowClass[] = L"ShortexAboutBox";
-
-// The child window identifier of a control of the box.
-int AboutControlId(AboutControl control);
-
-class frmabout final : public WindowThunk<frmabout>, private AboutView {
+class frmabout final : public Window<frmabout> {
 public:
-    explicit frmabout(const AboutServices& services);
-    frmabout(const frmabout&) = delete;
-    frmabout& operator=(const frmabout&) = delete;
-    ~frmabout() override;
+    // Hands the address to the default handler; whether that works is not reported.
+    using OpenPage = void (*)(HWND owner, const wchar_t* address);
+    static void OpenWithDefaultHandler(HWND owner, const wchar_t* address);
 
-    // Creates the box hidden, loaded, laid out and centred over its owner (on the screen without one).
-    bool Create(HWND owner, HINSTANCE instance);
-    // Shows the box with the focus on the OK button.
-    void Show();
-    void Destroy();
-    // Set once the box has been unloaded by one of its handlers, or destroyed with its owner.
-    bool closed() const { return closed_; }
+    // Creates the box anew over owner and runs it modally: the owner is disabled until the box is
+    // closed (by OK, the link or the close box). A WM_QUIT that arrives meanwhile closes the box and
+    // is posted again. While a box is open, a further call brings it forward.
+    static void ShowModal(HWND owner, OpenPage openPage = &OpenWithDefaultHandler);
+    // Closes the open box, if any, as its close box would.
+    static void UnloadOpenBox();
 
-    HWND ControlWindow(AboutControl control) const { return controls_[static_cast<std::size_t>(control)]; }
-
-    static LRESULT DefaultProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void Form_Load();
+    void cmdok_Click();
+    // Minimises the main window (the owner), opens the home page and closes the box.
+    void lblurl_Click();
 
 private:
-    friend class WindowThunk<frmabout>;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    friend class Window<frmabout>;
+    explicit frmabout(OpenPage openPage) : openPage_(openPage) {}
+    std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void ApplyFontsAndLayout();
+    void PaintSeparators(HDC dc) const;
+    void Close();
 
-    bool CreateControls();
-    void ApplyFonts();
-    HFONT FontFor(AboutFont font) const;
-    void Layout();
-    void Place(AboutControl control);
-    void CentreOverOwner();
-    void OnCommand(int id, int code);
-    void OnPaint();
-    void PaintLines(HDC dc) const;
-    void OnDpiChanged(UINT dpi, const RECT& suggested);
-
-    // AboutView
-    void SetText(AboutControl control, const std::wstring& text) override;
-    void MinimiseMainWindow() override;
-    void OpenWithDefaultHandler(const std::wstring& address) override;
-    void Close() override;
-
-    AboutServices services_;
-    AboutForm form_;
-    std::array<HWND, kAboutControlCount> controls_{};
-    UniqueFont messageFont_;
-    UniqueFont titleFont_;
-    UniqueFont versionFont_;
-    UINT dpi_ = 96;
+    OpenPage openPage_;
+    UniqueFont messageFont_, titleFont_, versionFont_;
+    int dpi_ = 96;
     bool closed_ = false;
 };
 

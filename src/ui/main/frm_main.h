@@ -1,97 +1,84 @@
-// frmMain: the program's one ordinary window. A dialog-like top-level window (DefDlgProc gives it
-// Tab order, the default and cancel buttons and access keys) laid out from its design in twips.
+// frmMain: the program's one ordinary window, with its handlers. A dialog-like top-level window
+// laid out from its design in twips at its own DPI.
 #pragma once
 
 #include "common/failure.h"
-#include "common/message_box.h"
-#include "common/program_exit.h"
-#include "main_form.h"
-#include "ui/gdi.h"
+#include "common/message_boxes.h"
+#include "common/unique_handle.h"
+#include "pathnames/path_names.h"
+#include "pickers.h"
 #include "ui/window.h"
-#include "windows_clipboard.h"
-#include "windows_pickers.h"
 
-#include <functional>
-
-#include <array>
 #include <optional>
 #include <string>
 
 namespace shortex::main_window {
 
-struct FrmMainServices {
-    PathPlatform& paths;
-    MessageBoxes& boxes;
-    ProgramExit& exit;
-    registry::Registry& registry;
-    std::wstring commandLine;        // the argument text after the program's name
-    Clipboard* clipboard = nullptr;  // nullptr: the system clipboard
-    std::function<void()> showAboutBox = {};        // modal over the main window
-    std::function<void()> unloadOtherWindows = {};  // closes the About box when it is open
-};
-
-class frmMain final : public WindowThunk<frmMain>, private MainView {
+class frmMain final : public Window<frmMain> {
 public:
-    explicit frmMain(FrmMainServices services);
+    // argumentText: the command line after the program's own name.
+    frmMain(FileSystem& files, MessageBoxes& boxes, Pickers& pickers, std::wstring argumentText);
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
-    ~frmMain() override;
+    ~frmMain();
 
-    // Creates the window and its controls, hidden, and loads it (Form_Load). The failure numbers
-    // are the start-up report's: 50003 when the window itself cannot be made, 339 when one of its
-    // components cannot.
-    std::optional<Failure> Create(HINSTANCE instance);
+    // Creates the window and its controls, hidden, and loads it. The failure is kWindowLoadFailed
+    // when the window itself cannot be made, kComponentMissing when one of its controls cannot.
+    std::optional<Failure> Create();
+    // Shows the window, never maximised, with the focus in the path box.
     void Show(int showCommand);
-
-    // For the message loop: dialog keyboard handling (Tab, Enter, Esc, Alt+letter).
+    // For the message loop: Tab, Enter, Esc and Alt+letter.
     bool TranslateDialogMessage(MSG& message);
+    HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
+    HWND Tooltip() const { return tooltip_; }
 
-    HWND ControlWindow(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
-    HWND TooltipWindow() const { return tooltip_; }
-    MainForm& form() { return form_; }
+    // Before the window is first shown: its place, and the command line's path or the remembered
+    // one with its short form.
+    void Form_Load();
+    // However the window closes: remembers its place, "Startup" and the path box; closes the About box.
+    void Form_QueryUnload();
+    void Form_Unload();
 
-    static LRESULT DefaultProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void cmdGetShortex_Click();
+    void cmdGetLongFileName_Click();
+    void cmdCopy_Click();
+    void cmdExit_Click();
+    void cmdOpenFile_Click();
+    void cmdOpenFolder_Click();
+    void cmdAbout_Click();
+    void txtPath_MouseMove();
+    void txtShortex_MouseMove();
 
 private:
-    friend class WindowThunk<frmMain>;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-
-    bool CreateControls();
-    bool CreateTooltips();
-    void ApplyFont();
+    friend class Window<frmMain>;
+    std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<Failure> CreateTooltips();
+    void ApplyFontAndIcons();
     void Form_Resize();
-    void PinnedSizes(int& outerHeight, int& minOuterWidth) const;
-    void OnCommand(int id);
-    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    SIZE PinnedSize() const;  // the outer height, and the least outer width
     void QueryUnloadOnce();
-    static LRESULT CALLBACK TextBoxSubclass(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                           DWORD_PTR self);
+    void ShowTextAsTooltip(int box);
+    void SetText(int id, const std::wstring& text) { ::SetWindowTextW(Item(id), text.c_str()); }
+    std::wstring Text(int id) const { return ControlText(Item(id)); }
+    void Focus(int id);
+    std::wstring ReadSetting(const wchar_t* name);
+    void WriteSetting(const wchar_t* name, const std::wstring& text);
+    std::wstring RememberedPath();
+    static LRESULT CALLBACK TextBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                             DWORD_PTR self);
 
-    // MainView
-    std::wstring Text(Control control) const override;
-    void SetText(Control control, const std::wstring& text) override;
-    void SetTooltip(Control control, const std::wstring& text) override;
-    void SetFocus(Control control) override;
-    void Unload() override;
-    void UnloadOtherWindows() override;
-    PointTwips Position() const override;
-    void MoveTo(PointTwips position) override;
-    DisplayGeometry Displays() const override;
-    bool IsMinimized() const override;
-
-    FrmMainServices services_;
-    WindowsClipboard systemClipboard_;
-    WindowsFileDialog fileDialog_;
-    WindowsFolderChoosers folderChoosers_;
-    MainForm form_;
-    std::array<HWND, kControlCount> controls_{};
-    std::array<std::wstring, kControlCount> tooltips_{};
+    FileSystem& files_;
+    MessageBoxes& boxes_;
+    Pickers& pickers_;
+    const std::wstring argumentText_;
+    std::wstring userFile;  // the command line's path, unquoted
     HWND tooltip_ = nullptr;
+    std::wstring pathTip_, resultTip_;  // the tips the two boxes show now
     UniqueFont font_;
-    UniqueIcon bigIcon_;
-    UniqueIcon smallIcon_;
-    UINT dpi_ = 96;
-    bool inResize_ = false;
+    UniqueIcon bigIcon_, smallIcon_;
+    int dpi_ = 96;
+    bool loaded_ = false;
+    bool resizing_ = false;
     bool unloading_ = false;
     std::optional<Failure> creationFailure_;
 };

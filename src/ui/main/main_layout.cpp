@@ -1,38 +1,133 @@
 #include "main_layout.h"
 
-namespace shortex::main_window {
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
-const std::array<ControlDesign, kControlCount>& MainControls() {
-    using enum Control;
-    using enum ControlKind;
-    static constexpr std::array<ControlDesign, kControlCount> controls = {{
-        {txtPath, L"txtPath", TextBox, L"", {225, 510, 5250, 285}, L" Enter path... ", true},
-        {lblEnter, L"lblEnter", Label, L"Enter path :", {240, 270, 1560, 195}, L"", true},
-        {cmdOpenFolder, L"cmdOpenFolder", Button, L"Select Dir", {3000, 105, 1215, 345}, L" Select a folder ", true},
-        {cmdOpenFile, L"cmdOpenFile", Button, L"Select File", {4260, 105, 1215, 345}, L" Select a file ", true},
-        {txtShortex, L"txtShortex", TextBox, L"", {225, 870, 5250, 285}, L"", true},
-        {cmdGetShortex, L"cmdGetShortex", Button, L"Get Shortex", {3915, 1320, 1575, 345}, L"", true},
-        {cmdCopy, L"cmdCopy", Button, L"&Copy", {3000, 1320, 870, 345}, L" Copy to Clipboard ", true},
-        {cmdAbout, L"cmdAbout", Button, L"&About", {1155, 1320, 870, 345}, L"", true},
-        {cmdExit, L"cmdExit", Button, L"E&xit", {240, 1320, 870, 345}, L"", true},
-        {cmdGetLongFileName, L"cmdGetLongFileName", Button, L"Get Long Name", {3915, 2115, 1575, 345}, L"", false},
-    }};
-    return controls;
+namespace shortex::main_window {
+namespace {
+
+// A title bar this wide (about an inch), or the whole of a narrower one, must be on one display.
+constexpr int kGraspableTitleWidth = 1440;
+
+std::wstring_view TrimBlanks(std::wstring_view text) {
+    const auto first = text.find_first_not_of(L" \t");
+    if (first == std::wstring_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
 }
 
-const ControlDesign& Design(Control control) { return MainControls()[static_cast<std::size_t>(control)]; }
+bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
+    const auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](wchar_t x, wchar_t y) { return fold(x) == fold(y); });
+}
 
-std::array<RectTwips, kControlCount> LayoutForClientWidth(int clientWidth) {
-    std::array<RectTwips, kControlCount> rects;
-    for (const auto& control : MainControls()) rects[static_cast<std::size_t>(control.control)] = control.design;
-    auto at = [&rects](Control control) -> RectTwips& { return rects[static_cast<std::size_t>(control)]; };
-    at(Control::cmdOpenFolder).left = clientWidth - 2780;
-    at(Control::cmdOpenFile).left = clientWidth - 1500;
-    at(Control::txtPath).width = clientWidth - 500;
-    at(Control::txtShortex).width = clientWidth - 500;
-    at(Control::cmdCopy).left = clientWidth - 2780;
-    at(Control::cmdGetShortex).left = clientWidth - 1850;
-    return rects;
+// Digits, one decimal separator, an exponent: rewritten for strtod in the C locale.
+std::optional<double> ParseDecimal(std::wstring_view text, std::wstring_view separator) {
+    text = TrimBlanks(text);
+    std::string plain;
+    std::size_t i = 0;
+    const auto takeSign = [&] {
+        if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) plain += static_cast<char>(text[i++]);
+    };
+    const auto takeDigits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && text[i] >= L'0' && text[i] <= L'9') plain += static_cast<char>(text[i++]);
+        return i > start;
+    };
+    takeSign();
+    bool digits = takeDigits();
+    if (!separator.empty() && text.substr(i).starts_with(separator)) {
+        plain += '.';
+        i += separator.size();
+        digits = takeDigits() || digits;
+    }
+    if (!digits) return std::nullopt;
+    if (i < text.size() && (text[i] == L'e' || text[i] == L'E')) {
+        plain += 'e';
+        ++i;
+        takeSign();
+        if (!takeDigits()) return std::nullopt;
+    }
+    if (i != text.size()) return std::nullopt;
+    const double value = std::strtod(plain.c_str(), nullptr);
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+long long Overlap(long long aStart, long long aLength, long long bStart, long long bLength) {
+    return std::max(0LL, std::min(aStart + aLength, bStart + bLength) - std::max(aStart, bStart));
+}
+
+}  // namespace
+
+std::array<ControlDesign, 10> MainLayout(int clientWidth) {
+    using enum ControlKind;
+    const int w = clientWidth;
+    return {{
+        {txtPath, TextBox, L"", {225, 510, w - 500, 285}},
+        {lblEnter, Label, L"Enter path :", {240, 270, 1560, 195}},
+        {cmdOpenFolder, Button, L"Select Dir", {w - 2780, 105, 1215, 345}},
+        {cmdOpenFile, Button, L"Select File", {w - 1500, 105, 1215, 345}},
+        {txtShortex, TextBox, L"", {225, 870, w - 500, 285}},
+        {cmdGetShortex, DefaultButton, L"Get Shortex", {w - 1850, 1320, 1575, 345}},
+        {cmdCopy, Button, L"&Copy", {w - 2780, 1320, 870, 345}},
+        {cmdAbout, Button, L"&About", {1155, 1320, 870, 345}},
+        {cmdExit, Button, L"E&xit", {240, 1320, 870, 345}},
+        {cmdGetLongFileName, HiddenButton, L"Get Long Name", {3915, 2115, 1575, 345}},
+    }};
+}
+
+PointTwips CentredPosition(const Displays& displays) {
+    return {(displays.screenWidth - displays.outerWidth) / 2, (displays.screenHeight - displays.outerHeight) / 2};
+}
+
+PointTwips ChoosePosition(std::optional<int> top, std::optional<int> left, const Displays& displays) {
+    const PointTwips remembered{left.value_or(0), top.value_or(0)};
+    const long long needWidth = std::min(displays.outerWidth, kGraspableTitleWidth);
+    const long long needHeight = std::max(1, displays.titleBarHeight / 2);
+    const bool titleBarSeen = std::any_of(displays.workAreas.begin(), displays.workAreas.end(), [&](const RectTwips& area) {
+        return Overlap(remembered.left, displays.outerWidth, area.left, area.width) >= needWidth &&
+               Overlap(remembered.top, displays.titleBarHeight, area.top, area.height) >= needHeight;
+    });
+    return titleBarSeen ? remembered : CentredPosition(displays);
+}
+
+std::optional<bool> TextToTruth(std::wstring_view text) {
+    text = TrimBlanks(text);
+    if (EqualIgnoringAsciiCase(text, L"true")) return true;
+    if (EqualIgnoringAsciiCase(text, L"false")) return false;
+    if (const auto number = ParseDecimal(text, L".")) return *number != 0.0;
+    return std::nullopt;
+}
+
+std::optional<int> TextToTwips(std::wstring_view text, std::wstring_view decimalSeparator) {
+    const auto number = ParseDecimal(text, decimalSeparator);
+    // Far beyond any screen: no window can be placed there, and converting it would overflow.
+    if (!number || std::abs(*number) > 1e9) return std::nullopt;
+    return static_cast<int>(std::lround(*number));
+}
+
+std::wstring ArgumentText(std::wstring_view commandLine) {
+    std::size_t i = 0;
+    if (!commandLine.empty() && commandLine[0] == L'"') {
+        const auto closing = commandLine.find(L'"', 1);
+        i = closing == std::wstring_view::npos ? commandLine.size() : closing + 1;
+    } else {
+        while (i < commandLine.size() && commandLine[i] != L' ' && commandLine[i] != L'\t') ++i;
+    }
+    while (i < commandLine.size() && (commandLine[i] == L' ' || commandLine[i] == L'\t')) ++i;
+    return std::wstring(commandLine.substr(i));
+}
+
+std::wstring PathShownAtStart(const std::wstring& commandLinePath, bool commandLinePathExists,
+                              const std::wstring& remembered) {
+    if (commandLinePathExists) return commandLinePath;
+    return remembered == L"Error" ? std::wstring() : remembered;
+}
+
+std::wstring TrimSpaces(const std::wstring& text) {
+    const auto first = text.find_first_not_of(L' ');
+    if (first == std::wstring::npos) return {};
+    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
 }
 
 }  // namespace shortex::main_window

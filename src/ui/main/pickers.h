@@ -1,75 +1,38 @@
-// The file dialog and the folder chooser as the main window uses them. Their calls may fail with
-// a Failure (thrown as FailureError), which the handlers report.
+// The file dialog and the folder chooser, as the main window's pickers use them. A seam, so that
+// tests can make them fail as the system will not.
 #pragma once
 
 #include "common/failure.h"
 
-#include <cstdint>
-#include <memory>
-#include <stdexcept>
+#include <windows.h>
+
+#include <optional>
 #include <string>
 
 namespace shortex::main_window {
 
-class FailureError : public std::runtime_error {
-public:
-    explicit FailureError(Failure failure) : std::runtime_error("failure"), failure_(std::move(failure)) {}
-    const Failure& failure() const { return failure_; }
-
-private:
-    Failure failure_;
+struct Choice {
+    std::optional<Failure> failure;
+    std::optional<std::wstring> path;  // nothing when the user closed the dialog without a choice
 };
 
-// An object of a component cannot be created.
-inline constexpr std::int32_t kCannotCreateObject = 429;
-
-// Choosing one file. One instance lives as long as the main window; the filter and the start
-// location are set anew before every showing.
-class FileDialog {
+class Pickers {
 public:
-    virtual ~FileDialog() = default;
-    // "Description|pattern|Description|pattern..."
-    virtual void SetFilter(const std::wstring& filter) = 0;
-    // A folder, or a file whose folder the dialog opens in; empty for the dialog's own choice.
-    virtual void SetStartLocation(const std::wstring& path) = 0;
-    // Modal; returns when the user closes the dialog. Closing it without a choice is no failure.
-    virtual void Show() = 0;
-    virtual bool Dismissed() const = 0;
-    // The chosen file's full path; the same text at every reading.
-    virtual std::wstring ChosenPath() const = 0;
-
-protected:
-    FileDialog() = default;
-    FileDialog(const FileDialog&) = default;
-    FileDialog& operator=(const FileDialog&) = default;
+    virtual ~Pickers() = default;
+    // Modal over owner. filter: "Description|pattern|...". start: a folder to open in, or a file
+    // whose folder the dialog opens in with its name filled in; empty for the dialog's own choice.
+    virtual Choice ChooseFile(HWND owner, const std::wstring& filter, const std::wstring& start) = 0;
+    // Fails with kCannotCreateObject when no chooser can be made.
+    virtual Choice ChooseFolder(HWND owner, const std::wstring& title, const std::wstring& label,
+                                const std::wstring& startFolder) = 0;
 };
 
-// Choosing one folder: made anew for every choice and released after it.
-class FolderChooser {
+// The system's IFileOpenDialog, for files and (FOS_PICKFOLDERS) for folders.
+class SystemPickers final : public Pickers {
 public:
-    virtual ~FolderChooser() = default;
-    virtual void SetTexts(const std::wstring& title, const std::wstring& instruction) = 0;
-    virtual void SetStartFolder(const std::wstring& folder) = 0;
-    // Modal; true when a folder was chosen, false when the chooser was closed without a choice.
-    virtual bool Show() = 0;
-    virtual std::wstring ChosenFolder() const = 0;
-
-protected:
-    FolderChooser() = default;
-    FolderChooser(const FolderChooser&) = default;
-    FolderChooser& operator=(const FolderChooser&) = default;
-};
-
-class FolderChooserFactory {
-public:
-    virtual ~FolderChooserFactory() = default;
-    // Throws FailureError (kCannotCreateObject) when no chooser can be made.
-    virtual std::unique_ptr<FolderChooser> Create() = 0;
-
-protected:
-    FolderChooserFactory() = default;
-    FolderChooserFactory(const FolderChooserFactory&) = default;
-    FolderChooserFactory& operator=(const FolderChooserFactory&) = default;
+    Choice ChooseFile(HWND owner, const std::wstring& filter, const std::wstring& start) override;
+    Choice ChooseFolder(HWND owner, const std::wstring& title, const std::wstring& label,
+                        const std::wstring& startFolder) override;
 };
 
 }  // namespace shortex::main_window

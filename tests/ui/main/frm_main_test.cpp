@@ -1,390 +1,237 @@
-// The real main window in this process, driven with real keys and messages under Wine.
-#include "pathnames/path_names.h"
-#include "pathnames/temp_folder.h"
-#include "pathnames/windows_path_platform.h"
-#include "settings/memory_registry.h"
-#include "support/gui_driver.h"
-#include "support/recording_exit.h"
-#include "support/recording_message_boxes.h"
+// The main window in this process under Wine, on the real system; boxes and pickers scripted.
+#include "app/startup.h"
+#include "support/win_support.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/main_layout.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cmath>
 #include <cstdlib>
-#include <thread>
+#include <cwctype>
 
 namespace shortex::main_window {
 namespace {
 
 using namespace shortex::testing;
 
-int ExpectedDpi() {
-    const char* dpi = std::getenv("SHORTEX_EXPECT_DPI");
-    return dpi ? std::atoi(dpi) : 96;
-}
-
-std::wstring ClipboardText() {
-    std::wstring text;
-    if (!::OpenClipboard(nullptr)) return L"<clipboard busy>";
-    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-        if (auto* chars = static_cast<const wchar_t*>(::GlobalLock(data))) {
-            text = chars;
-            ::GlobalUnlock(data);
-        }
+struct ScriptedPickers final : Pickers {
+    Choice ChooseFile(HWND, const std::wstring&, const std::wstring& start) override { return startedAt = start, answer; }
+    Choice ChooseFolder(HWND, const std::wstring&, const std::wstring&, const std::wstring& start) override {
+        return startedAt = start, answer;
     }
-    ::CloseClipboard();
-    return text;
+    Choice answer;
+    std::wstring startedAt;
+};
+
+bool QuitPosted() {
+    MSG quit;
+    return ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 class FrmMainTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto failure = window.Create(::GetModuleHandleW(nullptr));
-        ASSERT_FALSE(failure) << "failure " << failure->number;
-        window.Show(SW_SHOWNORMAL);
-        Pump();
+        ClearSettings();
+        programFiles = folder.MakeFolder(L"Program Files");
+    }
+    void TearDown() override {
+        window.reset();
+        while (QuitPosted()) {
+        }
+    }
+    void Open(const std::wstring& arguments = {}, int show = SW_SHOWNORMAL) {
+        window.emplace(files, boxes, pickers, arguments);
+        ASSERT_FALSE(window->Create());
+        window->Show(show);
+    }
+    HWND Item(int id) const { return window->Item(id); }
+    std::wstring Text(int id) const { return ControlText(Item(id)); }
+    void ExpectShortFormShown() const { EXPECT_EQ(Text(txtShortex), ShortPath(files, TrimSpaces(Text(txtPath)))); }
+    RECT Outer() const {
+        RECT rect{};
+        return ::GetWindowRect(window->hwnd(), &rect), rect;
     }
 
-    void Pump(DWORD ms = 50) { PumpMessages(ms, window.hwnd()); }
-    HWND Child(Control control) const { return window.ControlWindow(control); }
-    void Keys(Control focus, std::initializer_list<WORD> keys) {
-        FocusForKeys(window.hwnd(), Child(focus));
-        PressKeys(keys);
-        Pump(100);
-    }
-    int Dpi() const { return static_cast<int>(::GetDpiForWindow(window.hwnd())); }
-    SIZE OuterSize() const {
-        RECT rect{};
-        ::GetWindowRect(window.hwnd(), &rect);
-        return {rect.right - rect.left, rect.bottom - rect.top};
-    }
-    SIZE ClientSize() const {
-        RECT rect{};
-        ::GetClientRect(window.hwnd(), &rect);
-        return {rect.right, rect.bottom};
-    }
-
-    WindowsPathPlatform paths;
-    RecordingMessageBoxes boxes;
-    RecordingExit exit;
-    MemoryRegistry registryStore;
-    registry::Registry registry{registryStore, boxes};
-    frmMain window{{paths, boxes, exit, registry, L""}};
+    TempFolder folder;
+    std::wstring programFiles;
+    mutable SystemFileSystem files;
+    RecordedBoxes boxes;
+    ScriptedPickers pickers;
+    std::optional<frmMain> window;
 };
+
+TEST_F(FrmMainTest, StartShowsTheCommandLinePathOrTheRememberedOneWithItsShortForm) {
+    const struct {
+        const wchar_t* remembered;
+        std::wstring arguments;
+        std::wstring shown;
+        bool noSuchPathBox;
+    } cases[] = {
+        {nullptr, L"", L"", false},
+        {L"Error", L"", L"", false},
+        {L"C:\\windows", L"", L"C:\\windows", false},
+        {L"C:\\windows", L"\"" + programFiles + L"\"", programFiles, false},
+        {L"C:\\windows", programFiles + L"\\missing", L"C:\\windows", true},
+        {L"C:\\windows", L"\"" + programFiles + L"\" \"C:\\windows\"", L"C:\\windows", true},
+    };
+    for (const auto& c : cases) {
+        ClearSettings();
+        if (c.remembered) SetSetting(L"PreviousPath", c.remembered);
+        boxes.shown.clear();
+        Open(c.arguments);
+        EXPECT_EQ(Text(txtPath), c.shown) << c.arguments;
+        ExpectShortFormShown();
+        ASSERT_EQ(boxes.shown.size(), c.noSuchPathBox ? 1u : 0u) << c.arguments;
+        if (c.noSuchPathBox) {
+            EXPECT_EQ(boxes.shown[0].text, L"No such file or folder.          ");
+            EXPECT_FALSE(boxes.windowShowing);
+        }
+    }
+}
+
+TEST_F(FrmMainTest, ClosingWhileMinimisedKeepsTheEarlierPlaceAndEndsTheProgram) {
+    SetSetting(L"Top", L"77");
+    Open();
+    ::SetWindowTextW(Item(txtPath), L"  C:\\windows ");
+    ::ShowWindow(window->hwnd(), SW_MINIMIZE);
+    ::SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(window->hwnd());
+    EXPECT_TRUE(QuitPosted());
+    EXPECT_EQ(Setting(L"Top"), L"77");
+    EXPECT_EQ(Setting(L"Left"), L"<none>");
+    EXPECT_EQ(Setting(L"Startup"), L"True");
+    EXPECT_EQ(Setting(L"PreviousPath"), L"  C:\\windows ");
+}
+
+TEST_F(FrmMainTest, KeysRunTheNameCommandsAndCopy) {
+    Open();
+    ::SetWindowTextW(Item(txtPath), (L"  " + programFiles + L"  ").c_str());
+    PressKeys(window->hwnd(), Item(txtPath), {VK_RETURN});
+    ASSERT_TRUE(PumpUntil([&] { return !Text(txtShortex).empty(); }, window->hwnd()));
+    const std::wstring shortForm = Text(txtShortex);
+    EXPECT_EQ(LongPath(files, shortForm), programFiles);
+    PressKeys(window->hwnd(), Item(txtPath), {VK_MENU, 'C'});
+    EXPECT_TRUE(PumpUntil([&] { return ClipboardText() == shortForm; }, window->hwnd()));
+
+    ::SetWindowTextW(Item(txtPath), shortForm.c_str());
+    ::SendMessageW(window->hwnd(), WM_COMMAND, MAKEWPARAM(cmdGetLongFileName, BN_CLICKED), 0);
+    EXPECT_EQ(Text(txtShortex), programFiles);
+    EXPECT_EQ(Text(txtPath), shortForm);
+    ::SetWindowTextW(Item(txtPath), (programFiles + L"\\missing").c_str());
+    ::SendMessageW(window->hwnd(), WM_COMMAND, MAKEWPARAM(cmdGetShortex, BN_CLICKED), 0);
+    EXPECT_EQ(Text(txtShortex), L"");
+    PressKeys(window->hwnd(), Item(txtShortex), {VK_ESCAPE});
+    EXPECT_TRUE(PumpUntil([&] { return !window->hwnd(); }, window->hwnd()));
+}
+
+TEST_F(FrmMainTest, HoveringShowsABoxsWholeTextAsItsTipAndAnEmptyBoxKeepsItsTip) {
+    Open();
+    wchar_t text[512] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window->hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(Item(txtPath));
+    tool.lpszText = text;
+    const std::pair<std::wstring, std::wstring> typedAndTip[] = {
+        {L"", L" Enter path... "}, {programFiles, programFiles}, {L"", programFiles}};
+    for (const auto& [typed, tip] : typedAndTip) {
+        ::SetWindowTextW(Item(txtPath), typed.c_str());
+        ::SendMessageW(Item(txtPath), WM_MOUSEMOVE, 0, 0);
+        ::SendMessageW(window->Tooltip(), TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_EQ(text, tip);
+    }
+}
 
 // Runs at 96 DPI, and again with Wine's LogPixels at 144 (SHORTEX_EXPECT_DPI=144).
-TEST_F(FrmMainTest, ControlsStandWhereTheLayoutPutsThemInTwips) {
-    ASSERT_EQ(Dpi(), ExpectedDpi());
-    EXPECT_EQ(ClientSize().cy, TwipsToPixels(kDesignClientHeight, Dpi()));
-    EXPECT_EQ(ClientSize().cx, TwipsToPixels(kMinClientWidth, Dpi()));
-    const auto rects = LayoutForClientWidth(PixelsToTwips(ClientSize().cx, Dpi()));
-    for (const auto& design : MainControls()) {
-        SCOPED_TRACE(std::string(design.name.begin(), design.name.end()));
-        const RECT actual = ChildRect(Child(design.control));
-        const RectTwips& expected = rects[static_cast<std::size_t>(design.control)];
-        EXPECT_EQ(actual.left, TwipsToPixels(expected.left, Dpi()));
-        EXPECT_EQ(actual.top, TwipsToPixels(expected.top, Dpi()));
-        EXPECT_EQ(actual.right, TwipsToPixels(expected.left + expected.width, Dpi()));
-        EXPECT_EQ(actual.bottom, TwipsToPixels(expected.top + expected.height, Dpi()));
-        // In twips, within the pixel that the display can show.
-        EXPECT_NEAR(PixelsToTwips(actual.left, Dpi()), expected.left, kTwipsPerInch / Dpi());
-        EXPECT_NEAR(PixelsToTwips(actual.right - actual.left, Dpi()), expected.width, kTwipsPerInch / Dpi());
-        EXPECT_EQ(::IsWindowVisible(Child(design.control)) != FALSE, design.visible);
-        EXPECT_EQ(WindowText(Child(design.control)), design.text);
+TEST_F(FrmMainTest, ControlsStandWhereTheLayoutPutsThemAndTheHeightStaysPinned) {
+    Open();
+    const int dpi = WindowDpi(window->hwnd());
+    const char* expected = std::getenv("SHORTEX_EXPECT_DPI");
+    ASSERT_EQ(dpi, expected ? std::atoi(expected) : 96);
+    const RECT designed = Outer();
+    ::SetWindowPos(window->hwnd(), nullptr, 0, 0, 1000, 900, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(Outer().bottom - Outer().top, designed.bottom - designed.top);
+    EXPECT_EQ(Outer().right - Outer().left, 1000);
+    RECT client{};
+    ::GetClientRect(window->hwnd(), &client);
+    EXPECT_EQ(client.bottom, TwipsToPixels(kClientHeight, dpi));
+    for (const ControlDesign& control : MainLayout(PixelsToTwips(client.right, dpi))) {
+        RECT at{};
+        ::GetWindowRect(Item(control.id), &at);
+        ::MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&at), 2);
+        EXPECT_EQ(at.left, TwipsToPixels(control.rect.left, dpi)) << control.id;
+        EXPECT_EQ(at.right, TwipsToPixels(control.rect.left + control.rect.width, dpi)) << control.id;
+        EXPECT_EQ(at.top, TwipsToPixels(control.rect.top, dpi)) << control.id;
     }
-    // The design's own numbers at the minimum width: cmdGetShortex at 3835 twips, boxes 5185 wide.
-    EXPECT_NEAR(PixelsToTwips(ChildRect(Child(Control::cmdGetShortex)).left, Dpi()), 3835, kTwipsPerInch / Dpi());
-    const RECT box = ChildRect(Child(Control::txtPath));
-    EXPECT_NEAR(PixelsToTwips(box.right - box.left, Dpi()), 5185, kTwipsPerInch / Dpi());
+    ::SetWindowPos(window->hwnd(), nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(Outer().right - Outer().left, designed.right - designed.left);
 }
 
-TEST_F(FrmMainTest, TheWindowHasCaptionAndFrameButNoMaximiseBox) {
-    EXPECT_EQ(WindowText(window.hwnd()), L"Shortex");
-    const LONG_PTR style = ::GetWindowLongPtrW(window.hwnd(), GWL_STYLE);
-    EXPECT_TRUE(style & WS_THICKFRAME);
-    EXPECT_TRUE(style & WS_MINIMIZEBOX);
-    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
-    ::SendMessageW(window.hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    Pump();
-    EXPECT_FALSE(::IsZoomed(window.hwnd()));
+TEST_F(FrmMainTest, NothingMaximisesTheWindow) {
+    Open({}, SW_SHOWMAXIMIZED);
+    EXPECT_FALSE(::IsZoomed(window->hwnd()));
+    ::SendMessageW(window->hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    ::ShowWindow(window->hwnd(), SW_MAXIMIZE);
+    EXPECT_TRUE(PumpUntil([&] { return !::IsZoomed(window->hwnd()); }));
 }
 
-TEST_F(FrmMainTest, HeightSpringsBackAndWidthStaysAboveTheMinimum) {
-    const SIZE designed = OuterSize();
-    ::SetWindowPos(window.hwnd(), nullptr, 0, 0, designed.cx + 100, designed.cy + 80, SWP_NOMOVE | SWP_NOZORDER);
-    Pump();
-    EXPECT_EQ(OuterSize().cy, designed.cy);
-    EXPECT_EQ(OuterSize().cx, designed.cx + 100);
-    const RECT box = ChildRect(Child(Control::txtPath));
-    EXPECT_EQ(box.right, TwipsToPixels(PixelsToTwips(ClientSize().cx, Dpi()) - 275, Dpi()));
-
-    ::SetWindowPos(window.hwnd(), nullptr, 0, 0, 50, 20, SWP_NOMOVE | SWP_NOZORDER);
-    Pump();
-    EXPECT_EQ(OuterSize().cx, designed.cx);
-    EXPECT_EQ(OuterSize().cy, designed.cy);
-}
-
-TEST_F(FrmMainTest, MinimisingAndRestoringKeepsTheLayout) {
-    const RECT before = ChildRect(Child(Control::cmdGetShortex));
-    ::ShowWindow(window.hwnd(), SW_MINIMIZE);
-    Pump();
-    ::ShowWindow(window.hwnd(), SW_RESTORE);
-    Pump();
-    const RECT after = ChildRect(Child(Control::cmdGetShortex));
-    EXPECT_EQ(after.left, before.left);
-    EXPECT_EQ(after.right, before.right);
-}
-
-TEST_F(FrmMainTest, EnterInThePathBoxShowsTheShortFormOfARealFolder) {
-    TempFolder temp;
-    const std::wstring folder = temp.MakeFolder(L"A Folder With A Long Name");
-    ::SetWindowTextW(Child(Control::txtPath), (L"  " + folder + L" ").c_str());
-    Keys(Control::txtPath, {VK_RETURN});
-    const std::wstring shown = WindowText(Child(Control::txtShortex));
-    EXPECT_EQ(shown, GetShortPath(paths, folder));
-    EXPECT_NE(shown, folder);
-    EXPECT_EQ(::GetFocus(), Child(Control::txtPath));
-}
-
-TEST_F(FrmMainTest, AltCCopiesTheResultToTheClipboard) {
-    ::SetWindowTextW(Child(Control::txtShortex), L"C:\\PROG~FBU \u0416");
-    Keys(Control::txtPath, {VK_MENU, 'C'});
-    EXPECT_EQ(ClipboardText(), L"C:\\PROG~FBU \u0416");
-}
-
-TEST_F(FrmMainTest, ACopyWhileAnotherProgramHoldsTheClipboardGivesUpQuietlyWithinHalfASecond) {
-    ::SetWindowTextW(Child(Control::txtShortex), L"first");
-    Keys(Control::txtPath, {VK_MENU, 'C'});
-    ASSERT_EQ(ClipboardText(), L"first");
-
-    std::atomic<bool> holding = false, release = false;
-    std::thread holder([&] {
-        const HWND owner = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-        if (::OpenClipboard(owner)) {
-            holding = true;
-            while (!release) ::Sleep(10);
-            ::CloseClipboard();
+TEST_F(FrmMainTest, PickersShowTheChoiceRememberItOrReportWhyNot) {
+    const std::wstring remembered = L"C:";
+    std::wstring lower = programFiles;
+    for (wchar_t& c : lower) c = static_cast<wchar_t>(std::towlower(c));
+    const struct {
+        int button;
+        Choice answer;
+        std::wstring startedAt, shown, stored, boxTitle;
+        bool focusOnGetShortex;
+    } cases[] = {
+        {cmdOpenFile, {std::nullopt, programFiles}, L"C:", programFiles, programFiles, L"", true},
+        {cmdOpenFile, {}, L"C:", L"C:", L"C:", L"", true},
+        {cmdOpenFile, {Failure{-2147467259, L"Unspecified error"}, std::nullopt}, L"C:", L"C:", L"C:", L"Error", false},
+        {cmdOpenFolder, {std::nullopt, programFiles}, L"C:\\", lower, lower, L"", true},
+        {cmdOpenFolder, {std::nullopt, programFiles + L"\\gone"}, L"C:\\", L"C:\\", L"C:", L"Attention!", true},
+        {cmdOpenFolder, {Failure{kCannotCreateObject, L"none"}, std::nullopt}, L"C:\\", L"C:\\", L"C:", L"Error", false},
+    };
+    for (const auto& c : cases) {
+        SetSetting(L"PreviousPath", remembered);
+        Open();
+        pickers.answer = c.answer;
+        boxes.shown.clear();
+        ::SetFocus(Item(txtPath));
+        ::SendMessageW(window->hwnd(), WM_COMMAND, MAKEWPARAM(c.button, BN_CLICKED), 0);
+        EXPECT_EQ(pickers.startedAt, c.startedAt);
+        EXPECT_EQ(Text(txtPath), c.shown);
+        if (!c.stored.empty()) {
+            EXPECT_EQ(Setting(L"PreviousPath"), c.stored);
         }
-        ::DestroyWindow(owner);
-    });
-    ASSERT_TRUE(WaitUntil([&] { return holding.load(); }, 5000));
-    ::SetWindowTextW(Child(Control::txtShortex), L"second");
-    const ULONGLONG start = ::GetTickCount64();
-    ::SendMessageW(Child(Control::cmdCopy), BM_CLICK, 0, 0);
-    const ULONGLONG waited = ::GetTickCount64() - start;
-    release = true;
-    holder.join();
-    EXPECT_LE(waited, 700u);
-    EXPECT_TRUE(::IsWindow(window.hwnd()));
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(ClipboardText(), L"first");
-}
-
-TEST_F(FrmMainTest, EnterOnAnotherButtonPressesThatButton) {
-    ::SetWindowTextW(Child(Control::txtPath), L"C:\\");
-    ::SetWindowTextW(Child(Control::txtShortex), L"copied, not recomputed");
-    FocusForKeys(window.hwnd(), Child(Control::txtShortex));
-    PressKeys({VK_TAB});  // to Get Shortex
-    PressKeys({VK_TAB});  // to Copy
-    Pump();
-    ASSERT_EQ(::GetFocus(), Child(Control::cmdCopy));
-    PressKeys({VK_RETURN});
-    Pump(100);
-    EXPECT_EQ(ClipboardText(), L"copied, not recomputed");
-    EXPECT_EQ(WindowText(Child(Control::txtShortex)), L"copied, not recomputed");
-}
-
-TEST_F(FrmMainTest, EscapeEndsTheProgram) {
-    Keys(Control::txtShortex, {VK_ESCAPE});
-    EXPECT_FALSE(::IsWindow(window.hwnd()));
-    EXPECT_EQ(exit.ends, 1);
-}
-
-TEST_F(FrmMainTest, AltXEndsTheProgram) {
-    Keys(Control::cmdCopy, {VK_MENU, 'X'});
-    EXPECT_FALSE(::IsWindow(window.hwnd()));
-    EXPECT_EQ(exit.ends, 1);
-}
-
-TEST_F(FrmMainTest, TabVisitsTheControlsInOrderAndSkipsTheHiddenButton) {
-    const Control order[] = {Control::txtPath,       Control::cmdOpenFolder, Control::cmdOpenFile,
-                             Control::txtShortex,    Control::cmdGetShortex, Control::cmdCopy,
-                             Control::cmdAbout,      Control::cmdExit,       Control::txtPath};
-    FocusForKeys(window.hwnd(), Child(order[0]));
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        PressKeys({VK_TAB});
-        Pump(60);
-        EXPECT_EQ(::GetFocus(), Child(order[i])) << "after tab " << i;
+        if (c.answer.path) ExpectShortFormShown();
+        EXPECT_EQ(boxes.shown.empty() ? L"" : boxes.shown[0].title, c.boxTitle);
+        EXPECT_EQ(::GetFocus() == Item(cmdGetShortex), c.focusOnGetShortex) << c.shown;
+        window.reset();
     }
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_NE(boxes.shown[0].text.find(L"cmdBrowseDir_Click\r\n\r\nRe-install"), std::wstring::npos);
 }
 
-std::wstring TipText(HWND tooltip, HWND owner, HWND tool) {
-    wchar_t buffer[1024] = {};
-    TTTOOLINFOW info{};
-    info.cbSize = sizeof info;
-    info.hwnd = owner;
-    info.uId = reinterpret_cast<UINT_PTR>(tool);
-    info.lpszText = buffer;
-    ::SendMessageW(tooltip, TTM_GETTEXTW, std::size(buffer), reinterpret_cast<LPARAM>(&info));
-    return buffer;
-}
-
-TEST_F(FrmMainTest, TooltipsFollowTheTextAfterAMouseMove) {
-    const HWND path = Child(Control::txtPath);
-    EXPECT_EQ(TipText(window.TooltipWindow(), window.hwnd(), path), L" Enter path... ");
-    EXPECT_EQ(TipText(window.TooltipWindow(), window.hwnd(), Child(Control::cmdCopy)), L" Copy to Clipboard ");
-    const std::wstring longPath = L"C:\\" + std::wstring(300, L'x') + L"\\\u65e5\u672c";
-    ::SetWindowTextW(path, longPath.c_str());
-    ::SendMessageW(path, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(TipText(window.TooltipWindow(), window.hwnd(), path), longPath);
-    ::SetWindowTextW(path, L"");
-    ::SendMessageW(path, WM_MOUSEMOVE, 0, MAKELPARAM(6, 5));
-    EXPECT_EQ(TipText(window.TooltipWindow(), window.hwnd(), path), longPath);
-}
-
-TEST_F(FrmMainTest, ANewDpiRescalesTheWindowAndItsLayout) {
-    const int before = Dpi();
-    const int after = before * 3 / 2;
-    RECT outer{};
-    ::GetWindowRect(window.hwnd(), &outer);
-    RECT suggested{outer.left, outer.top, outer.left + (outer.right - outer.left) * 3 / 2,
-                   outer.top + (outer.bottom - outer.top) * 3 / 2};
-    ::SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(after, after), reinterpret_cast<LPARAM>(&suggested));
-    Pump();
-    // Only the controls and fonts: Wine keeps the frame of the DPI the window really has.
-    const auto rects = LayoutForClientWidth(PixelsToTwips(ClientSize().cx, after));
-    const RECT button = ChildRect(Child(Control::cmdGetShortex));
-    const RectTwips& expected = rects[static_cast<std::size_t>(Control::cmdGetShortex)];
-    EXPECT_EQ(button.left, TwipsToPixels(expected.left, after));
-    EXPECT_EQ(button.bottom, TwipsToPixels(expected.top + expected.height, after));
-    // The text grows with the DPI too.
-    LOGFONTW font{};
-    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(Child(Control::txtPath), WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_NEAR(std::abs(font.lfHeight), 11.0 * after / 96, 3.0 * after / 96);
-}
-
-TEST_F(FrmMainTest, EveryWayOfClosingRemembersTheState) {
-    ::SetWindowTextW(Child(Control::txtPath), L" C:\\typed path ");
-    ::SendMessageW(window.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);  // Alt+F4 and the close box
-    Pump();
-    EXPECT_FALSE(::IsWindow(window.hwnd()));
-    EXPECT_EQ(registry.ReadRegValue(L"HKEY_CURRENT_USER\\Software\\Tandril\\Shortex", L"PreviousPath"), L" C:\\typed path ");
-    EXPECT_EQ(registry.ReadRegValue(L"HKEY_CURRENT_USER\\Software\\Tandril\\Shortex", L"Startup"), L"True");
-    EXPECT_EQ(exit.ends, 1);
-}
-
-TEST_F(FrmMainTest, WindowsEndingTheSessionRemembersTheStateOnce) {
-    ::SetWindowTextW(Child(Control::txtPath), L"C:\\before the end");
-    EXPECT_EQ(::SendMessageW(window.hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
-    ::SendMessageW(window.hwnd(), WM_ENDSESSION, TRUE, 0);
-    EXPECT_EQ(registry.ReadRegValue(L"HKEY_CURRENT_USER\\Software\\Tandril\\Shortex", L"PreviousPath"), L"C:\\before the end");
-    ::SetWindowTextW(Child(Control::txtPath), L"C:\\after");
-    ::SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(registry.ReadRegValue(L"HKEY_CURRENT_USER\\Software\\Tandril\\Shortex", L"PreviousPath"), L"C:\\before the end");
-}
-
-TEST_F(FrmMainTest, TextBoxesTakeTextsLongerThanTheDefaultLimit) {
-    const std::wstring longText(40000, L'a');
-    ::SetWindowTextW(Child(Control::txtPath), longText.c_str());
-    EXPECT_EQ(WindowText(Child(Control::txtPath)).size(), longText.size());
-    FocusForKeys(window.hwnd(), Child(Control::txtPath));
-    ::SendMessageW(Child(Control::txtPath), EM_SETSEL, 0, 0);
-    PressKeys({VK_END});
-    PressKeys({'B'});
-    Pump();
-    EXPECT_EQ(WindowText(Child(Control::txtPath)).size(), longText.size() + 1);
-}
-
-}  // namespace
-}  // namespace shortex::main_window
-
-namespace shortex::main_window {
-namespace {
-
-// The real pickers, opened by the real buttons and answered from another thread as a person would.
-class FrmMainPickersTest : public FrmMainTest {
-protected:
-    void SetUp() override {
-        FrmMainTest::SetUp();
-        registryStore.AddKey(registry::RootKey::kCurrentUser, kKey);
-    }
-    void Remember(const std::wstring& path) {
-        registryStore.SetValue(registry::RootKey::kCurrentUser, kKey, L"PreviousPath", StringValue(path));
-    }
-    std::wstring Remembered() { return registry.ReadRegValue(L"HKEY_CURRENT_USER\\Software\\Tandril\\Shortex", L"PreviousPath"); }
-
-    // Clicks the button; meanwhile waits for the dialog with that title and lets answer handle it.
-    bool ClickAndAnswer(Control button, const wchar_t* title, const std::function<void(HWND)>& answer) {
-        std::atomic<bool> answered = false;
-        std::thread person([&] {
-            HWND dialog = nullptr;
-            if (WaitUntil([&] { return (dialog = FindProcessWindow(::GetCurrentProcessId(), L"#32770", title)) != nullptr; })) {
-                answer(dialog);
-                answered = true;
-            } else {
-                // Never leave the test hanging in a modal loop.
-                for (HWND open; (open = FindProcessWindow(::GetCurrentProcessId(), L"#32770"));)
-                    ::PostMessageW(open, WM_COMMAND, IDCANCEL, 0);
-            }
-        });
-        ::SendMessageW(Child(button), BM_CLICK, 0, 0);
-        person.join();
-        Pump();
-        return answered;
-    }
-
-    static constexpr wchar_t kKey[] = L"Software\\Tandril\\Shortex";
-};
-
-void Cancel(HWND dialog) { ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); }
-
-void Choose(HWND dialog, const std::wstring& path) {
-    ::SendMessageW(::GetDlgItem(dialog, 1152), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-}
-
-TEST_F(FrmMainPickersTest, TheFileDialogOpensAndCancellingKeepsTheRememberedPath) {
-    TempFolder temp;
-    Remember(temp.path());
-    ::SetWindowTextW(Child(Control::txtPath), L"typed");
-    ASSERT_TRUE(ClickAndAnswer(Control::cmdOpenFile, L"Open", Cancel));
-    EXPECT_EQ(WindowText(Child(Control::txtPath)), temp.path());
-    EXPECT_EQ(Remembered(), temp.path());
-    EXPECT_EQ(::GetFocus(), Child(Control::cmdGetShortex));
-}
-
-TEST_F(FrmMainPickersTest, AFileChosenInTheDialogIsShownShortenedAndRemembered) {
-    TempFolder temp;
-    const std::wstring file = temp.MakeFile(L"A Document With A Long Name.txt");
-    Remember(temp.path());
-    ASSERT_TRUE(ClickAndAnswer(Control::cmdOpenFile, L"Open", [&](HWND dialog) { Choose(dialog, file); }));
-    EXPECT_EQ(WindowText(Child(Control::txtPath)), file);
-    EXPECT_EQ(WindowText(Child(Control::txtShortex)), GetShortPath(paths, file));
-    EXPECT_EQ(Remembered(), file);
-    EXPECT_EQ(::GetFocus(), Child(Control::cmdGetShortex));
-}
-
-TEST_F(FrmMainPickersTest, TheFolderChooserOpensWithItsTitleAndCanBeCancelled) {
-    Remember(L"C:\\windows");
-    ASSERT_TRUE(ClickAndAnswer(Control::cmdOpenFolder, L"Browse for folder", Cancel));
-    EXPECT_EQ(WindowText(Child(Control::txtPath)), L"C:\\windows");
-    EXPECT_EQ(Remembered(), L"C:\\windows");
-    EXPECT_EQ(::GetFocus(), Child(Control::cmdGetShortex));
-}
-
-TEST_F(FrmMainPickersTest, AFolderChosenIsShownInLowerCaseAndRemembered) {
-    TempFolder temp;
-    const std::wstring folder = temp.MakeFolder(L"Chosen Folder");
-    Remember(temp.path());
-    ASSERT_TRUE(ClickAndAnswer(Control::cmdOpenFolder, L"Browse for folder", [&](HWND dialog) { Choose(dialog, folder); }));
-    std::wstring lower = folder;
-    ::CharLowerBuffW(lower.data(), static_cast<DWORD>(lower.size()));
-    EXPECT_EQ(WindowText(Child(Control::txtPath)), lower);
-    EXPECT_EQ(WindowText(Child(Control::txtShortex)), GetShortPath(paths, lower));
-    EXPECT_EQ(Remembered(), lower);
+TEST_F(FrmMainTest, AWindowThatCannotBeMadeIsReportedAndStaysUntilAnswered) {
+    static int refused = 0;
+    const HHOOK hook = ::SetWindowsHookExW(
+        WH_CBT,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam);
+            if (code == HCBT_CREATEWND && (create->lpcs->style & WS_CHILD)) return ++refused;  // the first control
+            return ::CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, ::GetCurrentThreadId());
+    frmMain broken(files, boxes, pickers, L"");
+    const bool started = startup::Main(boxes, broken, SW_SHOWNORMAL);
+    ::UnhookWindowsHookEx(hook);
+    EXPECT_FALSE(started);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].text.starts_with(L"An Error was generated:\r\nDescription: Error 339 - "));
+    EXPECT_FALSE(boxes.quitPending);
+    EXPECT_GT(refused, 0);
 }
 
 }  // namespace

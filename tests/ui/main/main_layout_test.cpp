@@ -1,3 +1,4 @@
+// The main window's pure decisions: layout, placing, remembered values, the start-up path.
 #include "ui/main/main_layout.h"
 
 #include <gtest/gtest.h>
@@ -5,70 +6,71 @@
 namespace shortex::main_window {
 namespace {
 
-RectTwips At(const std::array<RectTwips, kControlCount>& rects, Control control) {
-    return rects[static_cast<std::size_t>(control)];
+RectTwips At(const std::array<ControlDesign, 10>& layout, int id) {
+    for (const auto& control : layout)
+        if (control.id == id) return control.rect;
+    return {};
 }
 
-TEST(MainLayout, AtTheMinimumWidthTheButtonsStandWhereTheResizeStepPutsThem) {
-    const auto rects = LayoutForClientWidth(kMinClientWidth);
-    EXPECT_EQ(At(rects, Control::txtPath), (RectTwips{225, 510, 5185, 285}));
-    EXPECT_EQ(At(rects, Control::txtShortex), (RectTwips{225, 870, 5185, 285}));
-    EXPECT_EQ(At(rects, Control::cmdOpenFolder), (RectTwips{2905, 105, 1215, 345}));
-    EXPECT_EQ(At(rects, Control::cmdOpenFile), (RectTwips{4185, 105, 1215, 345}));
-    EXPECT_EQ(At(rects, Control::cmdCopy), (RectTwips{2905, 1320, 870, 345}));
-    EXPECT_EQ(At(rects, Control::cmdGetShortex), (RectTwips{3835, 1320, 1575, 345}));
-}
-
-TEST(MainLayout, WideningBy1000StretchesTheBoxesAndMovesTheRightHandButtons) {
-    const auto narrow = LayoutForClientWidth(kMinClientWidth);
-    const auto wide = LayoutForClientWidth(kMinClientWidth + 1000);
-    for (Control stretched : {Control::txtPath, Control::txtShortex}) {
-        EXPECT_EQ(At(wide, stretched).width, At(narrow, stretched).width + 1000);
-        EXPECT_EQ(At(wide, stretched).left, 225);
-    }
-    for (Control moved : {Control::cmdOpenFolder, Control::cmdOpenFile, Control::cmdCopy, Control::cmdGetShortex}) {
-        EXPECT_EQ(At(wide, moved).left, At(narrow, moved).left + 1000);
-        EXPECT_EQ(At(wide, moved).width, At(narrow, moved).width);
-    }
-    for (Control anchored : {Control::lblEnter, Control::cmdExit, Control::cmdAbout, Control::cmdGetLongFileName})
-        EXPECT_EQ(At(wide, anchored), At(narrow, anchored));
-}
-
-TEST(MainLayout, RightHandEdgesKeepTheirGaps) {
-    for (int width : {kMinClientWidth, 7000, 12345}) {
-        const auto rects = LayoutForClientWidth(width);
-        const auto folder = At(rects, Control::cmdOpenFolder), file = At(rects, Control::cmdOpenFile);
-        const auto copy = At(rects, Control::cmdCopy), get = At(rects, Control::cmdGetShortex);
-        EXPECT_EQ(file.left - (folder.left + folder.width), 65);
-        EXPECT_EQ(file.left + file.width, width - 285);
-        EXPECT_EQ(get.left - (copy.left + copy.width), 60);
-        EXPECT_EQ(get.left + get.width, width - 275);
-        EXPECT_EQ(At(rects, Control::txtPath).left + At(rects, Control::txtPath).width, width - 275);
+TEST(MainLayout, BoxesStretchAndRightHandButtonsFollowTheRightEdge) {
+    for (const int width : {5685, 9000}) {
+        const auto layout = MainLayout(width);
+        EXPECT_EQ(At(layout, txtPath).width, width - 500);
+        EXPECT_EQ(At(layout, txtShortex).width, width - 500);
+        EXPECT_EQ(At(layout, cmdOpenFolder).left, width - 2780);
+        EXPECT_EQ(At(layout, cmdOpenFile).left, width - 1500);
+        EXPECT_EQ(At(layout, cmdCopy).left, width - 2780);
+        EXPECT_EQ(At(layout, cmdGetShortex).left, width - 1850);
+        EXPECT_EQ(At(layout, cmdExit), (RectTwips{240, 1320, 870, 345}));
+        EXPECT_GE(At(layout, cmdGetLongFileName).top, kClientHeight);  // never seen
     }
 }
 
-TEST(MainLayout, NoTopEdgeEverMoves) {
-    const auto rects = LayoutForClientWidth(20000);
-    for (const auto& design : MainControls()) EXPECT_EQ(At(rects, design.control).top, design.design.top);
+TEST(MainLayout, TheRememberedPlaceIsUsedOnlyWhereTheTitleBarCanBeGrasped) {
+    Displays displays{6000, 2400, 450, 19200, 14400, {{0, 0, 19200, 14400}, {-19200, -3000, 19200, 14400}}};
+    const PointTwips centre{6600, 6000};
+    ASSERT_EQ(CentredPosition(displays), centre);
+    const struct {
+        std::optional<int> top, left;
+        PointTwips expected;
+    } cases[] = {
+        {1500, 3000, {3000, 1500}},
+        {-300, 3000, centre},             // above the screen
+        {1500, 90000, centre},            // right of every display
+        {-2000, -10000, {-10000, -2000}},  // on the display left of and above the primary
+        {1500, std::nullopt, {0, 1500}},  // a missing edge keeps the top-left corner's
+        {std::nullopt, std::nullopt, {0, 0}},
+        {14300, 3000, centre},  // the title bar below the bottom edge
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ChoosePosition(c.top, c.left, displays), c.expected) << c.top.value_or(-1) << "," << c.left.value_or(-1);
 }
 
-TEST(MainLayout, VisibleControlsFitTheDesignHeightAndTheHiddenOneLiesBelowIt) {
-    for (const auto& design : MainControls()) {
-        if (design.visible)
-            EXPECT_LE(design.design.top + design.design.height, kDesignClientHeight) << std::string(design.name.begin(), design.name.end());
-        else
-            EXPECT_GE(design.design.top, kDesignClientHeight);
-    }
+TEST(MainLayout, RememberedTextsReadAsTheSystemWroteThem) {
+    EXPECT_EQ(TextToTruth(L"True"), true);
+    EXPECT_EQ(TextToTruth(L"fALSE"), false);
+    EXPECT_EQ(TextToTruth(L"-1"), true);
+    EXPECT_EQ(TextToTruth(L"0"), false);
+    EXPECT_EQ(TextToTruth(L"Error"), std::nullopt);
+    const struct {
+        const wchar_t* text;
+        const wchar_t* separator;
+        std::optional<int> twips;
+    } cases[] = {{L"1500", L".", 1500},     {L"-300", L".", -300},  {L" 12,5 ", L",", 13}, {L"1.5e3", L".", 1500},
+                 {L"12.5", L",", std::nullopt}, {L"Error", L".", std::nullopt}, {L"1e999", L".", std::nullopt},
+                 {L"NaN", L".", std::nullopt},  {L"-2147483649", L".", std::nullopt}, {L"", L".", std::nullopt}};
+    for (const auto& c : cases) EXPECT_EQ(TextToTwips(c.text, c.separator), c.twips) << c.text;
 }
 
-TEST(Twips, PixelsAtCommonDpis) {
-    EXPECT_EQ(TwipsToPixels(5685, 96), 379);
-    EXPECT_EQ(TwipsToPixels(1905, 96), 127);
-    EXPECT_EQ(TwipsToPixels(1905, 144), 191);  // 190.5 rounds away from zero
-    EXPECT_EQ(TwipsToPixels(-300, 96), -20);
-    EXPECT_EQ(PixelsToTwips(379, 96), 5685);
-    EXPECT_EQ(PixelsToTwips(100, 144), 1000);
-    EXPECT_EQ(PixelsToTwips(-20, 96), -300);
+TEST(MainLayout, TheArgumentTextIsWhatFollowsTheProgramName) {
+    const struct {
+        const wchar_t* commandLine;
+        const wchar_t* arguments;
+    } cases[] = {{L"\"C:\\Program Files\\Shortex.exe\" \"C:\\a b\"", L"\"C:\\a b\""},
+                 {L"Shortex.exe   C:\\a b  ", L"C:\\a b  "},
+                 {L"Shortex.exe", L""},
+                 {L"\"unclosed quote", L""}};
+    for (const auto& c : cases) EXPECT_EQ(ArgumentText(c.commandLine), c.arguments) << c.commandLine;
 }
 
 }  // namespace

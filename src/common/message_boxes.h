@@ -1,0 +1,26 @@
+// The one way the program shows a message box: tests answer boxes instead of a person.
+#pragma once
+
+#include <string>
+
+namespace shortex {
+
+// Styles, as MessageBoxW takes them.
+inline constexpr unsigned kBoxOk = 0x0;
+inline constexpr unsigned kBoxExclamation = 0x30;
+inline constexpr unsigned kBoxInformation = 0x40;
+
+struct BoxRequest {
+    std::wstring text;
+    std::wstring title;
+    unsigned style = kBoxOk;
+};
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Modal over the program's active window (on its own while none shows); returns when dismissed.
+    virtual void Show(const BoxRequest& box) = 0;
+};
+
+}  // namespace shortex

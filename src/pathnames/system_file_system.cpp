@@ -1,0 +1,80 @@
+// The file system's answers from the Win32 API, for paths of any length.
+#include "common/unique_handle.h"
+#include "path_names.h"
+
+namespace shortex {
+namespace {
+
+constexpr std::wstring_view kExtendedPrefix = L"\\\\?\\";
+constexpr std::wstring_view kExtendedUncPrefix = L"\\\\?\\UNC\\";
+
+// Calls fill(buffer, capacity), which answers a length like the Win32 text functions do (the
+// length written, or the capacity needed when it did not fit), until the answer fits. A text that
+// grows between two calls (an entry renamed meanwhile) is asked for again, a few times.
+template <typename Fill>
+std::wstring TextOfAnyLength(Fill fill) {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const DWORD length = fill(buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0 || length > kMaxPathText + 1) return {};
+        if (length < buffer.size()) return buffer.substr(0, length);
+        buffer.assign(length, L'\0');
+    }
+    return {};
+}
+
+// The path in the extended-length form (\\?\C:\..., \\?\UNC\server\share\...) when it is too long
+// for the classic API and can be written that way; otherwise empty.
+std::wstring ExtendedLengthForm(const std::wstring& path) {
+    if (path.size() < MAX_PATH - 1 || path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\")) return {};
+    const std::wstring full = TextOfAnyLength(
+        [&](wchar_t* buffer, DWORD capacity) { return ::GetFullPathNameW(path.c_str(), capacity, buffer, nullptr); });
+    if (full.starts_with(L"\\\\")) return std::wstring(kExtendedUncPrefix) + full.substr(2);
+    if (full.size() >= 3 && full[1] == L':' && full[2] == L'\\') return std::wstring(kExtendedPrefix) + full;
+    return {};
+}
+
+std::wstring ShortPathNameOf(const std::wstring& path) {
+    return TextOfAnyLength(
+        [&](wchar_t* buffer, DWORD capacity) { return ::GetShortPathNameW(path.c_str(), buffer, capacity); });
+}
+
+}  // namespace
+
+std::wstring SystemFileSystem::ShortPathName(const std::wstring& path) {
+    if (std::wstring answer = ShortPathNameOf(path); !answer.empty()) return answer;
+    const std::wstring extended = ExtendedLengthForm(path);
+    if (extended.empty()) return {};
+    // Answered as it was asked: without the prefix the caller did not write.
+    std::wstring answer = ShortPathNameOf(extended);
+    if (answer.starts_with(kExtendedUncPrefix)) return L"\\\\" + answer.substr(kExtendedUncPrefix.size());
+    if (answer.starts_with(kExtendedPrefix)) answer.erase(0, kExtendedPrefix.size());
+    return answer;
+}
+
+std::optional<std::uint32_t> SystemFileSystem::Attributes(const std::wstring& path) {
+    DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const std::wstring extended = ExtendedLengthForm(path);
+        if (!extended.empty()) attributes = ::GetFileAttributesW(extended.c_str());
+    }
+    if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+    return attributes;
+}
+
+std::wstring SystemFileSystem::FirstEntry(const std::wstring& pattern, std::uint32_t filter) {
+    std::wstring searched = ExtendedLengthForm(pattern);
+    if (searched.empty()) searched = pattern;
+    WIN32_FIND_DATAW entry{};
+    const UniqueFindHandle search(
+        ::FindFirstFileExW(searched.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0));
+    if (!search) return {};
+    do {
+        const std::wstring_view name = entry.cFileName;
+        const bool admitted = (entry.dwFileAttributes & kAnyEntry & ~filter) == 0;
+        if (admitted && name != L"." && name != L"..") return entry.cFileName;
+    } while (::FindNextFileW(search.get(), &entry));
+    return {};
+}
+
+}  // namespace shortex

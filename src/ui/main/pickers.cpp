@@ -1,0 +1,127 @@
+#include "pickers.h"
+
+#include "common/system_function.h"
+#include "pathnames/path_names.h"
+#include "ui/window.h"
+
+#include <shobjidl.h>
+
+#include <utility>
+#include <vector>
+
+namespace shortex::main_window {
+namespace {
+
+struct Ole32 {
+    decltype(&::CoCreateInstance) create = BindSystemFunction<decltype(create)>(L"ole32.dll", "CoCreateInstance");
+    decltype(&::CoTaskMemFree) free = BindSystemFunction<decltype(free)>(L"ole32.dll", "CoTaskMemFree");
+};
+
+const Ole32& Ole() {
+    static const Ole32 functions;
+    return functions;
+}
+
+// One reference to a COM object.
+template <typename T>
+class ComPtr {
+public:
+    ComPtr() = default;
+    ComPtr(ComPtr&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    ~ComPtr() {
+        if (object_) object_->Release();
+    }
+    T* operator->() const { return object_; }
+    T* get() const { return object_; }
+    explicit operator bool() const { return object_ != nullptr; }
+    T** put() { return &object_; }
+    void** put_void() { return reinterpret_cast<void**>(&object_); }
+
+private:
+    T* object_ = nullptr;
+};
+
+Failure FailureOf(HRESULT result) {
+    const DWORD code = HRESULT_FACILITY(result) == FACILITY_WIN32 ? HRESULT_CODE(result) : static_cast<DWORD>(result);
+    return Failure{static_cast<std::int32_t>(result), SystemMessage(code)};
+}
+
+HRESULT CreateOpenDialog(ComPtr<IFileOpenDialog>& dialog) {
+    if (!InitializeCom() || !Ole().create || !Ole().free) return CO_E_NOTINITIALIZED;
+    return Ole().create(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, IID_IFileOpenDialog, dialog.put_void());
+}
+
+ComPtr<IShellItem> ItemFor(const std::wstring& path) {
+    using Parse = decltype(&::SHCreateItemFromParsingName);
+    static const auto parse = BindSystemFunction<Parse>(L"shell32.dll", "SHCreateItemFromParsingName");
+    ComPtr<IShellItem> item;
+    if (parse && !path.empty()) parse(path.c_str(), nullptr, IID_IShellItem, item.put_void());
+    return item;
+}
+
+bool IsFolder(IShellItem* item) {
+    SFGAOF attributes = 0;
+    return SUCCEEDED(item->GetAttributes(SFGAO_FOLDER, &attributes)) && (attributes & SFGAO_FOLDER);
+}
+
+// Shows the dialog and answers the chosen file system path.
+Choice Run(IFileOpenDialog& dialog, HWND owner, FILEOPENDIALOGOPTIONS options) {
+    FILEOPENDIALOGOPTIONS current = 0;
+    dialog.GetOptions(&current);
+    dialog.SetOptions(current | options | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST | FOS_NOCHANGEDIR);
+    const HRESULT shown = dialog.Show(owner);
+    if (shown == HRESULT_FROM_WIN32(ERROR_CANCELLED)) return {};
+    ComPtr<IShellItem> result;
+    wchar_t* path = nullptr;
+    HRESULT status = FAILED(shown) ? shown : dialog.GetResult(result.put());
+    if (SUCCEEDED(status)) status = result->GetDisplayName(SIGDN_FILESYSPATH, &path);
+    if (FAILED(status)) return {FailureOf(status), std::nullopt};
+    std::wstring chosen = path;
+    Ole().free(path);
+    return {std::nullopt, std::move(chosen)};
+}
+
+}  // namespace
+
+Choice SystemPickers::ChooseFile(HWND owner, const std::wstring& filter, const std::wstring& start) {
+    ComPtr<IFileOpenDialog> dialog;
+    if (const HRESULT created = CreateOpenDialog(dialog); FAILED(created)) return {FailureOf(created), std::nullopt};
+
+    std::vector<std::wstring> parts(1);
+    for (const wchar_t c : filter) {
+        if (c == L'|')
+            parts.emplace_back();
+        else
+            parts.back() += c;
+    }
+    std::vector<COMDLG_FILTERSPEC> types;
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) types.push_back({parts[i].c_str(), parts[i + 1].c_str()});
+    if (!types.empty()) dialog->SetFileTypes(static_cast<UINT>(types.size()), types.data());
+
+    // Opens in the start folder, or in the start file's folder with its name filled in.
+    if (const auto item = ItemFor(start); item && IsFolder(item.get())) {
+        dialog->SetFolder(item.get());
+    } else if (const std::wstring folder = FolderPart(start); folder != start) {
+        if (const auto parent = ItemFor(folder)) dialog->SetFolder(parent.get());
+        dialog->SetFileName(start.substr(folder.size()).c_str());
+    }
+    return Run(*dialog.get(), owner, FOS_FILEMUSTEXIST);
+}
+
+Choice SystemPickers::ChooseFolder(HWND owner, const std::wstring& title, const std::wstring& label,
+                                   const std::wstring& startFolder) {
+    ComPtr<IFileOpenDialog> dialog;
+    if (const HRESULT created = CreateOpenDialog(dialog); FAILED(created)) {
+        Failure failure = FailureOf(created);
+        return {Failure{kCannotCreateObject, L"The folder chooser cannot be created. " + failure.description},
+                std::nullopt};
+    }
+    dialog->SetTitle(title.c_str());
+    dialog->SetFileNameLabel(label.c_str());
+    if (const auto item = ItemFor(startFolder)) dialog->SetFolder(item.get());
+    return Run(*dialog.get(), owner, FOS_PICKFOLDERS);
+}
+
+}  // namespace shortex::main_window

@@ -1,0 +1,123 @@
+#include "window.h"
+
+#include "common/system_function.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+namespace shortex {
+namespace {
+
+struct ClassAndStyle {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD exStyle = 0;
+};
+
+ClassAndStyle ControlClass(ControlKind kind) {
+    constexpr DWORD kLabel = WS_VISIBLE | SS_NOPREFIX;
+    switch (kind) {
+        case ControlKind::TextBox:
+            return {WC_EDITW, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case ControlKind::Label:
+            return {WC_STATICW, kLabel | SS_LEFT};
+        case ControlKind::FittedLabel:
+            return {WC_STATICW, kLabel | SS_LEFTNOWORDWRAP};
+        case ControlKind::Link:
+            return {WC_STATICW, kLabel | SS_LEFTNOWORDWRAP | SS_NOTIFY | WS_TABSTOP};
+        case ControlKind::Button:
+            return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON};
+        case ControlKind::DefaultButton:
+            return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON};
+        case ControlKind::HiddenButton:
+            return {WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON};
+    }
+    return {WC_STATICW, 0};
+}
+
+}  // namespace
+
+std::optional<Failure> CreateControls(HWND parent, std::span<const ControlDesign> design, int dpi) {
+    for (const ControlDesign& control : design) {
+        const ClassAndStyle kind = ControlClass(control.kind);
+        const HWND child = ::CreateWindowExW(kind.exStyle, kind.windowClass, std::wstring(control.text).c_str(),
+                                             WS_CHILD | kind.style, 0, 0, 0, 0, parent,
+                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+                                             ::GetModuleHandleW(nullptr), nullptr);
+        if (!child)
+            return Failure{kComponentMissing, L"A control could not be created. " + SystemMessage(::GetLastError())};
+        if (control.kind == ControlKind::TextBox) ::SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // no limit
+        PlaceInTwips(child, control.rect, dpi);
+    }
+    return std::nullopt;
+}
+
+void PlaceInTwips(HWND control, const RectTwips& rect, int dpi) {
+    const int left = TwipsToPixels(rect.left, dpi), top = TwipsToPixels(rect.top, dpi);
+    const int right = TwipsToPixels(rect.left + rect.width, dpi);
+    const int bottom = TwipsToPixels(rect.top + rect.height, dpi);
+    RECT now{};
+    ::GetWindowRect(control, &now);
+    ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&now), 2);
+    if (now.left != left || now.top != top || now.right != right || now.bottom != bottom)
+        ::SetWindowPos(control, nullptr, left, top, right - left, bottom - top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::wstring ControlText(HWND control) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+int WindowDpi(HWND window) {
+    const UINT dpi = window ? ::GetDpiForWindow(window) : 0;
+    return static_cast<int>(dpi ? dpi : ::GetDpiForSystem());
+}
+
+UniqueFont MessageFont(int dpi, double points, int weight) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!::SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, dpi))
+        return UniqueFont(::CreateFontW(-::MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                                        CLEARTYPE_QUALITY, 0, L"Segoe UI"));
+    LOGFONTW& font = metrics.lfMessageFont;
+    if (points > 0) font.lfHeight = -static_cast<LONG>(points * dpi / 72.0 + 0.5);
+    if (weight > 0) font.lfWeight = weight;
+    return UniqueFont(::CreateFontIndirectW(&font));
+}
+
+SIZE OuterSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi) {
+    RECT rect{0, 0, TwipsToPixels(clientWidth, dpi), TwipsToPixels(clientHeight, dpi)};
+    ::AdjustWindowRectExForDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi));
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+bool InitializeCom() {
+    static const bool initialized = [] {
+        const auto initialize = BindSystemFunction<decltype(&::CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+        // S_FALSE, already initialized on this thread, is as good. Never uninitialized: the process
+        // ends with the window.
+        return initialize && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    }();
+    return initialized;
+}
+
+std::wstring SystemMessage(DWORD error) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+        reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring message = length ? std::wstring(buffer, length) : L"System error " + std::to_wstring(error) + L".";
+    ::LocalFree(buffer);
+    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r')) message.pop_back();
+    return message;
+}
+
+void SystemMessageBoxes::Show(const BoxRequest& box) {
+    // Modal to the program's active window; on its own, and brought forward, while none shows.
+    HWND owner = ::GetActiveWindow();
+    if (owner && !::IsWindowVisible(owner)) owner = nullptr;
+    ::MessageBoxW(owner, box.text.c_str(), box.title.c_str(), box.style | (owner ? 0 : MB_SETFOREGROUND));
+}
+
+}  // namespace shortex

@@ -1,0 +1,49 @@
+// The path operations on real files under Wine: awkward names, long paths, hostile texts.
+#include "pathnames/hostile_corpus.h"
+#include "support/win_support.h"
+
+#include <gtest/gtest.h>
+
+namespace shortex::testing {
+namespace {
+
+bool IsShortName(const std::wstring& name) {
+    return name.size() <= 12 && name.find(L' ') == name.npos && std::min(name.find(L'.'), name.size()) <= 8;
+}
+
+TEST(SystemFileSystem, ShortFormsOfRealEntriesComeBackToTheirLongForms) {
+    TempFolder folder;
+    SystemFileSystem files;
+    std::wstring deep = L"deep";
+    folder.MakeFolder(deep);
+    while (deep.size() < 300) folder.MakeFolder(deep += L"\\a folder of some length");
+    const std::wstring entries[] = {
+        folder.MakeFolder(L"Program Files"),           folder.MakeFile(L"Program Files\\read me.txt"),
+        folder.MakeFolder(L"\u0416\u0435\u043d\u044f"), folder.MakeFile(L"\u65e5\u672c\u8a9e \U0001F600.txt"),
+        folder.MakeFolder(L"empty"),                   folder.MakeFile(L"x.y.z"),
+        folder.path() + L"\\" + deep,
+    };
+    ::SetFileAttributesW(folder.MakeFile(L"hidden.sys").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    for (const std::wstring& path : entries) {
+        const bool folderEntry = (::GetFileAttributesW((L"\\\\?\\" + path).c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        EXPECT_EQ(DirExists(files, path), folderEntry) << path.size();
+        EXPECT_EQ(FileExists(files, path), !folderEntry) << path.size();
+        const std::wstring shortForm = ShortPath(files, path);
+        ASSERT_FALSE(shortForm.empty()) << path.size();
+        const std::wstring last = shortForm.substr(shortForm.rfind(L'\\') + 1);
+        EXPECT_TRUE(IsShortName(last)) << last;
+        EXPECT_EQ(LongPath(files, shortForm), path);
+    }
+    EXPECT_TRUE(FileExists(files, folder.path() + L"\\hidden.sys"));
+    EXPECT_EQ(LongPath(files, folder.path() + L"\\HIDDEN.SYS"), folder.path() + L"\\hidden.sys");
+    EXPECT_EQ(ShortPath(files, folder.path() + L"\\missing"), L"");
+}
+
+TEST(SystemFileSystem, EveryHostileTextKeepsTheInvariants) {
+    SystemFileSystem files;
+    for (const std::wstring& text : HostileTexts())
+        EXPECT_EQ(BrokenPathInvariant(files, text), "") << ::testing::PrintToString(text.substr(0, 60));
+}
+
+}  // namespace
+}  // namespace shortex::testing

@@ -1,0 +1,80 @@
+// What the Windows tests share: a temporary folder, the build's programs run as a script or a
+// person would, waiting, keys, windows of other processes, the clipboard and the program's key.
+#pragma once
+
+#include "common/message_boxes.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace shortex::testing {
+
+// A fresh folder under the temporary folder (long form, no closing backslash), removed at the end.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::wstring& path() const { return path_; }
+    std::wstring MakeFolder(const std::wstring& relative) const;  // at any depth and length
+    std::wstring MakeFile(const std::wstring& relative) const;
+
+private:
+    std::wstring path_;
+};
+
+// The Windows path of a file the build names by its host path (Linux paths are drive Z: in Wine).
+std::wstring BuildPath(const char* hostPath);
+
+struct ProcessResult {
+    unsigned long exitCode = 0;
+    std::string output, errors;
+};
+// Runs a console program to its end with the input on its standard input.
+ProcessResult RunProcess(const std::wstring& program, const std::vector<std::wstring>& arguments,
+                         const std::string& input = {});
+
+// A program started with the argument text as a shortcut passes it; ended by force at the end.
+class RunningProcess {
+public:
+    RunningProcess(const std::wstring& program, const std::wstring& argumentText, WORD showCommand = SW_SHOWNORMAL);
+    ~RunningProcess();
+    DWORD id() const { return info_.dwProcessId; }
+    bool WaitForExit(DWORD timeoutMs = 10000) { return ::WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0; }
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+// Dispatches messages (with dialogWindow's keys) until the condition holds; false after the limit.
+bool PumpUntil(const std::function<bool()>& condition, HWND dialogWindow = nullptr, DWORD limitMs = 10000);
+// Presses the keys in order and releases them in reverse, with the focus on focus.
+void PressKeys(HWND window, HWND focus, std::initializer_list<WORD> keys);
+// The first visible top-level window of the process with that class and (if given) title.
+HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* title = nullptr);
+std::wstring WindowText(HWND window);  // WM_GETTEXT itself, so other processes answer
+inline std::wstring BoxText(HWND box) { return WindowText(::GetDlgItem(box, 0xFFFF)); }
+std::wstring ClipboardText();
+
+// Records each box, and what would spoil a real one: a pending WM_QUIT closes it at once, and a
+// box of start-up belongs before the window.
+struct RecordedBoxes final : MessageBoxes {
+    void Show(const BoxRequest& box) override {
+        MSG quit;
+        quitPending = quitPending || ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE);
+        windowShowing = ::IsWindowVisible(::FindWindowW(L"ShortexMainWindow", nullptr));
+        shown.push_back(box);
+    }
+    std::vector<BoxRequest> shown;
+    bool quitPending = false, windowShowing = false;
+};
+
+// The program's key, HKCU\Software\Tandril\Shortex.
+void ClearSettings();
+std::wstring Setting(const wchar_t* name);  // "<none>" when missing
+void SetSetting(const wchar_t* name, const std::wstring& text);
+
+}  // namespace shortex::testing
