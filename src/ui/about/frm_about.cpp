@@ -62,7 +62,8 @@ LRESULT CALLBACK LinkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lP
     return ::DefSubclassProc(link, message, wParam, lParam);
 }
 
-// A fitted label as wide and as high as its one line of text in its font.
+// A fitted label as wide and as high as its one line of text in its font, with an edge to spare:
+// the static control draws a final period or comma's tail past what DrawText measures.
 void FitToText(HWND label, const RectTwips& design, int dpi) {
     const HDC dc = ::GetDC(label);
     const HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(label, WM_GETFONT, 0, 0)));
@@ -71,8 +72,9 @@ void FitToText(HWND label, const RectTwips& design, int dpi) {
     ::DrawTextW(dc, text.c_str(), -1, &bounds, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
     ::SelectObject(dc, previous);
     ::ReleaseDC(label, dc);
-    ::SetWindowPos(label, nullptr, TwipsToPixels(design.left, dpi), TwipsToPixels(design.top, dpi), bounds.right,
-                   bounds.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(label, nullptr, TwipsToPixels(design.left, dpi), TwipsToPixels(design.top, dpi),
+                   bounds.right + ::GetSystemMetricsForDpi(SM_CXEDGE, dpi),
+                   bounds.bottom + ::GetSystemMetricsForDpi(SM_CYEDGE, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
