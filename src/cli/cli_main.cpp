@@ -1,9 +1,12 @@
 // shortex-cli: the short (or long) form of paths for batch files and scripts.
 #include "cli_request.h"
+#include "common/failure.h"
+#include "tree_walk.h"
 
 
 #include <windows.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -116,6 +119,64 @@ void ForEachInputLine(LineWriter& output, OnLine onLine) {
     splitter.Finish(decoded);
 }
 
+std::atomic<bool> interrupted = false;
+
+// Every file and folder under the folder, one per line: short form, a tab, long form. Ctrl+C ends
+// the walk with what was found written; over a second on a console, a progress line shows.
+int ListTree(const std::wstring& folder, LineWriter& output) {
+    SystemFileSystem files;
+    LineWriter errors(STD_ERROR_HANDLE);
+    std::wstring full(kMaxPathText + 1, L'\0');
+    full.resize(::GetFullPathNameW(folder.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
+    if (full.size() > kMaxPathText || !DirExists(files, full)) {
+        errors.WriteLine(L"shortex-cli: not a folder: " + folder);
+        return 2;
+    }
+    const auto withoutClosingBackslash = [&](std::wstring path) {
+        if (path.empty()) path = full;
+        if (path.ends_with(L'\\')) path.pop_back();
+        return path;
+    };
+    ::SetConsoleCtrlHandler(
+        [](DWORD) -> BOOL {
+            interrupted = true;
+            return TRUE;
+        },
+        TRUE);
+    const HANDLE console = ::GetStdHandle(STD_ERROR_HANDLE);
+    const bool showProgress = IsConsole(console);
+    const ULONGLONG start = ::GetTickCount64();
+    ULONGLONG shown = 0;
+    unsigned long long folders = 0, entries = 0;
+    const auto progress = [&](const std::wstring& line) {
+        DWORD written = 0;
+        ::WriteConsoleW(console, line.c_str(), static_cast<DWORD>(line.size()), &written, nullptr);
+    };
+    bool everyFolderListed = true;
+    WalkTree(
+        files, withoutClosingBackslash(ShortPath(files, full)), withoutClosingBackslash(LongPath(files, full)),
+        [&](const std::wstring& shortForm, const std::wstring& longForm, std::uint32_t attributes) {
+            output.WriteLine(shortForm + L'\t' + longForm);
+            ++entries;
+            folders += (attributes & kFolder) != 0;
+            if (showProgress && entries % 256 == 0 && ::GetTickCount64() - start > 1000 && ::GetTickCount64() - shown > 200) {
+                shown = ::GetTickCount64();
+                progress(L"\r" + std::to_wstring(folders) + L" folders, " + std::to_wstring(entries) + L" entries");
+            }
+        },
+        [&](const std::wstring& longForm, std::uint32_t error) {
+            output.Flush();
+            errors.WriteLine(L"shortex-cli: cannot list " + longForm + L": " + SystemMessage(error));
+            errors.Flush();
+            everyFolderListed = false;
+        },
+        [] { return interrupted.load(); });
+    if (shown) progress(L"\r" + std::wstring(60, L' ') + L"\r");
+    output.Flush();
+    if (interrupted) return static_cast<int>(STATUS_CONTROL_C_EXIT);
+    return everyFolderListed ? 0 : 1;
+}
+
 int Run(const std::vector<std::wstring>& arguments) {
     const CliRequest request = ParseArguments(arguments);
     if (request.action == CliRequest::Action::ShowHelp) {
@@ -129,8 +190,9 @@ int Run(const std::vector<std::wstring>& arguments) {
         return 2;
     }
 
-    SystemFileSystem files;
     LineWriter output(STD_OUTPUT_HANDLE);
+    if (request.action == CliRequest::Action::ListTree) return ListTree(request.paths[0], output);
+    SystemFileSystem files;
     bool everyPathAnswered = true;
     auto answer = [&](const std::wstring& path) {
         const std::wstring converted = ConvertPath(files, request.longForm, path);

@@ -6,6 +6,15 @@ namespace shortex::cli {
 
 CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
     CliRequest request;
+    if (!arguments.empty() && arguments[0] == L"--tree") {
+        if (arguments.size() != 2) {
+            request.error = L"--tree takes one folder";
+            return request;
+        }
+        request.paths = {arguments[1]};
+        request.action = CliRequest::Action::ListTree;
+        return request;
+    }
     std::size_t next = 0;
     if (next < arguments.size() && arguments[next] == L"--long") {
         request.longForm = true;
@@ -38,6 +47,7 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
 std::wstring_view UsageText() {
     return L"Usage: shortex-cli [--long] PATH...\r\n"
            L"       shortex-cli [--long] -\r\n"
+           L"       shortex-cli --tree FOLDER\r\n"
            L"\r\n"
            L"Prints the short (8.3) form of each PATH on a line of its own, as the file system\r\n"
            L"reports it.\r\n"
@@ -45,10 +55,12 @@ std::wstring_view UsageText() {
            L"  --long   print the long form instead, every component as it is stored\r\n"
            L"  -        read the paths from standard input, one per line (UTF-8)\r\n"
            L"  --       take every argument after it as a path\r\n"
+           L"  --tree   every file and folder under FOLDER: its short form, a tab, its long form\r\n"
            L"  --help   show this text\r\n"
            L"\r\n"
            L"A path without an answer prints an empty line. Exit code: 0 when every path had an\r\n"
-           L"answer, 1 when one had none, 2 when the arguments were not understood.\r\n";
+           L"answer (with --tree: every folder could be listed), 1 when one had none, 2 when the\r\n"
+           L"arguments were not understood.\r\n";
 }
 
 std::wstring ConvertPath(FileSystem& files, bool longForm, const std::wstring& path) {

@@ -19,6 +19,9 @@ inline constexpr std::int32_t kCannotCreateObject = 429;
 // The window itself cannot be made or loaded.
 inline constexpr std::int32_t kWindowLoadFailed = 50003;
 
+// The system's description of an error code, without its line end (Windows).
+std::wstring SystemMessage(std::uint32_t error);
+
 // The report shown when start-up fails: a short layout for the failures a re-install mends, the
 // long one naming "Mod Startup - Main procedure" for any other.
 std::wstring StartupReport(const Failure& failure);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace shortex {
 
@@ -16,8 +17,15 @@ inline constexpr std::size_t kMaxPathText = 32767;
 inline constexpr std::uint32_t kHidden = 0x2;
 inline constexpr std::uint32_t kSystem = 0x4;
 inline constexpr std::uint32_t kFolder = 0x10;
+inline constexpr std::uint32_t kReparsePoint = 0x400;  // a junction or a symbolic link
 // FirstEntry admits an entry when every one of its hidden, system and folder marks is in the filter.
 inline constexpr std::uint32_t kAnyEntry = kHidden | kSystem | kFolder;
+
+struct FolderEntry {
+    std::wstring name;
+    std::wstring alternateName;  // the 8.3 name; empty when the entry has none
+    std::uint32_t attributes = 0;
+};
 
 // The file system as the path operations ask it. Windows answers with the real API; tests answer
 // for volumes Wine cannot make (no 8.3 names, drives that fail).
@@ -32,6 +40,9 @@ public:
     // component (wildcards, long or short name, any letter case) and that the filter admits; empty
     // when there is none or the lookup fails. "." and ".." are never answered.
     virtual std::wstring FirstEntry(const std::wstring& pattern, std::uint32_t filter) = 0;
+    // The entries of a folder named by its full path, but "." and "..", in ordinal case-insensitive
+    // order of name, from one listing; the system's error code (0 when listed).
+    virtual std::uint32_t ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) = 0;
 };
 
 // The real file system (Windows only). Paths past MAX_PATH are asked in their \\?\ form.
@@ -40,6 +51,7 @@ public:
     std::wstring ShortPathName(const std::wstring& path) override;
     std::optional<std::uint32_t> Attributes(const std::wstring& path) override;
     std::wstring FirstEntry(const std::wstring& pattern, std::uint32_t filter) override;
+    std::uint32_t ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) override;
 };
 
 // The text with "\" appended when it ends in ":", so a bare drive names its root folder.

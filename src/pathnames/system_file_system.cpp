@@ -2,6 +2,8 @@
 #include "common/unique_handle.h"
 #include "path_names.h"
 
+#include <algorithm>
+
 namespace shortex {
 namespace {
 
@@ -23,15 +25,20 @@ std::wstring TextOfAnyLength(Fill fill) {
     return {};
 }
 
-// The path in the extended-length form (\\?\C:\..., \\?\UNC\server\share\...) when it is too long
-// for the classic API and can be written that way; otherwise empty.
-std::wstring ExtendedLengthForm(const std::wstring& path) {
-    if (path.size() < MAX_PATH - 1 || path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\")) return {};
-    const std::wstring full = TextOfAnyLength(
-        [&](wchar_t* buffer, DWORD capacity) { return ::GetFullPathNameW(path.c_str(), capacity, buffer, nullptr); });
+// A full path in the extended-length form (\\?\C:\..., \\?\UNC\server\share\...), which reaches
+// any length and names ending in a dot or a space; empty when it cannot be written that way.
+std::wstring ExtendedForm(const std::wstring& full) {
+    if (full.starts_with(L"\\\\?\\")) return full;
     if (full.starts_with(L"\\\\")) return std::wstring(kExtendedUncPrefix) + full.substr(2);
     if (full.size() >= 3 && full[1] == L':' && full[2] == L'\\') return std::wstring(kExtendedPrefix) + full;
     return {};
+}
+
+// The extended-length form of a path too long for the classic API; otherwise empty.
+std::wstring ExtendedLengthForm(const std::wstring& path) {
+    if (path.size() < MAX_PATH - 1 || path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\")) return {};
+    return ExtendedForm(TextOfAnyLength(
+        [&](wchar_t* buffer, DWORD capacity) { return ::GetFullPathNameW(path.c_str(), capacity, buffer, nullptr); }));
 }
 
 std::wstring ShortPathNameOf(const std::wstring& path) {
@@ -75,6 +82,25 @@ std::wstring SystemFileSystem::FirstEntry(const std::wstring& pattern, std::uint
         if (admitted && name != L"." && name != L"..") return entry.cFileName;
     } while (::FindNextFileW(search.get(), &entry));
     return {};
+}
+
+std::uint32_t SystemFileSystem::ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) {
+    entries.clear();
+    const std::wstring pattern = ExtendedForm(folder.ends_with(L'\\') ? folder : folder + L'\\') + L'*';
+    WIN32_FIND_DATAW entry{};
+    const UniqueFindHandle search(::FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &entry,
+                                                     FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!search) return ::GetLastError() == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : ::GetLastError();
+    do {
+        const std::wstring_view name = entry.cFileName;
+        if (name != L"." && name != L"..")
+            entries.push_back({entry.cFileName, entry.cAlternateFileName, entry.dwFileAttributes});
+    } while (::FindNextFileW(search.get(), &entry));
+    if (::GetLastError() != ERROR_NO_MORE_FILES) return ::GetLastError();
+    std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
+        return ::CompareStringOrdinal(a.name.c_str(), -1, b.name.c_str(), -1, TRUE) == CSTR_LESS_THAN;
+    });
+    return ERROR_SUCCESS;
 }
 
 }  // namespace shortex

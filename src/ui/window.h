@@ -82,9 +82,6 @@ SIZE OuterSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD ex
 // use, so they stay out of the process until a picker or the link needs them.
 bool InitializeCom();
 
-// The system's description of an error code, without its line end.
-std::wstring SystemMessage(DWORD error);
-
 // Message boxes shown with MessageBoxW.
 class SystemMessageBoxes final : public MessageBoxes {
 public:

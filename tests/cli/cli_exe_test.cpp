@@ -58,5 +58,43 @@ TEST(CliExe, PathsFromStandardInputOneAnswerALine) {
     EXPECT_EQ(run.output, expected);
 }
 
+std::vector<std::pair<std::wstring, std::wstring>> TreeLines(const std::wstring& folder) {
+    const ProcessResult run = RunProcess(kCli, {L"--tree", folder});
+    EXPECT_EQ(run.exitCode, 0u) << run.errors;
+    std::wstring text(run.output.size(), L'\0');
+    text.resize(::MultiByteToWideChar(CP_UTF8, 0, run.output.data(), static_cast<int>(run.output.size()), text.data(),
+                                      static_cast<int>(text.size())));
+    std::vector<std::pair<std::wstring, std::wstring>> lines;
+    for (std::size_t at = 0, tab, end; (tab = text.find(L'\t', at)) != text.npos; at = end + 2)
+        lines.emplace_back(text.substr(at, tab - at), text.substr(tab + 1, (end = text.find(L"\r\n", tab)) - tab - 1));
+    return lines;
+}
+
+TEST(CliExe, TreeListsEveryEntryWithTheShortFormTheSystemGivesFromOneListingPerFolder) {
+    TempFolder folder;
+    SystemFileSystem files;
+    std::wstring deep = L"Program Files";
+    const std::wstring names[] = {L"a.b.c", L"\u0416\u0451\u043b\u0442\u044b\u0439", L"UPPER.TXT", L"C.txt", L"b.txt", L"A.txt", L"dot."};
+    for (folder.MakeFolder(deep); deep.size() < 300;) folder.MakeFolder(deep += L"\\a long folder name");
+    for (const std::wstring& name : names) folder.MakeFile(deep + L"\\" + name);
+    folder.MakeFile(L"\u65e5\u672c \U0001F600.txt");
+    const auto lines = TreeLines(folder.path());
+    ASSERT_EQ(lines.size(), 2 + deep.size() / 19 + std::size(names));
+    std::vector<std::wstring> order;
+    for (const auto& [shortForm, longForm] : lines) {
+        EXPECT_EQ(shortForm, longForm.ends_with(L'.') ? shortForm : ShortPath(files, longForm));  // GetShortPathNameW's
+        EXPECT_EQ(LongPath(files, shortForm), longForm);
+        if (longForm.ends_with(L".txt") || longForm.ends_with(L".TXT")) order.push_back(longForm.substr(longForm.rfind(L'\\') + 1));
+    }
+    EXPECT_EQ(order, (std::vector<std::wstring>{L"A.txt", L"b.txt", L"C.txt", L"UPPER.TXT", L"\u65e5\u672c \U0001F600.txt"}));
+}
+
+TEST(CliExe, TreeListsALinkToItsParentWithoutEnteringIt) {
+    const auto lines = TreeLines(BuildPath(SHORTEX_TREE_LINK));
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(lines[0].second.ends_with(L"\\loop"));
+    EXPECT_EQ(RunProcess(kCli, {L"--tree", BuildPath(SHORTEX_TREE_LINK) + L"\\loop\\missing"}).exitCode, 2u);
+}
+
 }  // namespace
 }  // namespace shortex::testing

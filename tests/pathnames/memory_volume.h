@@ -17,6 +17,7 @@ public:
         return *this;
     }
     MemoryVolume& NotReady(wchar_t drive) { return notReady_ += Fold({drive}), *this; }
+    MemoryVolume& Unreadable(const std::wstring& folder) { return unreadable_ = Fold(folder), *this; }
 
     std::wstring ShortPathName(const std::wstring& path) override {
         std::wstring answer = path.substr(0, 2);
@@ -31,6 +32,17 @@ public:
     std::wstring FirstEntry(const std::wstring& pattern, std::uint32_t filter) override {
         const auto entries = Walk(pattern);
         return entries.empty() || (entries.back()->attributes & kAnyEntry & ~filter) ? L"" : entries.back()->name;
+    }
+
+    std::uint32_t ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) override {
+        entries.clear();
+        if (Fold(folder) == unreadable_) return 5;  // access denied
+        const auto inside = Walk(folder);
+        const std::wstring key = inside.empty() ? Fold(folder) : Fold(folder.substr(0, 2)) + KeyOf(inside);
+        for (const auto& [child, entry] : entries_)
+            if (child.starts_with(key + L"\\") && child.find(L'\\', key.size() + 1) == child.npos)
+                entries.push_back({entry.name, entry.shortName, entry.attributes});
+        return 0;
     }
 
 private:
@@ -65,8 +77,14 @@ private:
         return found;
     }
 
+    static std::wstring KeyOf(const std::vector<const Entry*>& entries) {
+        std::wstring key;
+        for (const Entry* entry : entries) key += L"\\" + Fold(entry->name);
+        return key;
+    }
+
     std::map<std::wstring, Entry> entries_;
-    std::wstring notReady_;
+    std::wstring notReady_, unreadable_;
 };
 
 }  // namespace shortex::testing

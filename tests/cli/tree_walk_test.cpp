@@ -1,0 +1,34 @@
+#include "cli/tree_walk.h"
+#include "pathnames/memory_volume.h"
+
+#include <gtest/gtest.h>
+
+namespace shortex::cli {
+namespace {
+
+TEST(TreeWalk, FoldersComeBeforeTheirContentsWithShortNamesWhereTheyExistAndLinksAreNotEntered) {
+    testing::MemoryVolume volume;
+    volume.Add(L"C:\\Top\\Link", L"", kFolder | kReparsePoint)
+        .Add(L"C:\\Top\\Link\\Top", L"", kFolder)
+        .Add(L"C:\\Top\\Locked", L"", kFolder)
+        .Add(L"C:\\Top\\Program Files", L"PROGRA~1", kFolder)
+        .Add(L"C:\\Top\\Program Files\\a b.txt", L"AB~1.TXT")
+        .Add(L"C:\\Top\\z.txt")
+        .Unreadable(L"C:\\Top\\Locked");
+    std::vector<std::wstring> lines, errors;
+    WalkTree(
+        volume, L"C:\\TOP", L"C:\\Top", [&](auto& shortForm, auto& longForm, auto) { lines.push_back(shortForm + L"|" + longForm); },
+        [&](auto& folder, auto error) { errors.push_back(folder + L"|" + std::to_wstring(error)); }, [] { return false; });
+    EXPECT_EQ(lines, (std::vector<std::wstring>{L"C:\\TOP\\Link|C:\\Top\\Link", L"C:\\TOP\\Locked|C:\\Top\\Locked",
+                                                L"C:\\TOP\\PROGRA~1|C:\\Top\\Program Files",
+                                                L"C:\\TOP\\PROGRA~1\\AB~1.TXT|C:\\Top\\Program Files\\a b.txt",
+                                                L"C:\\TOP\\z.txt|C:\\Top\\z.txt"}));
+    EXPECT_EQ(errors, std::vector<std::wstring>{L"C:\\Top\\Locked|5"});
+
+    int asked = 0;  // stopping ends the walk at once
+    WalkTree(volume, L"C:\\TOP", L"C:\\Top", [](auto&, auto&, auto) {}, [](auto&, auto) {}, [&] { return ++asked > 2; });
+    EXPECT_EQ(asked, 3);
+}
+
+}  // namespace
+}  // namespace shortex::cli
