@@ -1,6 +1,26 @@
 // Shortex.exe: the entry point and the message loop.
 #include "app/startup.h"
+#include "common/system_function.h"
 #include "ui/main/main_layout.h"
+
+#include <shellapi.h>
+
+namespace {
+
+// The arguments after "--copy" when the command line starts with it, split as CommandLineToArgvW
+// splits them; nothing otherwise. shell32 is bound only then.
+std::optional<std::vector<std::wstring>> CopyArguments(const std::wstring& argumentText) {
+    if (!argumentText.starts_with(L"--copy") && !argumentText.starts_with(L"\"--copy\"")) return std::nullopt;
+    const auto split = shortex::BindSystemFunction<decltype(&::CommandLineToArgvW)>(L"shell32.dll", "CommandLineToArgvW");
+    int count = 0;
+    wchar_t** arguments = split ? split(::GetCommandLineW(), &count) : nullptr;
+    std::optional<std::vector<std::wstring>> paths;
+    if (count >= 2 && std::wstring_view(arguments[1]) == L"--copy") paths.emplace(arguments + 2, arguments + count);
+    ::LocalFree(arguments);
+    return paths;
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     // DLLs only from the system folder: no planted DLL beside the exe or in the working folder.
@@ -11,7 +31,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     SystemFileSystem files;
     SystemMessageBoxes boxes;
     main_window::SystemPickers pickers;
-    main_window::frmMain window(files, boxes, pickers, main_window::ArgumentText(::GetCommandLineW()));
+    const std::wstring argumentText = main_window::ArgumentText(::GetCommandLineW());
+    if (auto paths = CopyArguments(argumentText)) return startup::CopyShortForms(files, boxes, std::move(*paths));
+    main_window::frmMain window(files, boxes, pickers, argumentText);
     if (!startup::Main(boxes, window, showCommand)) return 0;
 
     MSG message;

@@ -28,4 +28,30 @@ bool Main(MessageBoxes& boxes, main_window::frmMain& window, int showCommand) {
     return true;
 }
 
+int CopyShortForms(FileSystem& files, MessageBoxes& boxes, std::vector<std::wstring> paths) {
+    if (paths.empty()) {
+        boxes.Show({L"Give the paths to copy after --copy.", L"Shortex", kBoxOk | kBoxExclamation});
+        return 1;
+    }
+    std::wstring text;
+    for (std::wstring& path : paths) {
+        // No path holds a quote: one at the end is what is left of "C:\", a drive or a drive's
+        // background as Explorer fills it in, after the backslash took the closing quote with it.
+        if (path.ends_with(L'"')) path.back() = L'\\';
+        const std::wstring shortForm = ShortPath(files, path);
+        if (shortForm.empty()) {
+            boxes.Show({L"There is no short form of this path, so nothing was copied:\r\n\r\n" + path, L"Shortex",
+                        kBoxOk | kBoxExclamation});
+            return 1;
+        }
+        text += (text.empty() ? L"" : L"\r\n") + shortForm;
+    }
+    // The clipboard wants an owner window; a message-only one shows nothing.
+    const HWND owner = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    const bool copied = PutOnClipboard(owner, text);
+    ::DestroyWindow(owner);
+    if (!copied) boxes.Show({L"Another program holds the clipboard, so nothing was copied.", L"Shortex", kBoxOk | kBoxExclamation});
+    return copied ? 0 : 1;
+}
+
 }  // namespace shortex::startup

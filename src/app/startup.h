@@ -5,7 +5,15 @@
 #include "common/message_boxes.h"
 #include "ui/main/frm_main.h"
 
+#include <string>
+#include <vector>
+
 namespace shortex::startup {
+
+// Shortex.exe --copy PATH...: the short forms of the paths onto the clipboard, one a line, with no
+// window; a path without one is named in a box and nothing is copied. The exit code: 0 when
+// copied, 1 when not.
+int CopyShortForms(FileSystem& files, MessageBoxes& boxes, std::vector<std::wstring> paths);
 
 // True when the window is up and the message loop is to run; false when the program ends now:
 // another copy runs (after the "already running" box), or the window could not be made (after

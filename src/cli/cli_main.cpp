@@ -1,6 +1,7 @@
 // shortex-cli: the short (or long) form of paths for batch files and scripts.
 #include "cli_request.h"
 #include "common/failure.h"
+#include "explorer_menu.h"
 #include "tree_walk.h"
 
 
@@ -192,6 +193,14 @@ int Run(const std::vector<std::wstring>& arguments) {
 
     LineWriter output(STD_OUTPUT_HANDLE);
     if (request.action == CliRequest::Action::ListTree) return ListTree(request.paths[0], output);
+    if (request.action == CliRequest::Action::InstallExplorer || request.action == CliRequest::Action::UninstallExplorer) {
+        const MenuChange change = request.action == CliRequest::Action::InstallExplorer ? InstallExplorerMenu()
+                                                                                        : UninstallExplorerMenu();
+        for (const std::wstring& line : change.done) output.WriteLine(line);
+        output.Flush();
+        if (!change.failure.empty()) LineWriter(STD_ERROR_HANDLE).WriteLine(L"shortex-cli: " + change.failure);
+        return change.failure.empty() ? 0 : 1;
+    }
     SystemFileSystem files;
     bool everyPathAnswered = true;
     auto answer = [&](const std::wstring& path) {

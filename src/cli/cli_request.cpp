@@ -6,6 +6,11 @@ namespace shortex::cli {
 
 CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
     CliRequest request;
+    if (arguments.size() == 1 && (arguments[0] == L"--install-explorer" || arguments[0] == L"--uninstall-explorer")) {
+        request.action = arguments[0] == L"--install-explorer" ? CliRequest::Action::InstallExplorer
+                                                               : CliRequest::Action::UninstallExplorer;
+        return request;
+    }
     if (!arguments.empty() && arguments[0] == L"--tree") {
         if (arguments.size() != 2) {
             request.error = L"--tree takes one folder";
@@ -48,6 +53,7 @@ std::wstring_view UsageText() {
     return L"Usage: shortex-cli [--long] PATH...\r\n"
            L"       shortex-cli [--long] -\r\n"
            L"       shortex-cli --tree FOLDER\r\n"
+           L"       shortex-cli --install-explorer | --uninstall-explorer\r\n"
            L"\r\n"
            L"Prints the short (8.3) form of each PATH on a line of its own, as the file system\r\n"
            L"reports it.\r\n"
@@ -57,6 +63,9 @@ std::wstring_view UsageText() {
            L"  --       take every argument after it as a path\r\n"
            L"  --tree   every file and folder under FOLDER: its short form, a tab, its long form\r\n"
            L"  --help   show this text\r\n"
+           L"  --install-explorer    add \"Copy short path\" to Explorer's menus and Send To, for this\r\n"
+           L"                        user, running the Shortex.exe beside this program\r\n"
+           L"  --uninstall-explorer  remove them again\r\n"
            L"\r\n"
            L"A path without an answer prints an empty line. Exit code: 0 when every path had an\r\n"
            L"answer (with --tree: every folder could be listed), 1 when one had none, 2 when the\r\n"

@@ -12,7 +12,7 @@ namespace shortex::cli {
 inline constexpr std::wstring_view kStandardInput = L"-";
 
 struct CliRequest {
-    enum class Action { Convert, ListTree, ShowHelp, UsageError };
+    enum class Action { Convert, ListTree, InstallExplorer, UninstallExplorer, ShowHelp, UsageError };
     Action action = Action::UsageError;
     bool longForm = false;            // --long: expand instead of shorten
     std::vector<std::wstring> paths;  // in order; kStandardInput stands for the lines of stdin; the folder of --tree

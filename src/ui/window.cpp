@@ -3,6 +3,7 @@
 #include "common/system_function.h"
 
 #include <commctrl.h>
+#include <cstring>
 #include <objbase.h>
 
 namespace shortex {
@@ -100,6 +101,25 @@ bool InitializeCom() {
         return initialize && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     }();
     return initialized;
+}
+
+bool PutOnClipboard(HWND owner, const std::wstring& text) {
+    bool open = false;
+    for (int attempt = 0; attempt < 10 && !(open = ::OpenClipboard(owner)); ++attempt) ::Sleep(50);
+    if (!open) return false;
+    ::EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    bool put = false;
+    if (HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+        if (void* target = ::GlobalLock(memory)) {
+            std::memcpy(target, text.c_str(), bytes);
+            ::GlobalUnlock(memory);
+        }
+        put = ::SetClipboardData(CF_UNICODETEXT, memory);
+        if (!put) ::GlobalFree(memory);  // else the clipboard owns it
+    }
+    ::CloseClipboard();
+    return put;
 }
 
 void SystemMessageBoxes::Show(const BoxRequest& box) {

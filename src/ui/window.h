@@ -82,6 +82,10 @@ SIZE OuterSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD ex
 // use, so they stay out of the process until a picker or the link needs them.
 bool InitializeCom();
 
+// Empties the clipboard and puts the text on it as Unicode text. Another program may hold the
+// clipboard for a moment: tries for half a second, then gives up and answers false.
+bool PutOnClipboard(HWND owner, const std::wstring& text);
+
 // Message boxes shown with MessageBoxW.
 class SystemMessageBoxes final : public MessageBoxes {
 public:

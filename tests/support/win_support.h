@@ -44,6 +44,10 @@ public:
     ~RunningProcess();
     DWORD id() const { return info_.dwProcessId; }
     bool WaitForExit(DWORD timeoutMs = 10000) { return ::WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0; }
+    DWORD ExitCode() const {
+        DWORD code = 0;
+        return ::GetExitCodeProcess(info_.hProcess, &code), code;
+    }
 
 private:
     PROCESS_INFORMATION info_{};

@@ -9,7 +9,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstring>
 
 namespace shortex::main_window {
 namespace {
@@ -55,23 +54,6 @@ std::wstring LowerCase(std::wstring text) {
 std::wstring DecimalSeparator() {
     wchar_t separator[8] = {};
     return ::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) ? separator : L".";
-}
-
-// Another program may hold the clipboard for a moment: tries for half a second, then gives up.
-void PutOnClipboard(HWND owner, const std::wstring& text) {
-    bool open = false;
-    for (int attempt = 0; attempt < 10 && !(open = ::OpenClipboard(owner)); ++attempt) ::Sleep(50);
-    if (!open) return;
-    ::EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    if (HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-        if (void* target = ::GlobalLock(memory)) {
-            std::memcpy(target, text.c_str(), bytes);
-            ::GlobalUnlock(memory);
-        }
-        if (!::SetClipboardData(CF_UNICODETEXT, memory)) ::GlobalFree(memory);  // else the clipboard owns it
-    }
-    ::CloseClipboard();
 }
 
 Displays DisplaysAround(HWND window) {

@@ -1,0 +1,132 @@
+#include "explorer_menu.h"
+
+#include "common/failure.h"
+#include "common/system_function.h"
+#include "common/unique_handle.h"
+
+#include <shlobj.h>
+
+#include <array>
+
+namespace shortex::cli {
+namespace {
+
+constexpr wchar_t kClasses[] = L"Software\\Classes\\";
+constexpr wchar_t kVerb[] = L"\\shell\\Shortex.CopyShortPath";
+constexpr wchar_t kShortcut[] = L"\\Short path (Shortex).lnk";
+
+struct Verb {
+    const wchar_t* type;
+    const wchar_t* argument;  // how Explorer fills in the item
+};
+constexpr std::array<Verb, 4> kVerbs{{{L"*", L"\"%1\""},
+                                      {L"Directory", L"\"%1\""},
+                                      {L"Drive", L"\"%1\""},
+                                      {L"Directory\\Background", L"\"%V\""}}};
+
+std::wstring KeyName(const Verb& verb) { return std::wstring(kClasses) + verb.type + kVerb; }
+
+LSTATUS SetText(HKEY key, const wchar_t* name, const std::wstring& text) {
+    return ::RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                            static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+// The user's Send To folder; COM and shell32 are bound here, the one place that needs them.
+std::wstring SendToFolder() {
+    const auto initialize = BindSystemFunction<decltype(&::CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    const auto free = BindSystemFunction<decltype(&::CoTaskMemFree)>(L"ole32.dll", "CoTaskMemFree");
+    const auto known = BindSystemFunction<decltype(&::SHGetKnownFolderPath)>(L"shell32.dll", "SHGetKnownFolderPath");
+    wchar_t* path = nullptr;
+    if (!initialize || !free || !known || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)) ||
+        FAILED(known(FOLDERID_SendTo, KF_FLAG_CREATE, nullptr, &path)))
+        return {};
+    std::wstring folder = path;
+    free(path);
+    return folder;
+}
+
+HRESULT SaveShortcut(const std::wstring& file, const std::wstring& target) {
+    const auto create = BindSystemFunction<decltype(&::CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
+    IShellLinkW* link = nullptr;
+    HRESULT result = create ? create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                     reinterpret_cast<void**>(&link))
+                            : E_NOTIMPL;
+    if (FAILED(result)) return result;
+    link->SetPath(target.c_str());
+    link->SetArguments(L"--copy");
+    link->SetIconLocation(target.c_str(), 0);
+    link->SetDescription(L"Copies the short (8.3) paths of the items to the clipboard");
+    IPersistFile* persist = nullptr;
+    result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist));
+    if (SUCCEEDED(result)) {
+        result = persist->Save(file.c_str(), TRUE);
+        persist->Release();
+    }
+    link->Release();
+    return result;
+}
+
+// Deletes the key when it holds nothing, then its parents the same way, up to Software\Classes.
+void RemoveIfEmpty(std::wstring key) {
+    for (; key.size() > std::size(kClasses) - 1; key.erase(key.rfind(L'\\'))) {
+        UniqueHkey open;
+        DWORD subKeys = 0, values = 0;
+        if (::RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, open.put()) != ERROR_SUCCESS ||
+            ::RegQueryInfoKeyW(open.get(), nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values, nullptr,
+                               nullptr, nullptr, nullptr) != ERROR_SUCCESS ||
+            subKeys || values || ::RegDeleteKeyW(HKEY_CURRENT_USER, key.c_str()) != ERROR_SUCCESS)
+            return;
+    }
+}
+
+}  // namespace
+
+MenuChange InstallExplorerMenu() {
+    MenuChange change;
+    std::wstring exe(32768, L'\0');
+    exe.resize(::GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size())));
+    exe = exe.substr(0, exe.rfind(L'\\') + 1) + L"Shortex.exe";
+    const DWORD attributes = ::GetFileAttributesW(exe.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        change.failure = L"Shortex.exe is not beside shortex-cli.exe (" + exe + L"); nothing was installed.";
+        return change;
+    }
+    for (const Verb& verb : kVerbs) {
+        UniqueHkey key, command;
+        LSTATUS status = ::RegCreateKeyExW(HKEY_CURRENT_USER, KeyName(verb).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                                           key.put(), nullptr);
+        if (status == ERROR_SUCCESS) status = SetText(key.get(), L"MUIVerb", L"Copy short path");
+        if (status == ERROR_SUCCESS) status = SetText(key.get(), L"Icon", L"\"" + exe + L"\",0");
+        if (status == ERROR_SUCCESS)
+            status = ::RegCreateKeyExW(key.get(), L"command", 0, nullptr, 0, KEY_WRITE, nullptr, command.put(), nullptr);
+        if (status == ERROR_SUCCESS)
+            status = SetText(command.get(), nullptr, L"\"" + exe + L"\" --copy " + verb.argument);
+        if (status != ERROR_SUCCESS) {
+            change.failure = L"cannot write HKEY_CURRENT_USER\\" + KeyName(verb) + L": " + SystemMessage(status);
+            return change;
+        }
+        change.done.push_back(L"added HKEY_CURRENT_USER\\" + KeyName(verb));
+    }
+    const std::wstring sendTo = SendToFolder();
+    const HRESULT saved = sendTo.empty() ? E_FAIL : SaveShortcut(sendTo + kShortcut, exe);
+    if (FAILED(saved))
+        change.failure = L"cannot make the Send To shortcut: " + SystemMessage(static_cast<std::uint32_t>(saved));
+    else
+        change.done.push_back(L"added " + sendTo + kShortcut);
+    return change;
+}
+
+MenuChange UninstallExplorerMenu() {
+    MenuChange change;
+    for (const Verb& verb : kVerbs) {
+        if (::RegDeleteTreeW(HKEY_CURRENT_USER, KeyName(verb).c_str()) != ERROR_SUCCESS) continue;
+        RemoveIfEmpty(std::wstring(kClasses) + verb.type + L"\\shell");
+        change.done.push_back(L"removed HKEY_CURRENT_USER\\" + KeyName(verb));
+    }
+    if (const std::wstring sendTo = SendToFolder(); !sendTo.empty() && ::DeleteFileW((sendTo + kShortcut).c_str()))
+        change.done.push_back(L"removed " + sendTo + kShortcut);
+    if (change.done.empty()) change.done.push_back(L"nothing to remove: the Explorer menu is not installed");
+    return change;
+}
+
+}  // namespace shortex::cli
