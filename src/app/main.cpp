@@ -28,7 +28,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     ::HeapSetInformation(nullptr, HeapEnableTerminationOnCorruption, nullptr, 0);
 
     using namespace shortex;
-    SystemFileSystem files;
+    auto& files = *new SystemFileSystem;  // never destroyed: a lookup may still run as the program ends
     SystemMessageBoxes boxes;
     main_window::SystemPickers pickers;
     const std::wstring argumentText = main_window::ArgumentText(::GetCommandLineW());

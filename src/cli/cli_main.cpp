@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -122,9 +123,17 @@ void ForEachInputLine(LineWriter& output, OnLine onLine) {
 
 std::atomic<bool> interrupted = false;
 
+// Warns on stderr of a short form that still holds a long name, and why; true when it did.
+bool WarnOfLongName(FileSystem& files, LineWriter& errors, const std::wstring& path, const std::wstring& shortForm,
+                    std::optional<VolumeFacts>& volume) {
+    const std::wstring warning = LongNameWarning(files, path, shortForm, volume);
+    if (!warning.empty()) errors.WriteLine(warning);
+    return !warning.empty();
+}
+
 // Every file and folder under the folder, one per line: short form, a tab, long form. Ctrl+C ends
 // the walk with what was found written; over a second on a console, a progress line shows.
-int ListTree(const std::wstring& folder, LineWriter& output) {
+int ListTree(const std::wstring& folder, bool strict, LineWriter& output) {
     SystemFileSystem files;
     LineWriter errors(STD_ERROR_HANDLE);
     std::wstring full(kMaxPathText + 1, L'\0');
@@ -153,11 +162,13 @@ int ListTree(const std::wstring& folder, LineWriter& output) {
         DWORD written = 0;
         ::WriteConsoleW(console, line.c_str(), static_cast<DWORD>(line.size()), &written, nullptr);
     };
-    bool everyFolderListed = true;
+    bool everyFolderListed = true, anyLongName = false;
+    std::optional<VolumeFacts> volume;  // links are not entered: the whole walk is on one volume
     WalkTree(
         files, withoutClosingBackslash(ShortPath(files, full)), withoutClosingBackslash(LongPath(files, full)),
         [&](const std::wstring& shortForm, const std::wstring& longForm, std::uint32_t attributes) {
             output.WriteLine(shortForm + L'\t' + longForm);
+            anyLongName = WarnOfLongName(files, errors, longForm, shortForm, volume) || anyLongName;
             ++entries;
             folders += (attributes & kFolder) != 0;
             if (showProgress && entries % 256 == 0 && ::GetTickCount64() - start > 1000 && ::GetTickCount64() - shown > 200) {
@@ -175,7 +186,7 @@ int ListTree(const std::wstring& folder, LineWriter& output) {
     if (shown) progress(L"\r" + std::wstring(60, L' ') + L"\r");
     output.Flush();
     if (interrupted) return static_cast<int>(STATUS_CONTROL_C_EXIT);
-    return everyFolderListed ? 0 : 1;
+    return strict && anyLongName ? 3 : everyFolderListed ? 0 : 1;
 }
 
 int Run(const std::vector<std::wstring>& arguments) {
@@ -192,7 +203,7 @@ int Run(const std::vector<std::wstring>& arguments) {
     }
 
     LineWriter output(STD_OUTPUT_HANDLE);
-    if (request.action == CliRequest::Action::ListTree) return ListTree(request.paths[0], output);
+    if (request.action == CliRequest::Action::ListTree) return ListTree(request.paths[0], request.strict, output);
     if (request.action == CliRequest::Action::InstallExplorer || request.action == CliRequest::Action::UninstallExplorer) {
         const MenuChange change = request.action == CliRequest::Action::InstallExplorer ? InstallExplorerMenu()
                                                                                         : UninstallExplorerMenu();
@@ -202,11 +213,14 @@ int Run(const std::vector<std::wstring>& arguments) {
         return change.failure.empty() ? 0 : 1;
     }
     SystemFileSystem files;
-    bool everyPathAnswered = true;
+    LineWriter errors(STD_ERROR_HANDLE);
+    bool everyPathAnswered = true, anyLongName = false;
     auto answer = [&](const std::wstring& path) {
         const std::wstring converted = ConvertPath(files, request.longForm, path);
         everyPathAnswered = everyPathAnswered && !converted.empty();
         output.WriteLine(converted);
+        std::optional<VolumeFacts> volume;
+        if (!request.longForm) anyLongName = WarnOfLongName(files, errors, path, converted, volume) || anyLongName;
     };
     for (const std::wstring& path : request.paths) {
         if (path == kStandardInput)
@@ -215,7 +229,7 @@ int Run(const std::vector<std::wstring>& arguments) {
             answer(path);
     }
     output.Flush();
-    return everyPathAnswered ? 0 : 1;
+    return request.strict && anyLongName ? 3 : everyPathAnswered ? 0 : 1;
 }
 
 }  // namespace

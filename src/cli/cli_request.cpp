@@ -11,19 +11,26 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
                                                                : CliRequest::Action::UninstallExplorer;
         return request;
     }
-    if (!arguments.empty() && arguments[0] == L"--tree") {
-        if (arguments.size() != 2) {
-            request.error = L"--tree takes one folder";
+    std::size_t next = 0;
+    bool tree = false;
+    for (; next < arguments.size(); ++next) {
+        if (arguments[next] == L"--long")
+            request.longForm = true;
+        else if (arguments[next] == L"--strict")
+            request.strict = true;
+        else if (arguments[next] == L"--tree")
+            tree = true;
+        else
+            break;
+    }
+    if (tree) {
+        if (request.longForm || next + 1 != arguments.size()) {
+            request.error = L"--tree takes one folder, and --strict only";
             return request;
         }
-        request.paths = {arguments[1]};
+        request.paths = {arguments[next]};
         request.action = CliRequest::Action::ListTree;
         return request;
-    }
-    std::size_t next = 0;
-    if (next < arguments.size() && arguments[next] == L"--long") {
-        request.longForm = true;
-        ++next;
     }
     bool optionsEnded = false;
     for (; next < arguments.size(); ++next) {
@@ -35,7 +42,8 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
         if (!optionsEnded && argument == L"--") {
             optionsEnded = true;
         } else if (!optionsEnded && argument.starts_with(L"--")) {
-            request.error = argument == L"--long" ? L"--long must come first" : L"unknown option " + argument;
+            request.error = argument == L"--long" || argument == L"--strict" ? argument + L" must come before the paths"
+                                                                             : L"unknown option " + argument;
             return request;
         } else {
             request.paths.push_back(argument);
@@ -50,9 +58,9 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
 }
 
 std::wstring_view UsageText() {
-    return L"Usage: shortex-cli [--long] PATH...\r\n"
-           L"       shortex-cli [--long] -\r\n"
-           L"       shortex-cli --tree FOLDER\r\n"
+    return L"Usage: shortex-cli [--long] [--strict] PATH...\r\n"
+           L"       shortex-cli [--long] [--strict] -\r\n"
+           L"       shortex-cli [--strict] --tree FOLDER\r\n"
            L"       shortex-cli --install-explorer | --uninstall-explorer\r\n"
            L"\r\n"
            L"Prints the short (8.3) form of each PATH on a line of its own, as the file system\r\n"
@@ -60,6 +68,8 @@ std::wstring_view UsageText() {
            L"\r\n"
            L"  --long   print the long form instead, every component as it is stored\r\n"
            L"  -        read the paths from standard input, one per line (UTF-8)\r\n"
+           L"  --strict exit code 3 when a short form still holds a long name (each is warned of\r\n"
+           L"           on stderr, with the reason, either way)\r\n"
            L"  --       take every argument after it as a path\r\n"
            L"  --tree   every file and folder under FOLDER: its short form, a tab, its long form\r\n"
            L"  --help   show this text\r\n"
@@ -69,11 +79,19 @@ std::wstring_view UsageText() {
            L"\r\n"
            L"A path without an answer prints an empty line. Exit code: 0 when every path had an\r\n"
            L"answer (with --tree: every folder could be listed), 1 when one had none, 2 when the\r\n"
-           L"arguments were not understood.\r\n";
+           L"arguments were not understood, 3 with --strict when a short form holds a long name.\r\n";
 }
 
 std::wstring ConvertPath(FileSystem& files, bool longForm, const std::wstring& path) {
     return longForm ? LongPath(files, path) : ShortPath(files, path);
+}
+
+std::wstring LongNameWarning(FileSystem& files, const std::wstring& path, const std::wstring& shortForm,
+                             std::optional<VolumeFacts>& volume) {
+    const std::wstring component = FirstLongComponent(shortForm);
+    if (component.empty()) return {};
+    if (!volume) volume = files.Volume(path);
+    return L"shortex-cli: warning: " + path + L": " + NoShortNameReason(component, *volume);
 }
 
 }  // namespace shortex::cli

@@ -3,6 +3,7 @@
 
 #include "pathnames/path_names.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,7 @@ struct CliRequest {
     enum class Action { Convert, ListTree, InstallExplorer, UninstallExplorer, ShowHelp, UsageError };
     Action action = Action::UsageError;
     bool longForm = false;            // --long: expand instead of shorten
+    bool strict = false;              // --strict: a short form holding a long name fails
     std::vector<std::wstring> paths;  // in order; kStandardInput stands for the lines of stdin; the folder of --tree
     std::wstring error;               // for UsageError
 };
@@ -26,6 +28,11 @@ std::wstring_view UsageText();
 
 // The answer printed for one path: its short form, or its long form; empty when there is none.
 std::wstring ConvertPath(FileSystem& files, bool longForm, const std::wstring& path);
+
+// The warning for a short form that still holds a long name, and why; empty when it holds none.
+// The volume's facts are asked the first time they are needed, and kept for the next call.
+std::wstring LongNameWarning(FileSystem& files, const std::wstring& path, const std::wstring& shortForm,
+                             std::optional<VolumeFacts>& volume);
 
 // Cuts a stream into lines ended by LF or CRLF, as the chunks arrive; a last line without an
 // end is given by Finish. A byte order mark at the very start is dropped.

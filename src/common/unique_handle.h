@@ -54,6 +54,10 @@ struct FindHandleTraits : HandleTraits<HANDLE, &::FindClose> {
     static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
 };
 
+struct FileHandleTraits : HandleTraits<HANDLE, &::CloseHandle> {  // CreateFile
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+};
+
 // The predefined root keys (HKEY_CURRENT_USER and its siblings) are not ours to close, yet opening
 // a root with an empty sub key may hand one back.
 inline void CloseKey(HKEY key) noexcept {
@@ -63,6 +67,7 @@ inline void CloseKey(HKEY key) noexcept {
 
 using UniqueKernelHandle = UniqueHandle<HandleTraits<HANDLE, &::CloseHandle>>;  // null means none
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
+using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueHkey = UniqueHandle<HandleTraits<HKEY, &CloseKey>>;
 using UniqueFont = UniqueHandle<HandleTraits<HFONT, &::DeleteObject>>;
 using UniqueIcon = UniqueHandle<HandleTraits<HICON, &::DestroyIcon>>;

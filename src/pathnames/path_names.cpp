@@ -1,5 +1,6 @@
 #include "path_names.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace shortex {
@@ -64,6 +65,37 @@ std::wstring FolderPart(const std::wstring& path) {
 
 std::wstring ShortPath(FileSystem& files, const std::wstring& path) {
     return IsUsablePathText(path) ? files.ShortPathName(path) : std::wstring();
+}
+
+std::wstring FirstLongComponent(const std::wstring& shortForm) {
+    const auto isShortName = [](std::wstring_view name) {
+        const std::size_t dot = name.find(L'.');
+        const std::wstring_view base = name.substr(0, dot);
+        const std::wstring_view extension = dot == name.npos ? std::wstring_view() : name.substr(dot + 1);
+        const bool legalCharacters = std::all_of(name.begin(), name.end(), [](wchar_t c) {
+            return c > L' ' && c < 0x7F && std::wstring_view(L"\"*+,/:;<=>?[\\]|").find(c) == std::wstring_view::npos;
+        });
+        return legalCharacters && !base.empty() && base.size() <= 8 && extension.size() <= 3 &&
+               extension.find(L'.') == extension.npos && (dot == name.npos || !extension.empty());
+    };
+    for (std::size_t at = RootLength(shortForm); at < shortForm.size(); ++at) {
+        const std::size_t end = EndOfComponent(shortForm, at);
+        const std::wstring component = shortForm.substr(at, end - at);
+        if (!component.empty() && component != L"." && component != L".." && !isShortName(component)) return component;
+        at = end;
+    }
+    return {};
+}
+
+std::wstring NoShortNameReason(const std::wstring& component, const VolumeFacts& volume) {
+    const std::wstring name = L"\"" + component + L"\" has no short name. ";
+    if (volume.network) return name + L"The network share it lies on gives no short names.";
+    static constexpr std::wstring_view kKeepShortNames[] = {L"NTFS", L"FAT", L"FAT12", L"FAT16", L"FAT32"};
+    if (std::find(std::begin(kKeepShortNames), std::end(kKeepShortNames), volume.fileSystem) == std::end(kKeepShortNames))
+        return name + L"Its volume's file system (" + volume.fileSystem + L") keeps no short names.";
+    if (volume.creationOffOnVolume || volume.systemSetting == 1 || (volume.systemSetting == 3 && !volume.systemVolume))
+        return name + L"8.3 name creation is off on its volume.";
+    return name + L"It was made while 8.3 name creation was off; \"fsutil file setshortname\" can give it one.";
 }
 
 std::size_t RootLength(const std::wstring& path) {

@@ -27,6 +27,15 @@ struct FolderEntry {
     std::uint32_t attributes = 0;
 };
 
+// What decides whether a volume gives its entries short names.
+struct VolumeFacts {
+    std::wstring fileSystem;           // "NTFS", "FAT32", "exFAT", "ReFS", ...
+    bool network = false;              // a share, mapped to a drive or not
+    bool creationOffOnVolume = false;  // the volume's persistent state says no 8.3 names
+    std::uint32_t systemSetting = 0;   // NtfsDisable8dot3NameCreation: 0 on, 1 off, 2 per volume, 3 off but on the system volume
+    bool systemVolume = false;
+};
+
 // The file system as the path operations ask it. Windows answers with the real API; tests answer
 // for volumes Wine cannot make (no 8.3 names, drives that fail).
 class FileSystem {
@@ -43,15 +52,18 @@ public:
     // The entries of a folder named by its full path, but "." and "..", in ordinal case-insensitive
     // order of name, from one listing; the system's error code (0 when listed).
     virtual std::uint32_t ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) = 0;
+    // What is known of the volume the path lies on; asked only when a short form holds a long name.
+    virtual VolumeFacts Volume(const std::wstring& path) = 0;
 };
 
 // The real file system (Windows only). Paths past MAX_PATH are asked in their \\?\ form.
-class SystemFileSystem final : public FileSystem {
+class SystemFileSystem : public FileSystem {
 public:
     std::wstring ShortPathName(const std::wstring& path) override;
     std::optional<std::uint32_t> Attributes(const std::wstring& path) override;
     std::wstring FirstEntry(const std::wstring& pattern, std::uint32_t filter) override;
     std::uint32_t ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) override;
+    VolumeFacts Volume(const std::wstring& path) override;
 };
 
 // The text with "\" appended when it ends in ":", so a bare drive names its root folder.
@@ -74,6 +86,13 @@ std::wstring ShortPath(FileSystem& files, const std::wstring& path);
 // looked up on the input's own text up to that component. The root (see RootLength), separators,
 // empty components, "." and ".." stay as written. Empty when a component cannot be found.
 std::wstring LongPath(FileSystem& files, const std::wstring& path);
+
+// The first component of a short form that is no legal 8.3 name (the root not counted); empty
+// when every one is.
+std::wstring FirstLongComponent(const std::wstring& shortForm);
+
+// That the component, of an entry on that volume, has no short name, and why.
+std::wstring NoShortNameReason(const std::wstring& component, const VolumeFacts& volume);
 
 // Length of the root that LongPath keeps as written: "C:", "\\server\share", "\\?\C:",
 // "\\?\UNC\server\share", "\\.\device"; 0 for a relative or rooted ("\dir") path.

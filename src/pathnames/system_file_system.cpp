@@ -2,6 +2,8 @@
 #include "common/unique_handle.h"
 #include "path_names.h"
 
+#include <winioctl.h>
+
 #include <algorithm>
 
 namespace shortex {
@@ -101,6 +103,30 @@ std::uint32_t SystemFileSystem::ListFolder(const std::wstring& folder, std::vect
         return ::CompareStringOrdinal(a.name.c_str(), -1, b.name.c_str(), -1, TRUE) == CSTR_LESS_THAN;
     });
     return ERROR_SUCCESS;
+}
+
+VolumeFacts SystemFileSystem::Volume(const std::wstring& path) {
+    VolumeFacts facts;
+    std::wstring root(kMaxPathText + 1, L'\0'), windows(MAX_PATH + 1, L'\0'), name(MAX_PATH + 1, L'\0');
+    if (!::GetVolumePathNameW(path.c_str(), root.data(), static_cast<DWORD>(root.size()))) return facts;
+    root.resize(root.find(L'\0'));
+    facts.network = root.starts_with(L"\\\\") || ::GetDriveTypeW(root.c_str()) == DRIVE_REMOTE;
+    if (::GetVolumeInformationW(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, name.data(), MAX_PATH + 1))
+        facts.fileSystem = name.c_str();
+    const UniqueFileHandle volume(::CreateFileW(root.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    FILE_FS_PERSISTENT_VOLUME_INFORMATION state{0, 0, 1, 0};
+    DWORD bytes = 0;
+    if (volume && ::DeviceIoControl(volume.get(), FSCTL_QUERY_PERSISTENT_VOLUME_STATE, &state, sizeof state, &state, sizeof state,
+                          &bytes, nullptr))
+        facts.creationOffOnVolume = state.VolumeFlags & PERSISTENT_VOLUME_STATE_SHORT_NAME_CREATION_DISABLED;
+    DWORD setting = 0, size = sizeof setting;
+    if (::RegGetValueW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control\\FileSystem",
+                       L"NtfsDisable8dot3NameCreation", RRF_RT_REG_DWORD, nullptr, &setting, &size) == ERROR_SUCCESS)
+        facts.systemSetting = setting;
+    windows.resize(::GetSystemWindowsDirectoryW(windows.data(), MAX_PATH + 1));
+    facts.systemVolume = windows.size() >= 3 && ::CompareStringOrdinal(windows.c_str(), 3, root.c_str(), 3, TRUE) == CSTR_EQUAL;
+    return facts;
 }
 
 }  // namespace shortex

@@ -1,10 +1,9 @@
 #include "window.h"
 
-#include "common/system_function.h"
 
 #include <commctrl.h>
 #include <cstring>
-#include <objbase.h>
+#include <ole2.h>
 
 namespace shortex {
 namespace {
@@ -22,6 +21,8 @@ ClassAndStyle ControlClass(ControlKind kind) {
             return {WC_EDITW, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::Label:
             return {WC_STATICW, kLabel | SS_LEFT};
+        case ControlKind::HiddenLabel:
+            return {WC_STATICW, SS_NOPREFIX};
         case ControlKind::FittedLabel:
             return {WC_STATICW, kLabel | SS_LEFTNOWORDWRAP};
         case ControlKind::Link:
@@ -93,13 +94,10 @@ SIZE OuterSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD ex
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
-bool InitializeCom() {
-    static const bool initialized = [] {
-        const auto initialize = BindSystemFunction<decltype(&::CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
-        // S_FALSE, already initialized on this thread, is as good. Never uninitialized: the process
-        // ends with the window.
-        return initialize && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-    }();
+bool InitializeOle() {
+    // S_FALSE, already initialized on this thread, is as good. Never uninitialized: the process
+    // ends with the window.
+    static const bool initialized = SUCCEEDED(::OleInitialize(nullptr));
     return initialized;
 }
 

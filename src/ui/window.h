@@ -78,9 +78,8 @@ UniqueFont MessageFont(int dpi, double points = 0, int weight = 0);
 // The outer size of a window of this style whose client area is given in twips.
 SIZE OuterSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi);
 
-// Initializes COM (apartment threaded) on this thread once. ole32 and shell32 are bound on first
-// use, so they stay out of the process until a picker or the link needs them.
-bool InitializeCom();
+// Initializes OLE on this thread once: COM for the pickers and the link, and drag and drop.
+bool InitializeOle();
 
 // Empties the clipboard and puts the text on it as Unicode text. Another program may hold the
 // clipboard for a moment: tries for half a second, then gives up and answers false.

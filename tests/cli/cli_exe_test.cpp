@@ -21,11 +21,7 @@ TEST(CliExe, AnswersAndExitCodes) {
     SystemFileSystem files;
     const std::wstring path = folder.MakeFolder(L"\u65e5\u672c \u0416\u0435\u043d\u044f \U0001F600");
     const std::string shortForm = Utf8(ShortPath(files, path));
-    const struct {
-        std::vector<std::wstring> arguments;
-        unsigned long exitCode;
-        std::string output;
-    } cases[] = {
+    const struct { std::vector<std::wstring> arguments; unsigned long exitCode; std::string output; } cases[] = {
         {{path, L"C:\\no such folder", L"C:\\"}, 1, shortForm + "\r\n\r\nC:\\\r\n"},
         {{L"--long", ShortPath(files, path)}, 0, Utf8(path) + "\r\n"},
         {{L"--", L"--help"}, 1, "\r\n"},

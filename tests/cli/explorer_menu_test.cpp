@@ -20,11 +20,10 @@ std::wstring Dump(const std::wstring& key) {
     if (::RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS) return {};
     std::wstring text;
     wchar_t name[512], data[2048];
-    for (DWORD i = 0, length = 512, bytes = sizeof data; ::RegEnumValueW(open, i, name, &length, nullptr, nullptr,
-                                                                         reinterpret_cast<BYTE*>(data), &bytes) == ERROR_SUCCESS;
-         ++i, length = 512, bytes = sizeof data)
-        text += key + L":" + name + L"=" + data + L"\n";
-    for (DWORD i = 0, length = 512; ::RegEnumKeyExW(open, i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS; ++i, length = 512)
+    DWORD length = 512, bytes = sizeof data;
+    for (DWORD i = 0; ::RegEnumValueW(open, i++, name, &length, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &bytes) == 0;)
+        text += key + L":" + name + L"=" + data + L"\n", length = 512, bytes = sizeof data;
+    for (DWORD i = 0; ::RegEnumKeyExW(open, i++, name, &(length = 512), nullptr, nullptr, nullptr, nullptr) == 0;)
         text += key + L"\\" + name + L"\n" + Dump(key + L"\\" + name);
     ::RegCloseKey(open);
     return text;
@@ -48,9 +47,9 @@ DWORD RunVerb(const wchar_t* type, const wchar_t* placeholder, const std::wstrin
     command.resize(command.find(L'\0'));
     command.replace(command.find(placeholder), 2, item);
     RunningProcess verb(command.substr(1, command.find(L'"', 1) - 1), command.substr(command.find(L'"', 1) + 2));
-    HWND box = nullptr;
+    HWND box = nullptr;  // a path without a short form is named, and nothing is copied
     PumpUntil([&] { return verb.WaitForExit(0) || (box = FindProcessWindow(verb.id(), L"#32770", L"Shortex")); });
-    if (box) {  // a path without a short form is named, and nothing is copied
+    if (box) {
         EXPECT_NE(BoxText(box).find(item), std::wstring::npos);
         ::SendMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     }
@@ -71,11 +70,8 @@ TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
     SystemFileSystem files;
     const std::wstring file = folder.MakeFile(L"a file with spaces.txt");
     RunningProcess window(BuildPath(SHORTEX_EXE), L"");  // a running copy does not refuse --copy
-    const struct {
-        const wchar_t* type;
-        const wchar_t* placeholder;
-        std::wstring item, copied;
-    } cases[] = {{L"*", L"%1", file, ShortPath(files, file)},
+    const struct { const wchar_t* type; const wchar_t* placeholder; std::wstring item, copied; } cases[] = {
+        {L"*", L"%1", file, ShortPath(files, file)},
                  {L"Directory", L"%1", folder.path(), ShortPath(files, folder.path())},
                  {L"Drive", L"%1", L"C:\\", L"C:\\"},
                  {L"Directory\\Background", L"%V", L"C:\\", L"C:\\"}};

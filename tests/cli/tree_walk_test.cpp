@@ -1,3 +1,4 @@
+#include "cli/cli_request.h"
 #include "cli/tree_walk.h"
 #include "pathnames/memory_volume.h"
 
@@ -28,6 +29,18 @@ TEST(TreeWalk, FoldersComeBeforeTheirContentsWithShortNamesWhereTheyExistAndLink
     int asked = 0;  // stopping ends the walk at once
     WalkTree(volume, L"C:\\TOP", L"C:\\Top", [](auto&, auto&, auto) {}, [](auto&, auto) {}, [&] { return ++asked > 2; });
     EXPECT_EQ(asked, 3);
+}
+
+TEST(LongNameWarning, NamesThePathItsLongComponentAndWhyAskingTheVolumeOnce) {
+    testing::MemoryVolume volume;
+    volume.Add(L"E:\\Big Files", L"", kFolder).facts = {L"exFAT"};
+    std::optional<VolumeFacts> facts;
+    EXPECT_EQ(LongNameWarning(volume, L"e:\\big files", ShortPath(volume, L"e:\\big files"), facts),
+              L"shortex-cli: warning: e:\\big files: \"Big Files\" has no short name. Its volume's file system (exFAT) "
+              L"keeps no short names.");
+    volume.facts = {L"NTFS"};  // kept from the first call
+    EXPECT_NE(LongNameWarning(volume, L"E:\\Big Files", L"E:\\Big Files", facts).find(L"exFAT"), std::wstring::npos);
+    EXPECT_EQ(LongNameWarning(volume, L"E:\\x", L"E:\\BIGFIL~1", facts), L"");
 }
 
 }  // namespace

@@ -16,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             .Add(L"C:\\Program Files\\Common Files\\a b.txt", L"AB~1.TXT")
             .Add(L"C:\\$Hidden", L"", kHidden | kSystem | kFolder)
             .Add(L"C:\\$Hidden\\x", L"", kHidden)
-            .Add(L"C:\\\u0416", L"2C1~1", kFolder)
-            .NotReady(L'E');
+            .Add(L"C:\\\u0416", L"2C1~1", kFolder);
         return v;
     }();
     const std::string bytes(reinterpret_cast<const char*>(data), size);

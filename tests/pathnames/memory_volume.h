@@ -1,5 +1,5 @@
-// A volume in memory with what Wine cannot make: entries without short names, drives that are not
-// ready. Entries are added by long path with their short name (empty: none); drive roots exist.
+// A volume in memory with what Wine cannot make: entries without short names, folders that cannot
+// be listed. Entries are added by long path with their short name (empty: none); drive roots exist.
 #pragma once
 
 #include "pathnames/path_names.h"
@@ -16,7 +16,6 @@ public:
         entries_[Fold(path)] = {path.substr(path.rfind(L'\\') + 1), shortName, attributes};
         return *this;
     }
-    MemoryVolume& NotReady(wchar_t drive) { return notReady_ += Fold({drive}), *this; }
     MemoryVolume& Unreadable(const std::wstring& folder) { return unreadable_ = Fold(folder), *this; }
 
     std::wstring ShortPathName(const std::wstring& path) override {
@@ -25,7 +24,7 @@ public:
         return answer.size() > 2 ? answer : L"";
     }
     std::optional<std::uint32_t> Attributes(const std::wstring& path) override {
-        if ((path.size() == 2 || path.size() == 3) && path[1] == L':' && Ready(path)) return kFolder;
+        if ((path.size() == 2 || path.size() == 3) && path[1] == L':') return kFolder;
         const auto entries = Walk(path.ends_with(L'\\') ? path.substr(0, path.size() - 1) : path);
         return entries.empty() ? std::nullopt : std::optional(entries.back()->attributes);
     }
@@ -34,6 +33,7 @@ public:
         return entries.empty() || (entries.back()->attributes & kAnyEntry & ~filter) ? L"" : entries.back()->name;
     }
 
+    VolumeFacts Volume(const std::wstring&) override { return facts; }
     std::uint32_t ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) override {
         entries.clear();
         if (Fold(folder) == unreadable_) return 5;  // access denied
@@ -54,13 +54,12 @@ private:
         for (wchar_t& c : text) c = static_cast<wchar_t>(c >= L'a' && c <= L'z' ? c - 32 : c);
         return text;
     }
-    bool Ready(const std::wstring& path) const { return !path.empty() && notReady_.find(Fold(path.substr(0, 1))) == notReady_.npos; }
 
     // The entries an absolute path "X:\a\b" names, each by its long or short name in any letter
     // case; none when a component is missing.
     std::vector<const Entry*> Walk(const std::wstring& path) const {
         std::vector<const Entry*> found;
-        if (path.size() < 4 || path[1] != L':' || path[2] != L'\\' || !Ready(path)) return {};
+        if (path.size() < 4 || path[1] != L':' || path[2] != L'\\') return {};
         std::wstring resolved = Fold(path.substr(0, 2));
         for (std::size_t at = 2, end; at < path.size(); at = end) {
             end = std::min(path.find(L'\\', at + 1), path.size());
@@ -83,8 +82,12 @@ private:
         return key;
     }
 
+public:
+    VolumeFacts facts{L"NTFS"};
+
+private:
     std::map<std::wstring, Entry> entries_;
-    std::wstring notReady_, unreadable_;
+    std::wstring unreadable_;
 };
 
 }  // namespace shortex::testing

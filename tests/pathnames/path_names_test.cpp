@@ -1,4 +1,4 @@
-// The path operations over a volume in memory, with what Wine cannot make (no short names, drives not ready).
+// The path operations over a volume in memory, with what Wine cannot make (no short names).
 #include "pathnames/hostile_corpus.h"
 #include "pathnames/memory_volume.h"
 
@@ -15,18 +15,13 @@ MemoryVolume Volume() {
         .Add(L"C:\\Windows", L"", kFolder)
         .Add(L"C:\\$Hidden", L"", kHidden | kSystem | kFolder)
         .Add(L"C:\\$Hidden\\x.sys", L"", kHidden | kSystem)
-        .Add(L"D:\\No Short Names", L"", kFolder)
-        .NotReady(L'E');
+        .Add(L"D:\\No Short Names", L"", kFolder);
     return volume;
 }
 
 TEST(PathNames, ShortAndLongForms) {
     MemoryVolume volume = Volume();
-    const struct {
-        const wchar_t* path;
-        const wchar_t* shortForm;  // nullptr: whatever the system answers
-        const wchar_t* longForm;
-    } cases[] = {
+    const struct { const wchar_t *path, *shortForm, *longForm; } cases[] = {  // shortForm nullptr: the system's
         {L"C:\\Program Files\\Common Files", L"C:\\PROGRA~1\\COMMON~1", L"C:\\Program Files\\Common Files"},
         {L"c:\\PROGRA~1\\common~1", L"c:\\PROGRA~1\\COMMON~1", L"c:\\Program Files\\Common Files"},
         {L"C:\\Program Files\\read me.txt", L"C:\\PROGRA~1\\README~1.TXT", L"C:\\Program Files\\read me.txt"},
@@ -34,7 +29,6 @@ TEST(PathNames, ShortAndLongForms) {
         {L"C:\\$Hidden\\x.sys", L"C:\\$Hidden\\x.sys", L"C:\\$Hidden\\x.sys"},
         {L"C:\\Program Files\\Missing", L"", L""},
         {L"C:\\Missing\\Program Files", L"", L""},
-        {L"E:\\Anything", L"", L""},
         {L"C:", nullptr, L"C:"},
         {L"C:\\", nullptr, L"C:\\"},
         {L"\\\\server\\share", nullptr, L"\\\\server\\share"},
@@ -47,6 +41,25 @@ TEST(PathNames, ShortAndLongForms) {
             EXPECT_EQ(ShortPath(volume, c.path), c.shortForm) << c.path;
         }
         EXPECT_EQ(LongPath(volume, c.path), c.longForm) << c.path;
+    }
+}
+
+TEST(PathNames, AShortFormThatKeepsALongNameSaysWhich) {
+    const std::pair<const wchar_t*, const wchar_t*> forms[] = {
+        {L"C:\\PROGRA~1\\README~1.TXT", L""},     {L"C:\\x.y\\.\\..\\A_B$~1", L""},
+        {L"D:\\No Short Names\\x", L"No Short Names"}, {L"\\\\server\\long share\\Report 2024.docx", L"Report 2024.docx"},
+        {L"C:\\NAME.\\x", L"NAME."},                 {L"C:\\a.b.c", L"a.b.c"},
+        {L"C:\\ABCDEFGHI", L"ABCDEFGHI"},             {L"C:\\x.html", L"x.html"},
+        {L"C:\\\u0416", L"\u0416"}};
+    for (const auto& [form, component] : forms) EXPECT_EQ(FirstLongComponent(form), component) << form;
+    const struct { VolumeFacts volume; const wchar_t* reasonStart; } reasons[] = {
+        {{L"NTFS", true}, L"The network share"},        {{L"exFAT"}, L"Its volume's file system (exFAT)"},
+                   {{L"NTFS", false, true}, L"8.3 name creation is off"}, {{L"NTFS", false, false, 1}, L"8.3 name creation is off"},
+                   {{L"NTFS", false, false, 3, false}, L"8.3 name creation is off"}, {{L"NTFS", false, false, 3, true}, L"It was made while"},
+                   {{L"FAT32", false, false, 2}, L"It was made while"}};
+    for (const auto& c : reasons) {
+        EXPECT_TRUE(NoShortNameReason(L"x y", c.volume).starts_with(L"\"x y\" has no short name. " + std::wstring(c.reasonStart)))
+            << c.reasonStart;
     }
 }
 

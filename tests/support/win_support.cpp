@@ -150,6 +150,12 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t*
     return nullptr;
 }
 
+HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* title) {
+    HWND found = nullptr;
+    PumpUntil([&] { return (found = FindProcessWindow(processId, className, title)) != nullptr; });
+    return found;
+}
+
 std::wstring WindowText(HWND window) {
     std::wstring text(32768, L'\0');
     DWORD_PTR copied = 0;
@@ -160,15 +166,11 @@ std::wstring WindowText(HWND window) {
 }
 
 std::wstring ClipboardText() {
-    std::wstring text = L"<busy>";
-    if (!::OpenClipboard(nullptr)) return text;
-    text = L"<none>";
-    if (const HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(::GlobalLock(data));
-        ::GlobalUnlock(data);
-    }
-    ::CloseClipboard();
-    return text;
+    if (!::OpenClipboard(nullptr)) return L"<busy>";
+    const HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+    const std::wstring text = data ? static_cast<const wchar_t*>(::GlobalLock(data)) : L"<none>";
+    if (data) ::GlobalUnlock(data);
+    return ::CloseClipboard(), text;
 }
 
 void ClearSettings() { ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey); }

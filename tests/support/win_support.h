@@ -1,5 +1,4 @@
-// What the Windows tests share: a temporary folder, the build's programs run as a script or a
-// person would, waiting, keys, windows of other processes, the clipboard and the program's key.
+// What the Windows tests share: temporary folders, the programs run as a script or a person would.
 #pragma once
 
 #include "common/message_boxes.h"
@@ -15,15 +14,14 @@ namespace shortex::testing {
 
 // A fresh folder under the temporary folder (long form, no closing backslash), removed at the end.
 class TempFolder {
+    std::wstring path_;
+
 public:
     TempFolder();
     ~TempFolder();
     const std::wstring& path() const { return path_; }
     std::wstring MakeFolder(const std::wstring& relative) const;  // at any depth and length
     std::wstring MakeFile(const std::wstring& relative) const;
-
-private:
-    std::wstring path_;
 };
 
 // The Windows path of a file the build names by its host path (Linux paths are drive Z: in Wine).
@@ -57,8 +55,9 @@ private:
 bool PumpUntil(const std::function<bool()>& condition, HWND dialogWindow = nullptr, DWORD limitMs = 10000);
 // Presses the keys in order and releases them in reverse, with the focus on focus.
 void PressKeys(HWND window, HWND focus, std::initializer_list<WORD> keys);
-// The first visible top-level window of the process with that class and (if given) title.
+// The first visible top-level window of the process with that class and (if given) title; waiting for it.
 HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* title = nullptr);
+HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* title = nullptr);
 std::wstring WindowText(HWND window);  // WM_GETTEXT itself, so other processes answer
 inline std::wstring BoxText(HWND box) { return WindowText(::GetDlgItem(box, 0xFFFF)); }
 std::wstring ClipboardText();

@@ -83,7 +83,7 @@ void frmabout::OpenWithDefaultHandler(HWND owner, const wchar_t* address) {
     using Execute = decltype(&::ShellExecuteExW);
     static const auto execute = BindSystemFunction<Execute>(L"shell32.dll", "ShellExecuteExW");
     if (!execute) return;
-    InitializeCom();  // the default handler may be a shell extension reached through COM
+    InitializeOle();  // the default handler may be a shell extension reached through COM
     // No UI of the system's either: no "how do you want to open this", no error box.
     SHELLEXECUTEINFOW request{};
     request.cbSize = sizeof request;

@@ -7,13 +7,17 @@
 #include "ui/about/frm_about.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <algorithm>
+#include <cwchar>
+#include <thread>
 
 namespace shortex::main_window {
 namespace {
 
 constexpr wchar_t kSettingsKey[] = L"HKEY_CURRENT_USER\\Software\\Tandril\\Shortex";
+constexpr UINT kLookupDone = WM_APP + 1;  // wParam: the lookup's number
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
@@ -56,6 +60,36 @@ std::wstring DecimalSeparator() {
     return ::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) ? separator : L".";
 }
 
+// The path that dragged data carries: the first item of a file drop, or one line of text.
+std::optional<std::wstring> PathIn(IDataObject* data) {
+    for (const CLIPFORMAT format : {CLIPFORMAT(CF_HDROP), CLIPFORMAT(CF_UNICODETEXT)}) {
+        FORMATETC wanted{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+        STGMEDIUM medium{};
+        if (FAILED(data->GetData(&wanted, &medium))) continue;
+        std::wstring text;
+        const SIZE_T size = ::GlobalSize(medium.hGlobal);
+        if (const auto* bytes = static_cast<const BYTE*>(::GlobalLock(medium.hGlobal))) {
+            // Every read stays inside the block, whatever its content claims.
+            const auto* drop = reinterpret_cast<const DROPFILES*>(bytes);
+            const SIZE_T start = format == CF_HDROP ? (size >= sizeof(DROPFILES) ? std::min<SIZE_T>(drop->pFiles, size) : size) : 0;
+            if (format == CF_HDROP && !drop->fWide) {
+                std::string narrow(reinterpret_cast<const char*>(bytes + start), strnlen(reinterpret_cast<const char*>(bytes + start), size - start));
+                text.resize(narrow.size());
+                text.resize(::MultiByteToWideChar(CP_ACP, 0, narrow.data(), static_cast<int>(narrow.size()), text.data(), static_cast<int>(text.size())));
+            } else {
+                const auto* wide = reinterpret_cast<const wchar_t*>(bytes + start);
+                text.assign(wide, wcsnlen(wide, (size - start) / sizeof(wchar_t)));
+            }
+            ::GlobalUnlock(medium.hGlobal);
+        }
+        ::ReleaseStgMedium(&medium);
+        while (format == CF_UNICODETEXT && (text.ends_with(L'\n') || text.ends_with(L'\r'))) text.pop_back();
+        if (text.empty() || text.find_first_of(L"\r\n") != text.npos) return std::nullopt;
+        return text;
+    }
+    return std::nullopt;
+}
+
 Displays DisplaysAround(HWND window) {
     RECT outer{};
     ::GetWindowRect(window, &outer);
@@ -79,8 +113,65 @@ Displays DisplaysAround(HWND window) {
 
 }  // namespace
 
+// A question for the file system and its answer, shared by the window and the thread that asks.
+struct frmMain::Lookup {
+    std::wstring path;         // as the path box gives it
+    bool checkExists = false;  // start-up: does the command line's path name a file or a folder?
+    bool longForm = false;
+    std::uint64_t number = 0;
+    // Written by the thread before it sets done.
+    bool exists = true;
+    std::wstring answer, reason;  // the reason: why a long name in the answer has no short one
+    UniqueKernelHandle done{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+
+    void Ask(FileSystem& files) {
+        if (checkExists) exists = FileExists(files, path) || DirExists(files, path);
+        if (!exists) return;
+        const std::wstring trimmed = TrimSpaces(path);
+        answer = longForm ? LongPath(files, trimmed) : ShortPath(files, trimmed);
+        const std::wstring component = longForm ? L"" : FirstLongComponent(answer);
+        if (!component.empty()) reason = NoShortNameReason(component, files.Volume(trimmed));
+    }
+};
+
+// Takes what is dragged over the window when it carries a path, and the window takes input.
+class frmMain::DropTarget final : public IDropTarget {
+public:
+    explicit DropTarget(frmMain& window) : window_(window) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        *object = id == IID_IUnknown || id == IID_IDropTarget ? this : nullptr;
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives as long as the window
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
+        path_ = PathIn(data);
+        return DragOver(0, {}, effect);
+    }
+    HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override {
+        // The About box and the pickers disable the window while they are open.
+        *effect = path_ && ::IsWindowEnabled(window_.hwnd()) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE DragLeave() override {
+        path_.reset();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override {
+        DragEnter(data, keys, point, effect);
+        if (*effect == DROPEFFECT_COPY) window_.TakePath(*path_);
+        path_.reset();
+        return S_OK;
+    }
+
+private:
+    frmMain& window_;
+    std::optional<std::wstring> path_;
+};
+
 frmMain::frmMain(FileSystem& files, MessageBoxes& boxes, Pickers& pickers, std::wstring argumentText)
-    : files_(files), boxes_(boxes), pickers_(pickers), argumentText_(std::move(argumentText)) {}
+    : files_(files), boxes_(boxes), pickers_(pickers), argumentText_(std::move(argumentText)),
+      dropTarget_(std::make_unique<DropTarget>(*this)) {}
 
 frmMain::~frmMain() {
     if (hwnd_) ::DestroyWindow(hwnd_);
@@ -122,6 +213,16 @@ std::optional<Failure> frmMain::CreateTooltips() {
         ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     pathTip_ = kTips[0].text;
+    balloon_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_BALLOON, 0, 0, 0,
+                                 0, hwnd_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    if (!balloon_)
+        return Failure{kComponentMissing, L"The tooltip control could not be created. " + SystemMessage(::GetLastError())};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+    tool.hwnd = hwnd_;
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    ::SendMessageW(balloon_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     for (const int box : {txtPath, txtShortex}) ::SetWindowSubclass(Item(box), &TextBoxProcedure, box, reinterpret_cast<DWORD_PTR>(this));
     return std::nullopt;
 }
@@ -176,8 +277,18 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
             if (creationFailure_) return -1;
             ::SendMessageW(hwnd_, DM_SETDEFID, cmdGetShortex, 0);
             ApplyFontAndIcons();
+            if (InitializeOle()) ::RegisterDragDrop(hwnd_, dropTarget_.get());
             return 0;
         }
+        case kLookupDone:
+            if (pending_ && wParam == pending_->number) ShowAnswer();
+            return 0;
+        case WM_MOVE:
+            ShowWhyNoShortName({});  // the balloon stays where the box was
+            break;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) ShowWhyNoShortName({});
+            break;
         case WM_SIZE:
             // A "Maximized" shortcut can reach past ShowWindow's command: the window has one height.
             if (wParam == SIZE_MAXIMIZED)
@@ -236,6 +347,7 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
             }
             return 0;
         case WM_DESTROY:
+            ::RevokeDragDrop(hwnd_);
             // A window that never loaded ends nothing: start-up still has its failure to report.
             if (loaded_) Form_Unload();
             return 0;
@@ -283,12 +395,76 @@ void frmMain::Form_Load() {
                    0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     userFile = UnquotePath(argumentText_);
-    // DirExists takes the empty name for the current drive's root: no path is no path here.
-    const bool exists = !userFile.empty() && (FileExists(files_, userFile) || DirExists(files_, userFile));
-    if (!userFile.empty() && !exists)
+    if (userFile.empty()) {
+        SetText(txtPath, RememberedPath());
+        cmdGetShortex_Click();
+        return;
+    }
+    // Shown while its existence is asked; a path that names nothing gives way to the remembered one.
+    SetText(txtPath, userFile);
+    Look(userFile, true, false);
+}
+
+void frmMain::Look(const std::wstring& path, bool checkExists, bool longForm) {
+    auto lookup = std::make_shared<Lookup>();
+    lookup->path = path;
+    lookup->checkExists = checkExists;
+    lookup->longForm = longForm;
+    lookup->number = ++lookups_;
+    pending_ = lookup;
+    ShowWhyNoShortName({});
+    std::thread([lookup, &files = files_, window = hwnd_] {
+        lookup->Ask(files);
+        ::SetEvent(lookup->done.get());
+        ::PostMessageW(window, kLookupDone, static_cast<WPARAM>(lookup->number), 0);
+    }).detach();
+    // An answer that comes within a tenth of a second shows at once, as if asked here.
+    if (::WaitForSingleObject(lookup->done.get(), 100) == WAIT_OBJECT_0) {
+        ShowAnswer();
+        return;
+    }
+    SetText(txtShortex, L"");
+    ::SendMessageW(Item(txtShortex), EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"Looking up..."));
+}
+
+void frmMain::ShowAnswer() {
+    const auto lookup = std::exchange(pending_, nullptr);
+    ::WaitForSingleObject(lookup->done.get(), INFINITE);  // set already; orders the answer's writes before these reads
+    ::SendMessageW(Item(txtShortex), EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(L""));
+    if (!lookup->exists) {
         boxes_.Show({L"No such file or folder.          ", L"Sorry, that's a no go...", kBoxOk | kBoxExclamation});
-    SetText(txtPath, exists ? userFile : RememberedPath());
-    cmdGetShortex_Click();
+        SetText(txtPath, RememberedPath());
+        cmdGetShortex_Click();
+        return;
+    }
+    SetText(txtShortex, lookup->answer);
+    ShowWhyNoShortName(lookup->reason);
+}
+
+// A balloon on the result box that names the first long component of the answer and why it has
+// no short name; none when there is no reason to give.
+void frmMain::ShowWhyNoShortName(const std::wstring& reason) {
+    const HWND box = Item(txtShortex);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = hwnd_;
+    ::SendMessageW(box, EM_HIDEBALLOONTIP, 0, 0);
+    ::SendMessageW(balloon_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    if (reason.empty()) return;
+    constexpr wchar_t kTitle[] = L"No short name";
+    EDITBALLOONTIP tip{sizeof tip, kTitle, reason.c_str(), TTI_INFO};
+    if (::SendMessageW(box, EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&tip))) return;
+    // The edit control has no balloon of its own on every system (Wine's has none): one of ours,
+    // under the window below the result box, where no z-order can hide it behind the window.
+    tool.lpszText = const_cast<wchar_t*>(reason.c_str());
+    ::SendMessageW(balloon_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    ::SendMessageW(balloon_, TTM_SETTITLEW, TTI_INFO, reinterpret_cast<LPARAM>(kTitle));
+    RECT result{}, window{};
+    ::GetWindowRect(box, &result);
+    ::GetWindowRect(hwnd_, &window);
+    ::SendMessageW(balloon_, TTM_SETMAXTIPWIDTH, 0, result.right - result.left);
+    ::SendMessageW(balloon_, TTM_TRACKPOSITION, 0, MAKELPARAM((result.left + result.right) / 2, window.bottom));
+    ::SendMessageW(balloon_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
 }
 
 void frmMain::QueryUnloadOnce() {
@@ -311,9 +487,9 @@ void frmMain::Form_QueryUnload() {
 
 void frmMain::Form_Unload() { ::PostQuitMessage(0); }
 
-void frmMain::cmdGetShortex_Click() { SetText(txtShortex, ShortPath(files_, TrimSpaces(Text(txtPath)))); }
+void frmMain::cmdGetShortex_Click() { Look(Text(txtPath), false, false); }
 
-void frmMain::cmdGetLongFileName_Click() { SetText(txtShortex, LongPath(files_, TrimSpaces(Text(txtPath)))); }
+void frmMain::cmdGetLongFileName_Click() { Look(Text(txtPath), false, true); }
 
 void frmMain::cmdCopy_Click() { PutOnClipboard(hwnd_, Text(txtShortex)); }
 
@@ -328,10 +504,16 @@ void frmMain::cmdOpenFile_Click() {
         return;
     }
     if (choice.path) {
-        SetText(txtPath, *choice.path);
-        cmdGetShortex_Click();
-        WriteSetting(L"PreviousPath", *choice.path);
+        TakePath(*choice.path);
+        return;
     }
+    Focus(cmdGetShortex);
+}
+
+void frmMain::TakePath(const std::wstring& path) {
+    SetText(txtPath, path);
+    cmdGetShortex_Click();
+    WriteSetting(L"PreviousPath", path);
     Focus(cmdGetShortex);
 }
 

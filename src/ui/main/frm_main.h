@@ -9,6 +9,8 @@
 #include "pickers.h"
 #include "ui/window.h"
 
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -31,6 +33,7 @@ public:
     bool TranslateDialogMessage(MSG& message);
     HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
     HWND Tooltip() const { return tooltip_; }
+    HWND Balloon() const { return balloon_; }  // shown where the edit control has no balloon of its own
 
     // Before the window is first shown: its place, and the command line's path or the remembered
     // one with its short form.
@@ -48,9 +51,19 @@ public:
     void cmdAbout_Click();
     void txtPath_MouseMove();
     void txtShortex_MouseMove();
+    // A path dropped from Explorer or an editor, or chosen with the file dialog: into the path box,
+    // its short form shown, remembered, the focus on Get Shortex.
+    void TakePath(const std::wstring& path);
 
 private:
     friend class Window<frmMain>;
+    struct Lookup;
+    class DropTarget;
+    // Asks the file system on a thread of its own, so that a share slow to answer cannot freeze
+    // the window; a newer question makes the answer to an older one go unseen.
+    void Look(const std::wstring& path, bool checkExists, bool longForm);
+    void ShowAnswer();
+    void ShowWhyNoShortName(const std::wstring& reason);
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     std::optional<Failure> CreateTooltips();
     void ApplyFontAndIcons();
@@ -73,6 +86,10 @@ private:
     const std::wstring argumentText_;
     std::wstring userFile;  // the command line's path, unquoted
     HWND tooltip_ = nullptr;
+    HWND balloon_ = nullptr;
+    std::shared_ptr<Lookup> pending_;  // the newest question, while it has no answer
+    std::uint64_t lookups_ = 0;
+    std::unique_ptr<DropTarget> dropTarget_;
     std::wstring pathTip_, resultTip_;  // the tips the two boxes show now
     UniqueFont font_;
     UniqueIcon bigIcon_, smallIcon_;

@@ -59,14 +59,17 @@ long long Overlap(long long aStart, long long aLength, long long bStart, long lo
 
 }  // namespace
 
-std::array<ControlDesign, 10> MainLayout(int clientWidth) {
+std::array<ControlDesign, 12> MainLayout(int clientWidth) {
     using enum ControlKind;
     const int w = clientWidth;
+    // A screen reader names a text box after the label made just before it.
     return {{
+        {lblPathName, HiddenLabel, L"Enter path", {}},
         {txtPath, TextBox, L"", {225, 510, w - 500, 285}},
         {lblEnter, Label, L"Enter path :", {240, 270, 1560, 195}},
         {cmdOpenFolder, Button, L"Select Dir", {w - 2780, 105, 1215, 345}},
         {cmdOpenFile, Button, L"Select File", {w - 1500, 105, 1215, 345}},
+        {lblShortName, HiddenLabel, L"Short path", {}},
         {txtShortex, TextBox, L"", {225, 870, w - 500, 285}},
         {cmdGetShortex, DefaultButton, L"Get Shortex", {w - 1850, 1320, 1575, 345}},
         {cmdCopy, Button, L"&Copy", {w - 2780, 1320, 870, 345}},

@@ -25,6 +25,8 @@ enum ControlId : int {
     cmdCopy,
     cmdAbout,
     cmdGetLongFileName,
+    lblPathName,
+    lblShortName,
 };
 
 // The client area the design was drawn for: the window keeps this height and no less width.
@@ -33,7 +35,7 @@ inline constexpr int kClientHeight = 1905;
 
 // The controls in tab order, placed for a client area clientWidth twips wide: the boxes stretch,
 // the right-hand buttons follow the right edge, everything else stays where the design put it.
-std::array<ControlDesign, 10> MainLayout(int clientWidth);
+std::array<ControlDesign, 12> MainLayout(int clientWidth);
 
 struct PointTwips {
     int left = 0;

@@ -12,16 +12,6 @@
 namespace shortex::main_window {
 namespace {
 
-struct Ole32 {
-    decltype(&::CoCreateInstance) create = BindSystemFunction<decltype(create)>(L"ole32.dll", "CoCreateInstance");
-    decltype(&::CoTaskMemFree) free = BindSystemFunction<decltype(free)>(L"ole32.dll", "CoTaskMemFree");
-};
-
-const Ole32& Ole() {
-    static const Ole32 functions;
-    return functions;
-}
-
 // One reference to a COM object.
 template <typename T>
 class ComPtr {
@@ -49,8 +39,8 @@ Failure FailureOf(HRESULT result) {
 }
 
 HRESULT CreateOpenDialog(ComPtr<IFileOpenDialog>& dialog) {
-    if (!InitializeCom() || !Ole().create || !Ole().free) return CO_E_NOTINITIALIZED;
-    return Ole().create(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, IID_IFileOpenDialog, dialog.put_void());
+    if (!InitializeOle()) return CO_E_NOTINITIALIZED;
+    return ::CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, IID_IFileOpenDialog, dialog.put_void());
 }
 
 ComPtr<IShellItem> ItemFor(const std::wstring& path) {
@@ -79,7 +69,7 @@ Choice Run(IFileOpenDialog& dialog, HWND owner, FILEOPENDIALOGOPTIONS options) {
     if (SUCCEEDED(status)) status = result->GetDisplayName(SIGDN_FILESYSPATH, &path);
     if (FAILED(status)) return {FailureOf(status), std::nullopt};
     std::wstring chosen = path;
-    Ole().free(path);
+    ::CoTaskMemFree(path);
     return {std::nullopt, std::move(chosen)};
 }
 

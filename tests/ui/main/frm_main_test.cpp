@@ -6,6 +6,9 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <oleacc.h>
+
+#include <atomic>
 
 #include <cstdlib>
 #include <cwctype>
@@ -14,6 +17,41 @@ namespace shortex::main_window {
 namespace {
 
 using namespace shortex::testing;
+
+// The real file system, but for what Wine cannot make: on N: no entry has a short name (exFAT),
+// and under \\offline\ every question waits until the test lets it through.
+struct ScriptedFiles final : SystemFileSystem {
+    ~ScriptedFiles() {
+        Release();
+        PumpUntil([&] { return asking == 0; });
+    }
+    std::wstring ShortPathName(const std::wstring& path) override {
+        return path.starts_with(L"N:") ? path : Offline(path) ? L"" : SystemFileSystem::ShortPathName(path);
+    }
+    std::optional<std::uint32_t> Attributes(const std::wstring& path) override {
+        return Offline(path) ? std::nullopt : SystemFileSystem::Attributes(path);
+    }
+    VolumeFacts Volume(const std::wstring& path) override {
+        return path.starts_with(L"N:") ? VolumeFacts{L"exFAT"} : SystemFileSystem::Volume(path);
+    }
+    bool Offline(const std::wstring& path) {
+        if (!path.starts_with(L"\\\\offline\\")) return false;
+        ++asking;
+        ::WaitForSingleObject(gate.get(), INFINITE);
+        return --asking, true;
+    }
+    void Release() { ::SetEvent(gate.get()); }
+
+    UniqueKernelHandle gate{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    std::atomic<int> asking = 0;
+};
+
+// Dispatches this thread's messages until the window takes the answer of a lookup.
+void TakeAnswer(HWND window) {
+    MSG message;
+    EXPECT_TRUE(PumpUntil([&] { return ::PeekMessageW(&message, window, WM_APP + 1, WM_APP + 1, PM_REMOVE); }, window));
+    ::DispatchMessageW(&message);
+}
 
 struct ScriptedPickers final : Pickers {
     Choice ChooseFile(HWND, const std::wstring&, const std::wstring& start) override { return startedAt = start, answer; }
@@ -37,8 +75,7 @@ protected:
     }
     void TearDown() override {
         window.reset();
-        while (QuitPosted()) {
-        }
+        while (QuitPosted()) continue;  // the windows' ends, each posting one
     }
     void Open(const std::wstring& arguments = {}, int show = SW_SHOWNORMAL) {
         window.emplace(files, boxes, pickers, arguments);
@@ -46,6 +83,20 @@ protected:
         window->Show(show);
     }
     HWND Item(int id) const { return window->Item(id); }
+    // Puts the text in the path box and clicks the button.
+    void Type(const std::wstring& path, int button = cmdGetShortex) {
+        ::SetWindowTextW(Item(txtPath), path.c_str());
+        ::SendMessageW(window->hwnd(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    }
+    std::wstring TipText(HWND tip, UINT_PTR id) const {
+        wchar_t text[512] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = window->hwnd();
+        tool.uId = id;
+        tool.lpszText = text;
+        return ::SendMessageW(tip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool)), text;
+    }
     std::wstring Text(int id) const { return ControlText(Item(id)); }
     void ExpectShortFormShown() const { EXPECT_EQ(Text(txtShortex), ShortPath(files, TrimSpaces(Text(txtPath)))); }
     RECT Outer() const {
@@ -55,7 +106,7 @@ protected:
 
     TempFolder folder;
     std::wstring programFiles;
-    mutable SystemFileSystem files;
+    mutable ScriptedFiles files;
     RecordedBoxes boxes;
     ScriptedPickers pickers;
     std::optional<frmMain> window;
@@ -114,32 +165,77 @@ TEST_F(FrmMainTest, KeysRunTheNameCommandsAndCopy) {
     PressKeys(window->hwnd(), Item(txtPath), {VK_MENU, 'C'});
     EXPECT_TRUE(PumpUntil([&] { return ClipboardText() == shortForm; }, window->hwnd()));
 
-    ::SetWindowTextW(Item(txtPath), shortForm.c_str());
-    ::SendMessageW(window->hwnd(), WM_COMMAND, MAKEWPARAM(cmdGetLongFileName, BN_CLICKED), 0);
+    Type(shortForm, cmdGetLongFileName);
     EXPECT_EQ(Text(txtShortex), programFiles);
     EXPECT_EQ(Text(txtPath), shortForm);
-    ::SetWindowTextW(Item(txtPath), (programFiles + L"\\missing").c_str());
-    ::SendMessageW(window->hwnd(), WM_COMMAND, MAKEWPARAM(cmdGetShortex, BN_CLICKED), 0);
+    Type(programFiles + L"\\missing");
     EXPECT_EQ(Text(txtShortex), L"");
     PressKeys(window->hwnd(), Item(txtShortex), {VK_ESCAPE});
     EXPECT_TRUE(PumpUntil([&] { return !window->hwnd(); }, window->hwnd()));
 }
 
+TEST_F(FrmMainTest, ASlowLookupLeavesTheWindowLiveAndANewerOneWins) {
+    Open();
+    Type(L"\\\\offline\\share\\x");
+    wchar_t cue[32] = {};
+    ::SendMessageW(Item(txtShortex), EM_GETCUEBANNER, reinterpret_cast<WPARAM>(cue), 32);
+    EXPECT_STREQ(cue, L"Looking up...");
+    EXPECT_EQ(Text(txtShortex), L"");
+    Type(programFiles);
+    EXPECT_EQ(Text(txtShortex), ShortPath(files, programFiles));
+    files.Release();
+    TakeAnswer(window->hwnd());
+    EXPECT_EQ(Text(txtShortex), ShortPath(files, programFiles));  // the older answer goes unseen
+}
+
+TEST_F(FrmMainTest, StartUpAndClosingNeverWaitForALookup) {
+    SetSetting(L"PreviousPath", L"C:\\windows");
+    Open(L"\\\\offline\\share\\missing");  // shows while the path is asked about
+    EXPECT_TRUE(::IsWindowVisible(window->hwnd()));
+    EXPECT_TRUE(boxes.shown.empty());
+    files.Release();
+    TakeAnswer(window->hwnd());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, L"No such file or folder.          ");
+    EXPECT_EQ(Text(txtPath), L"C:\\windows");
+    ::ResetEvent(files.gate.get());
+    Type(L"\\\\offline\\y");
+    ::SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(window->hwnd());
+    EXPECT_EQ(Setting(L"PreviousPath"), L"\\\\offline\\y");
+}
+
+TEST_F(FrmMainTest, AShortFormThatKeepsALongNameSaysWhyInABalloonAndScreenReadersHearTheBoxesNames) {
+    Open();
+    Type(L"N:\\Big Files\\x");
+    EXPECT_EQ(Text(txtShortex), L"N:\\Big Files\\x");
+    EXPECT_TRUE(::IsWindowVisible(window->Balloon()));
+    EXPECT_EQ(TipText(window->Balloon(), 0), L"\"Big Files\" has no short name. Its volume's file system (exFAT) keeps no short names.");
+    Type(programFiles);
+    EXPECT_FALSE(::IsWindowVisible(window->Balloon()));
+
+    static const GUID kAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    for (const auto& [box, name] : {std::pair{txtPath, L"Enter path"}, std::pair{txtShortex, L"Short path"}}) {
+        IAccessible* accessible = nullptr;
+        ASSERT_EQ(::AccessibleObjectFromWindow(Item(box), OBJID_CLIENT, kAccessible, reinterpret_cast<void**>(&accessible)), S_OK);
+        VARIANT self{};
+        self.vt = VT_I4;  // CHILDID_SELF
+        BSTR spoken = nullptr;
+        EXPECT_EQ(accessible->get_accName(self, &spoken), S_OK);
+        EXPECT_STREQ(spoken, name);
+        ::SysFreeString(spoken);
+        accessible->Release();
+    }
+}
+
 TEST_F(FrmMainTest, HoveringShowsABoxsWholeTextAsItsTipAndAnEmptyBoxKeepsItsTip) {
     Open();
-    wchar_t text[512] = {};
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = window->hwnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(Item(txtPath));
-    tool.lpszText = text;
     const std::pair<std::wstring, std::wstring> typedAndTip[] = {
         {L"", L" Enter path... "}, {programFiles, programFiles}, {L"", programFiles}};
     for (const auto& [typed, tip] : typedAndTip) {
         ::SetWindowTextW(Item(txtPath), typed.c_str());
         ::SendMessageW(Item(txtPath), WM_MOUSEMOVE, 0, 0);
-        ::SendMessageW(window->Tooltip(), TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
-        EXPECT_EQ(text, tip);
+        EXPECT_EQ(TipText(window->Tooltip(), reinterpret_cast<UINT_PTR>(Item(txtPath))), tip);
     }
 }
 
@@ -166,14 +262,6 @@ TEST_F(FrmMainTest, ControlsStandWhereTheLayoutPutsThemAndTheHeightStaysPinned) 
     }
     ::SetWindowPos(window->hwnd(), nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(Outer().right - Outer().left, designed.right - designed.left);
-}
-
-TEST_F(FrmMainTest, NothingMaximisesTheWindow) {
-    Open({}, SW_SHOWMAXIMIZED);
-    EXPECT_FALSE(::IsZoomed(window->hwnd()));
-    ::SendMessageW(window->hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    ::ShowWindow(window->hwnd(), SW_MAXIMIZE);
-    EXPECT_TRUE(PumpUntil([&] { return !::IsZoomed(window->hwnd()); }));
 }
 
 TEST_F(FrmMainTest, PickersShowTheChoiceRememberItOrReportWhyNot) {

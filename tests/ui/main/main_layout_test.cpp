@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace shortex::main_window {
 namespace {
 
-RectTwips At(const std::array<ControlDesign, 10>& layout, int id) {
-    for (const auto& control : layout)
-        if (control.id == id) return control.rect;
-    return {};
+RectTwips At(const std::array<ControlDesign, 12>& layout, int id) {
+    return std::find_if(layout.begin(), layout.end(), [id](const ControlDesign& control) { return control.id == id; })->rect;
 }
 
 TEST(MainLayout, BoxesStretchAndRightHandButtonsFollowTheRightEdge) {
@@ -30,10 +30,7 @@ TEST(MainLayout, TheRememberedPlaceIsUsedOnlyWhereTheTitleBarCanBeGrasped) {
     Displays displays{6000, 2400, 450, 19200, 14400, {{0, 0, 19200, 14400}, {-19200, -3000, 19200, 14400}}};
     const PointTwips centre{6600, 6000};
     ASSERT_EQ(CentredPosition(displays), centre);
-    const struct {
-        std::optional<int> top, left;
-        PointTwips expected;
-    } cases[] = {
+    const struct { std::optional<int> top, left; PointTwips expected; } cases[] = {
         {1500, 3000, {3000, 1500}},
         {-300, 3000, centre},             // above the screen
         {1500, 90000, centre},            // right of every display
@@ -47,26 +44,19 @@ TEST(MainLayout, TheRememberedPlaceIsUsedOnlyWhereTheTitleBarCanBeGrasped) {
 }
 
 TEST(MainLayout, RememberedTextsReadAsTheSystemWroteThem) {
-    EXPECT_EQ(TextToTruth(L"True"), true);
-    EXPECT_EQ(TextToTruth(L"fALSE"), false);
-    EXPECT_EQ(TextToTruth(L"-1"), true);
-    EXPECT_EQ(TextToTruth(L"0"), false);
-    EXPECT_EQ(TextToTruth(L"Error"), std::nullopt);
-    const struct {
-        const wchar_t* text;
-        const wchar_t* separator;
-        std::optional<int> twips;
-    } cases[] = {{L"1500", L".", 1500},     {L"-300", L".", -300},  {L" 12,5 ", L",", 13}, {L"1.5e3", L".", 1500},
+    for (const auto& [text, truth] : {std::pair{L"True", std::optional(true)}, {L"fALSE", false}, {L"-1", true}, {L"0", false},
+                                      {L"Error", std::nullopt}})
+        EXPECT_EQ(TextToTruth(text), truth) << text;
+    const struct { const wchar_t* text; const wchar_t* separator; std::optional<int> twips; } cases[] = {
+        {L"1500", L".", 1500},     {L"-300", L".", -300},  {L" 12,5 ", L",", 13}, {L"1.5e3", L".", 1500},
                  {L"12.5", L",", std::nullopt}, {L"Error", L".", std::nullopt}, {L"1e999", L".", std::nullopt},
                  {L"NaN", L".", std::nullopt},  {L"-2147483649", L".", std::nullopt}, {L"", L".", std::nullopt}};
     for (const auto& c : cases) EXPECT_EQ(TextToTwips(c.text, c.separator), c.twips) << c.text;
 }
 
 TEST(MainLayout, TheArgumentTextIsWhatFollowsTheProgramName) {
-    const struct {
-        const wchar_t* commandLine;
-        const wchar_t* arguments;
-    } cases[] = {{L"\"C:\\Program Files\\Shortex.exe\" \"C:\\a b\"", L"\"C:\\a b\""},
+    const struct { const wchar_t* commandLine; const wchar_t* arguments; } cases[] = {
+        {L"\"C:\\Program Files\\Shortex.exe\" \"C:\\a b\"", L"\"C:\\a b\""},
                  {L"Shortex.exe   C:\\a b  ", L"C:\\a b  "},
                  {L"Shortex.exe", L""},
                  {L"\"unclosed quote", L""}};

@@ -1,0 +1,95 @@
+// Dragging onto the real Shortex.exe from this process under Wine, as from Explorer or an editor.
+#include "pathnames/path_names.h"
+#include "support/win_support.h"
+
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+namespace shortex::testing {
+namespace {
+
+// A drag source as the shell's: the item as CF_HDROP (DROPFILES, wide), or a text; it drops at once.
+class Dragged final : public IDataObject, public IDropSource {
+public:
+    Dragged(CLIPFORMAT format, const std::wstring& text) : format_(format), text_(text) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        *object = id == IID_IDropSource ? static_cast<void*>(static_cast<IDropSource*>(this))
+                  : id == IID_IUnknown || id == IID_IDataObject ? static_cast<IDataObject*>(this) : nullptr;
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
+        if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
+        const std::size_t header = format_ == CF_HDROP ? sizeof(DROPFILES) : 0;
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, header + (text_.size() + 2) * sizeof(wchar_t));
+        medium->pUnkForRelease = nullptr;
+        auto* bytes = static_cast<BYTE*>(::GlobalLock(medium->hGlobal));
+        if (header) *reinterpret_cast<DROPFILES*>(bytes) = DROPFILES{sizeof(DROPFILES), {}, FALSE, TRUE};
+        std::copy(text_.begin(), text_.end(), reinterpret_cast<wchar_t*>(bytes + header));
+        ::GlobalUnlock(medium->hGlobal);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+        return format->cfFormat == format_ && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC** formats) override {
+        FORMATETC offered{format_, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+        return ::SHCreateStdEnumFmtEtc(1, &offered, formats);
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override { return ++asked_ > 3 ? DRAGDROP_S_DROP : S_OK; }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+
+private:
+    CLIPFORMAT format_;
+    std::wstring text_;
+    int asked_ = 0;
+};
+
+// Drags onto the middle of the window; the effect the window took.
+DWORD Drag(HWND onto, CLIPFORMAT format, const std::wstring& text) {
+    RECT rect{};
+    ::GetWindowRect(onto, &rect);
+    ::SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    Dragged dragged(format, text);
+    DWORD effect = DROPEFFECT_NONE;
+    ::DoDragDrop(&dragged, &dragged, DROPEFFECT_COPY | DROPEFFECT_LINK, &effect);
+    return effect;
+}
+
+TEST(DropOnShortex, AFileOrALineOfTextIsTakenAsAChosenFileAndNothingElseIs) {
+    ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
+    ClearSettings();
+    TempFolder folder;
+    SystemFileSystem files;
+    std::wstring deep = L"a folder of some length";
+    for (folder.MakeFolder(deep); deep.size() < 280;) folder.MakeFolder(deep += L"\\a folder of some length");
+    const std::wstring file = folder.MakeFile(deep + L"\\a file.txt");  // over 260 characters
+    RunningProcess run(BuildPath(SHORTEX_EXE), L"");
+    const HWND window = WaitForWindow(run.id(), L"ShortexMainWindow");
+    const auto box = [&](int id) { return WindowText(::GetDlgItem(window, id)); };
+    const struct { CLIPFORMAT format; std::wstring dragged, taken; } cases[] = {
+        {CF_HDROP, file, file}, {CF_UNICODETEXT, L"C:\\windows\r\n", L"C:\\windows"}, {CF_UNICODETEXT, L"two\r\nlines", L""}};
+    for (const auto& c : cases) {
+        const std::wstring before = box(100);
+        EXPECT_EQ(Drag(window, c.format, c.dragged), c.taken.empty() ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY));
+        EXPECT_EQ(box(100), c.taken.empty() ? before : c.taken);
+        EXPECT_EQ(box(104), ShortPath(files, box(100)));
+        EXPECT_EQ(Setting(L"PreviousPath"), c.taken.empty() ? Setting(L"PreviousPath") : c.taken);
+    }
+    ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(106, BN_CLICKED), 0);  // the About box
+    ASSERT_TRUE(WaitForWindow(run.id(), L"ShortexAboutBox"));
+    EXPECT_EQ(Drag(window, CF_HDROP, file), DWORD(DROPEFFECT_NONE));
+    ::OleUninitialize();
+}
+
+}  // namespace
+}  // namespace shortex::testing
