@@ -168,7 +168,9 @@ int ListTree(const std::wstring& folder, bool strict, LineWriter& output) {
         files, withoutClosingBackslash(ShortPath(files, full)), withoutClosingBackslash(LongPath(files, full)),
         [&](const std::wstring& shortForm, const std::wstring& longForm, std::uint32_t attributes) {
             output.WriteLine(shortForm + L'\t' + longForm);
-            anyLongName = WarnOfLongName(files, errors, longForm, shortForm, volume) || anyLongName;
+            // Only the entry's own name: its folders had their line, and their warning, before it.
+            const std::wstring ownName = shortForm.substr(shortForm.rfind(L'\\') + 1);
+            anyLongName = WarnOfLongName(files, errors, longForm, ownName, volume) || anyLongName;
             ++entries;
             folders += (attributes & kFolder) != 0;
             if (showProgress && entries % 256 == 0 && ::GetTickCount64() - start > 1000 && ::GetTickCount64() - shown > 200) {
