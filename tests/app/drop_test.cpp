@@ -88,7 +88,6 @@ TEST(DropOnShortex, AFileOrALineOfTextIsTakenAsAChosenFileAndNothingElseIs) {
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(106, BN_CLICKED), 0);  // the About box
     ASSERT_TRUE(WaitForWindow(run.id(), L"ShortexAboutBox"));
     EXPECT_EQ(Drag(window, CF_HDROP, file), DWORD(DROPEFFECT_NONE));
-    ::OleUninitialize();
 }
 
 }  // namespace

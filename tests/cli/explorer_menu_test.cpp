@@ -59,6 +59,7 @@ DWORD RunVerb(const wchar_t* type, const wchar_t* placeholder, const std::wstrin
 
 TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
     ClearSettings();
+    RunProcess(kCli, {L"--uninstall-explorer"});  // whatever an earlier run left behind
     const std::wstring classesBefore = Dump(L"Software\\Classes"), sendToBefore = SendToListing();
     ASSERT_EQ(RunProcess(kCli, {L"--install-explorer"}).exitCode, 0u);
     const ProcessResult again = RunProcess(kCli, {L"--install-explorer"});

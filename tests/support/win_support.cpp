@@ -83,7 +83,7 @@ ProcessResult RunProcess(const std::wstring& program, const std::vector<std::wst
     PROCESS_INFORMATION process{};
     if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
                           nullptr, &startup, &process))
-        throw std::runtime_error("CreateProcess failed");
+        throw std::runtime_error("CreateProcess failed: " + std::to_string(::GetLastError()) + " " + std::string(program.begin(), program.end()));
     ProcessResult result;
     ::WaitForSingleObject(process.hProcess, INFINITE);
     ::GetExitCodeProcess(process.hProcess, &result.exitCode);
@@ -103,7 +103,7 @@ RunningProcess::RunningProcess(const std::wstring& program, const std::wstring& 
     startup.wShowWindow = showCommand;
     if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &info_))
-        throw std::runtime_error("CreateProcess failed");
+        throw std::runtime_error("CreateProcess failed: " + std::to_string(::GetLastError()) + " " + std::string(program.begin(), program.end()));
 }
 
 RunningProcess::~RunningProcess() {

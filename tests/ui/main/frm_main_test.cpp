@@ -46,10 +46,13 @@ struct ScriptedFiles final : SystemFileSystem {
     std::atomic<int> asking = 0;
 };
 
-// Dispatches this thread's messages until the window takes the answer of a lookup.
+// Waits for the window's next lookup answer, dispatching nothing else meanwhile, and hands it over.
 void TakeAnswer(HWND window) {
-    MSG message;
-    EXPECT_TRUE(PumpUntil([&] { return ::PeekMessageW(&message, window, WM_APP + 1, WM_APP + 1, PM_REMOVE); }, window));
+    MSG message{};
+    const ULONGLONG end = ::GetTickCount64() + 10000;
+    while (!::PeekMessageW(&message, window, WM_APP + 1, WM_APP + 1, PM_REMOVE) && ::GetTickCount64() < end)
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_POSTMESSAGE);
+    EXPECT_EQ(message.message, UINT(WM_APP + 1)) << "no answer";
     ::DispatchMessageW(&message);
 }
 
