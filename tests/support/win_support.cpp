@@ -39,9 +39,9 @@ TempFolder::TempFolder() {
     wchar_t base[MAX_PATH + 1] = {}, longBase[MAX_PATH + 1] = {};
     ::GetTempPathW(MAX_PATH + 1, base);
     ::GetLongPathNameW(base, longBase, MAX_PATH + 1);
-    static int made = 0;
-    path_ = longBase + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++made);
-    std::filesystem::create_directory(path_);
+    static int made = 0;  // a folder an earlier process of the same number left behind is not reused
+    do path_ = longBase + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++made);
+    while (!std::filesystem::create_directory(path_));
 }
 
 TempFolder::~TempFolder() {
