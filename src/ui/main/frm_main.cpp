@@ -199,9 +199,13 @@ bool frmMain::TranslateDialogMessage(MSG& message) { return hwnd_ && ::IsDialogM
 std::optional<Failure> frmMain::CreateTooltips() {
     const INITCOMMONCONTROLSEX tooltipClasses{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&tooltipClasses);
-    tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
-                                 0, 0, 0, hwnd_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    if (!tooltip_)
+    const auto tipWindow = [this](DWORD style) {
+        return ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | style, 0, 0, 0, 0,
+                                 hwnd_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    };
+    tooltip_ = tipWindow(TTS_ALWAYSTIP);
+    balloon_ = tipWindow(TTS_BALLOON);  // says why a short form keeps a long name, where the box cannot
+    if (!tooltip_ || !balloon_)
         return Failure{kComponentMissing, L"The tooltip control could not be created. " + SystemMessage(::GetLastError())};
     for (const Tip& tip : kTips) {
         TTTOOLINFOW tool{};
@@ -213,10 +217,6 @@ std::optional<Failure> frmMain::CreateTooltips() {
         ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     pathTip_ = kTips[0].text;
-    balloon_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_BALLOON, 0, 0, 0,
-                                 0, hwnd_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    if (!balloon_)
-        return Failure{kComponentMissing, L"The tooltip control could not be created. " + SystemMessage(::GetLastError())};
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
