@@ -28,11 +28,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     ::HeapSetInformation(nullptr, HeapEnableTerminationOnCorruption, nullptr, 0);
 
     using namespace shortex;
-    auto& files = *new SystemFileSystem;  // never destroyed: a lookup may still run as the program ends
+    const auto files = std::make_shared<SystemFileSystem>();  // shared with the lookups still asking
     SystemMessageBoxes boxes;
     main_window::SystemPickers pickers;
     const std::wstring argumentText = main_window::ArgumentText(::GetCommandLineW());
-    if (auto paths = CopyArguments(argumentText)) return startup::CopyShortForms(files, boxes, std::move(*paths));
+    if (auto paths = CopyArguments(argumentText)) return startup::CopyShortForms(*files, boxes, std::move(*paths));
     main_window::frmMain window(files, boxes, pickers, argumentText);
     if (!startup::Main(boxes, window, showCommand)) return 0;
 

@@ -20,4 +20,6 @@ KeyPath ParseKeyPath(std::wstring_view keyPath) {
     return {false, RootKeyFromName(keyPath.substr(0, backslash)), std::wstring(keyPath.substr(backslash + 1))};
 }
 
+std::wstring IncorrectFormatText(std::wstring_view keyPath) { return L"Incorrect Format:\n\n" + std::wstring(keyPath); }
+
 }  // namespace shortex::registry

@@ -32,4 +32,7 @@ RootKey RootKeyFromName(std::wstring_view name);
 // root key, and is not malformed.
 KeyPath ParseKeyPath(std::wstring_view keyPath);
 
+// What the user is told of a malformed key path.
+std::wstring IncorrectFormatText(std::wstring_view keyPath);
+
 }  // namespace shortex::registry

@@ -10,16 +10,13 @@
 namespace shortex::registry {
 namespace {
 
-// The key the path names, opened (or made) with the access given: nothing when the path names no
-// root key, an empty handle when the key cannot be opened.
-std::optional<UniqueHkey> OpenKey(MessageBoxes& boxes, const std::wstring& keyPath, REGSAM access,
-                                  bool create = false) {
-    const KeyPath path = ParseKeyPath(keyPath);
-    if (path.malformed) boxes.Show({L"Incorrect Format:\n\n" + keyPath, L"Shortex", kBoxOk});
-    if (path.root == RootKey::kNone) return std::nullopt;
+// The key the path names, opened (or made) with the access given; an empty handle when the path
+// names no root key or the key cannot be opened.
+UniqueHkey OpenKey(const KeyPath& path, REGSAM access, bool create = false) {
+    UniqueHkey key;
+    if (path.root == RootKey::kNone) return key;
     // The predefined handles are sign-extended, as the SDK defines them.
     const auto root = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(path.root)));
-    UniqueHkey key;
     if (create)
         ::RegCreateKeyExW(root, path.subKey.c_str(), 0, nullptr, 0, access, nullptr, key.put(), nullptr);
     else
@@ -51,24 +48,21 @@ std::optional<std::wstring> ReadString(HKEY key, const std::wstring& name) {
 
 }  // namespace
 
-std::wstring ReadRegValue(MessageBoxes& boxes, const std::wstring& keyPath, const std::wstring& name) {
-    const auto key = OpenKey(boxes, keyPath, KEY_READ);
-    if (!key) return {};
-    if (!*key) return L"Error";
-    return ReadString(key->get(), name).value_or(L"Error");
+std::optional<std::wstring> ReadRegValue(const KeyPath& key, const std::wstring& name) {
+    const UniqueHkey open = OpenKey(key, KEY_READ);
+    return open ? ReadString(open.get(), name) : std::nullopt;
 }
 
-void WriteRegValue(MessageBoxes& boxes, const std::wstring& keyPath, const std::wstring& name,
-                   const std::wstring& text) {
+void WriteRegValue(const KeyPath& key, const std::wstring& name, const std::wstring& text) {
     const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);  // with the terminating NUL
-    const auto key = OpenKey(boxes, keyPath, KEY_WRITE);
-    if (key && *key && bytes <= MAXDWORD)
-        ::RegSetValueExW(key->get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+    const UniqueHkey open = OpenKey(key, KEY_WRITE);
+    if (open && bytes <= MAXDWORD)
+        ::RegSetValueExW(open.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                          static_cast<DWORD>(bytes));
 }
 
-void CreateRegKey(MessageBoxes& boxes, const std::wstring& keyPath) {
-    OpenKey(boxes, keyPath, KEY_READ, true);  // closed as soon as it is made
+void CreateRegKey(const KeyPath& key) {
+    OpenKey(key, KEY_READ, true);  // closed as soon as it is made
 }
 
 }  // namespace shortex::registry

@@ -1,5 +1,6 @@
 #include "window.h"
 
+#include "common/com.h"
 
 #include <commctrl.h>
 #include <cstring>
@@ -97,7 +98,8 @@ SIZE OuterSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD ex
 bool InitializeOle() {
     // S_FALSE, already initialized on this thread, is as good. Never uninitialized: the process
     // ends with the window.
-    static const bool initialized = SUCCEEDED(::OleInitialize(nullptr));
+    static const auto initialize = Ole32Function<decltype(&::OleInitialize)>("OleInitialize");
+    static const bool initialized = initialize && SUCCEEDED(initialize(nullptr));
     return initialized;
 }
 

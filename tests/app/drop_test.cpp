@@ -1,6 +1,7 @@
 // Dragging onto the real Shortex.exe from this process under Wine, as from Explorer or an editor.
 #include "pathnames/path_names.h"
 #include "support/win_support.h"
+#include "ui/main/main_layout.h"
 
 #include <shlobj.h>
 
@@ -9,10 +10,13 @@
 namespace shortex::testing {
 namespace {
 
-// A drag source as the shell's: the item as CF_HDROP (DROPFILES, wide), or a text; it drops at once.
+// A drag source as the shell's: the item as CF_HDROP (DROPFILES, wide), or a text. It drops as soon
+// as the target takes it or after that many tries, moving off the window and back between tries
+// as a hand does, so that a window that has only just come up is asked again.
 class Dragged final : public IDataObject, public IDropSource {
 public:
-    Dragged(CLIPFORMAT format, const std::wstring& text) : format_(format), text_(text) {}
+    Dragged(CLIPFORMAT format, const std::wstring& text, POINT onto, int tries)
+        : format_(format), text_(text), onto_(onto), tries_(tries) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
         *object = id == IID_IDropSource ? static_cast<void*>(static_cast<IDropSource*>(this))
                   : id == IID_IUnknown || id == IID_IDataObject ? static_cast<IDataObject*>(this) : nullptr;
@@ -45,27 +49,40 @@ public:
     HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override { return ++asked_ > 3 ? DRAGDROP_S_DROP : S_OK; }
-    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override {
+        if (taken_ || ++asked_ > tries_) return DRAGDROP_S_DROP;
+        ::SetCursorPos(onto_.x - (asked_ % 2) * 400, onto_.y);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD effect) override {
+        if (effect & DROPEFFECT_COPY) {
+            taken_ = true;
+            ::SetCursorPos(onto_.x, onto_.y);  // the drop lands where the cursor is at the next try
+        }
+        return DRAGDROP_S_USEDEFAULTCURSORS;
+    }
 
 private:
     CLIPFORMAT format_;
     std::wstring text_;
-    int asked_ = 0;
+    POINT onto_;
+    int tries_, asked_ = 0;
+    bool taken_ = false;
 };
 
 // Drags onto the middle of the window; the effect the window took.
-DWORD Drag(HWND onto, CLIPFORMAT format, const std::wstring& text) {
+DWORD Drag(HWND onto, CLIPFORMAT format, const std::wstring& text, int tries) {
     RECT rect{};
     ::GetWindowRect(onto, &rect);
-    ::SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    Dragged dragged(format, text);
+    const POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ::SetCursorPos(middle.x, middle.y);
+    Dragged dragged(format, text, middle, tries);
     DWORD effect = DROPEFFECT_NONE;
     ::DoDragDrop(&dragged, &dragged, DROPEFFECT_COPY | DROPEFFECT_LINK, &effect);
     return effect;
 }
 
-TEST(DropOnShortex, AFileOrALineOfTextIsTakenAsAChosenFileAndNothingElseIs) {
+TEST(DropOnShortex, AFileOrALineOfTextIsTakenAsAChosenFileFromStartUpOnAndNothingElseIs) {
     ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
     ClearSettings();
     TempFolder folder;
@@ -74,20 +91,22 @@ TEST(DropOnShortex, AFileOrALineOfTextIsTakenAsAChosenFileAndNothingElseIs) {
     for (folder.MakeFolder(deep); deep.size() < 280;) folder.MakeFolder(deep += L"\\a folder of some length");
     const std::wstring file = folder.MakeFile(deep + L"\\a file.txt");  // over 260 characters
     RunningProcess run(BuildPath(SHORTEX_EXE), L"");
-    const HWND window = WaitForWindow(run.id(), L"ShortexMainWindow");
+    const HWND window = WaitForWindow(run.id(), L"ShortexMainWindow");  // and dragged onto at once
     const auto box = [&](int id) { return WindowText(::GetDlgItem(window, id)); };
+    using namespace main_window;
     const struct { CLIPFORMAT format; std::wstring dragged, taken; } cases[] = {
         {CF_HDROP, file, file}, {CF_UNICODETEXT, L"C:\\windows\r\n", L"C:\\windows"}, {CF_UNICODETEXT, L"two\r\nlines", L""}};
     for (const auto& c : cases) {
-        const std::wstring before = box(100);
-        EXPECT_EQ(Drag(window, c.format, c.dragged), c.taken.empty() ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY));
-        EXPECT_EQ(box(100), c.taken.empty() ? before : c.taken);
-        EXPECT_EQ(box(104), ShortPath(files, box(100)));
+        const std::wstring before = box(txtPath);
+        const int tries = c.taken.empty() ? 3 : 100;
+        EXPECT_EQ(Drag(window, c.format, c.dragged, tries), c.taken.empty() ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY));
+        EXPECT_TRUE(PumpUntil([&] { return box(txtShortex) == ShortPath(files, box(txtPath)); }));
+        EXPECT_EQ(box(txtPath), c.taken.empty() ? before : c.taken);
         EXPECT_EQ(Setting(L"PreviousPath"), c.taken.empty() ? Setting(L"PreviousPath") : c.taken);
     }
-    ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(106, BN_CLICKED), 0);  // the About box
+    ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(cmdAbout, BN_CLICKED), 0);
     ASSERT_TRUE(WaitForWindow(run.id(), L"ShortexAboutBox"));
-    EXPECT_EQ(Drag(window, CF_HDROP, file), DWORD(DROPEFFECT_NONE));
+    EXPECT_EQ(Drag(window, CF_HDROP, file, 3), DWORD(DROPEFFECT_NONE));
 }
 
 }  // namespace

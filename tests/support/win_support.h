@@ -62,17 +62,15 @@ std::wstring WindowText(HWND window);  // WM_GETTEXT itself, so other processes 
 inline std::wstring BoxText(HWND box) { return WindowText(::GetDlgItem(box, 0xFFFF)); }
 std::wstring ClipboardText();
 
-// Records each box, and what would spoil a real one: a pending WM_QUIT closes it at once, and a
-// box of start-up belongs before the window.
+// Records each box, and what would spoil a real one: a pending WM_QUIT closes it at once.
 struct RecordedBoxes final : MessageBoxes {
     void Show(const BoxRequest& box) override {
         MSG quit;
         quitPending = quitPending || ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE);
-        windowShowing = ::IsWindowVisible(::FindWindowW(L"ShortexMainWindow", nullptr));
         shown.push_back(box);
     }
     std::vector<BoxRequest> shown;
-    bool quitPending = false, windowShowing = false;
+    bool quitPending = false;
 };
 
 // The program's key, HKCU\Software\Tandril\Shortex.

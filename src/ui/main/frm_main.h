@@ -2,14 +2,17 @@
 // laid out from its design in twips at its own DPI.
 #pragma once
 
+#include "box_tips.h"
 #include "common/failure.h"
 #include "common/message_boxes.h"
 #include "common/unique_handle.h"
+#include "drop_target.h"
+#include "lookup.h"
 #include "pathnames/path_names.h"
 #include "pickers.h"
+#include "settings/key_path.h"
 #include "ui/window.h"
 
-#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,7 +22,7 @@ namespace shortex::main_window {
 class frmMain final : public Window<frmMain> {
 public:
     // argumentText: the command line after the program's own name.
-    frmMain(FileSystem& files, MessageBoxes& boxes, Pickers& pickers, std::wstring argumentText);
+    frmMain(std::shared_ptr<FileSystem> files, MessageBoxes& boxes, Pickers& pickers, std::wstring argumentText);
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
     ~frmMain();
@@ -27,13 +30,15 @@ public:
     // Creates the window and its controls, hidden, and loads it. The failure is kWindowLoadFailed
     // when the window itself cannot be made, kComponentMissing when one of its controls cannot.
     std::optional<Failure> Create();
-    // Shows the window, never maximised, with the focus in the path box.
+    // Shows the window, never maximised, with the focus in the path box. Drops are taken from
+    // its first paint on.
     void Show(int showCommand);
     // For the message loop: Tab, Enter, Esc and Alt+letter.
     bool TranslateDialogMessage(MSG& message);
     HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
-    HWND Tooltip() const { return tooltip_; }
-    HWND Balloon() const { return balloon_; }  // shown where the edit control has no balloon of its own
+    const BoxTips& Tips() const { return tips_; }
+    // True while a lookup has not shown its answer.
+    bool Looking() const { return pending_ != nullptr; }
 
     // Before the window is first shown: its place, and the command line's path or the remembered
     // one with its short form.
@@ -51,50 +56,54 @@ public:
     void cmdAbout_Click();
     void txtPath_MouseMove();
     void txtShortex_MouseMove();
-    // A path dropped from Explorer or an editor, or chosen with the file dialog: into the path box,
-    // its short form shown, remembered, the focus on Get Shortex.
-    void TakePath(const std::wstring& path);
 
 private:
     friend class Window<frmMain>;
-    struct Lookup;
-    class DropTarget;
-    // Asks the file system on a thread of its own, so that a share slow to answer cannot freeze
-    // the window; a newer question makes the answer to an older one go unseen.
-    void Look(const std::wstring& path, bool checkExists, bool longForm);
-    void ShowAnswer();
-    void ShowWhyNoShortName(const std::wstring& reason);
+    static constexpr wchar_t kSettingsKey[] = L"HKEY_CURRENT_USER\\Software\\Tandril\\Shortex";
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    std::optional<Failure> CreateTooltips();
+    bool OnCreate();
+    void OnClick(int id);
+    void OnSize(WPARAM state);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    std::optional<LRESULT> OnEditColor(HDC context, HWND edit);
+    void OnLookupAnswered(WPARAM number);
+    void Close();
+    void OnDestroy();
+
     void ApplyFontAndIcons();
     void Form_Resize();
     SIZE PinnedSize() const;  // the outer height, and the least outer width
-    void QueryUnloadOnce();
+    // A path dropped or chosen with the file dialog: into the path box, its short form shown,
+    // remembered, the focus on Get Shortex.
+    void TakePath(const std::wstring& path);
+    // Asks the file system off this thread; the answer to an older question goes unseen.
+    void Look(const std::wstring& path, bool checkExists, bool longForm);
+    void ShowAnswer(const Answer& answer);
     void ShowTextAsTooltip(int box);
     void SetText(int id, const std::wstring& text) { ::SetWindowTextW(Item(id), text.c_str()); }
     std::wstring Text(int id) const { return ControlText(Item(id)); }
     void Focus(int id);
-    std::wstring ReadSetting(const wchar_t* name);
+    std::optional<std::wstring> ReadSetting(const wchar_t* name);
     void WriteSetting(const wchar_t* name, const std::wstring& text);
     std::wstring RememberedPath();
     static LRESULT CALLBACK TextBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                              DWORD_PTR self);
 
-    FileSystem& files_;
+    const std::shared_ptr<FileSystem> files_;
     MessageBoxes& boxes_;
     Pickers& pickers_;
     const std::wstring argumentText_;
+    const registry::KeyPath settingsKey_;
     std::wstring userFile;  // the command line's path, unquoted
-    HWND tooltip_ = nullptr;
-    HWND balloon_ = nullptr;
+    BoxTips tips_;
     std::shared_ptr<Lookup> pending_;  // the newest question, while it has no answer
-    std::uint64_t lookups_ = 0;
     std::unique_ptr<DropTarget> dropTarget_;
     std::wstring pathTip_, resultTip_;  // the tips the two boxes show now
     UniqueFont font_;
     UniqueIcon bigIcon_, smallIcon_;
     int dpi_ = 96;
     bool loaded_ = false;
+    bool painted_ = false;
     bool resizing_ = false;
     bool unloading_ = false;
     std::optional<Failure> creationFailure_;

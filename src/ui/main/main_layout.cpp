@@ -10,12 +10,6 @@ namespace {
 // A title bar this wide (about an inch), or the whole of a narrower one, must be on one display.
 constexpr int kGraspableTitleWidth = 1440;
 
-std::wstring_view TrimBlanks(std::wstring_view text) {
-    const auto first = text.find_first_not_of(L" \t");
-    if (first == std::wstring_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
-}
-
 bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
     const auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; };
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](wchar_t x, wchar_t y) { return fold(x) == fold(y); });
@@ -23,7 +17,7 @@ bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
 
 // Digits, one decimal separator, an exponent: rewritten for strtod in the C locale.
 std::optional<double> ParseDecimal(std::wstring_view text, std::wstring_view separator) {
-    text = TrimBlanks(text);
+    text = Trim(text, L" \t");
     std::string plain;
     std::size_t i = 0;
     const auto takeSign = [&] {
@@ -95,7 +89,7 @@ PointTwips ChoosePosition(std::optional<int> top, std::optional<int> left, const
 }
 
 std::optional<bool> TextToTruth(std::wstring_view text) {
-    text = TrimBlanks(text);
+    text = Trim(text, L" \t");
     if (EqualIgnoringAsciiCase(text, L"true")) return true;
     if (EqualIgnoringAsciiCase(text, L"false")) return false;
     if (const auto number = ParseDecimal(text, L".")) return *number != 0.0;
@@ -121,16 +115,14 @@ std::wstring ArgumentText(std::wstring_view commandLine) {
     return std::wstring(commandLine.substr(i));
 }
 
-std::wstring PathShownAtStart(const std::wstring& commandLinePath, bool commandLinePathExists,
-                              const std::wstring& remembered) {
-    if (commandLinePathExists) return commandLinePath;
-    return remembered == L"Error" ? std::wstring() : remembered;
+std::wstring PathShownAtStart(const std::optional<std::wstring>& remembered) {
+    return remembered && *remembered != L"Error" ? *remembered : std::wstring();
 }
 
-std::wstring TrimSpaces(const std::wstring& text) {
-    const auto first = text.find_first_not_of(L' ');
-    if (first == std::wstring::npos) return {};
-    return text.substr(first, text.find_last_not_of(L' ') - first + 1);
+std::wstring_view Trim(std::wstring_view text, std::wstring_view blanks) {
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::wstring_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
 }  // namespace shortex::main_window

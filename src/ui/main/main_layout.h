@@ -70,12 +70,11 @@ std::optional<int> TextToTwips(std::wstring_view text, std::wstring_view decimal
 // splits it off (quoted or up to the first blank), without the blanks that follow the name.
 std::wstring ArgumentText(std::wstring_view commandLine);
 
-// The path shown at start: the command line's when it names a file or a folder, the remembered
-// one otherwise ("Error", what an unreadable value reads as, shows as nothing).
-std::wstring PathShownAtStart(const std::wstring& commandLinePath, bool commandLinePathExists,
-                              const std::wstring& remembered);
+// The remembered path as the path box shows it: nothing for a value that is missing or unreadable,
+// or that holds "Error", which earlier versions stored after failing to read it.
+std::wstring PathShownAtStart(const std::optional<std::wstring>& remembered);
 
-// The text without leading and trailing spaces (only the space character).
-std::wstring TrimSpaces(const std::wstring& text);
+// The text without the leading and trailing characters given: a path loses only its spaces.
+std::wstring_view Trim(std::wstring_view text, std::wstring_view blanks = L" ");
 
 }  // namespace shortex::main_window

@@ -1,37 +1,14 @@
 #include "pickers.h"
 
-#include "common/system_function.h"
+#include "common/com.h"
 #include "pathnames/path_names.h"
 #include "ui/window.h"
 
 #include <shobjidl.h>
 
-#include <utility>
-#include <vector>
 
 namespace shortex::main_window {
 namespace {
-
-// One reference to a COM object.
-template <typename T>
-class ComPtr {
-public:
-    ComPtr() = default;
-    ComPtr(ComPtr&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    ~ComPtr() {
-        if (object_) object_->Release();
-    }
-    T* operator->() const { return object_; }
-    T* get() const { return object_; }
-    explicit operator bool() const { return object_ != nullptr; }
-    T** put() { return &object_; }
-    void** put_void() { return reinterpret_cast<void**>(&object_); }
-
-private:
-    T* object_ = nullptr;
-};
 
 Failure FailureOf(HRESULT result) {
     const DWORD code = HRESULT_FACILITY(result) == FACILITY_WIN32 ? HRESULT_CODE(result) : static_cast<DWORD>(result);
@@ -40,7 +17,7 @@ Failure FailureOf(HRESULT result) {
 
 HRESULT CreateOpenDialog(ComPtr<IFileOpenDialog>& dialog) {
     if (!InitializeOle()) return CO_E_NOTINITIALIZED;
-    return ::CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, IID_IFileOpenDialog, dialog.put_void());
+    return CreateComObject(CLSID_FileOpenDialog, IID_IFileOpenDialog, dialog.put_void());
 }
 
 ComPtr<IShellItem> ItemFor(const std::wstring& path) {
@@ -68,27 +45,16 @@ Choice Run(IFileOpenDialog& dialog, HWND owner, FILEOPENDIALOGOPTIONS options) {
     HRESULT status = FAILED(shown) ? shown : dialog.GetResult(result.put());
     if (SUCCEEDED(status)) status = result->GetDisplayName(SIGDN_FILESYSPATH, &path);
     if (FAILED(status)) return {FailureOf(status), std::nullopt};
-    std::wstring chosen = path;
-    ::CoTaskMemFree(path);
-    return {std::nullopt, std::move(chosen)};
+    return {std::nullopt, TakeComText(path)};
 }
 
 }  // namespace
 
-Choice SystemPickers::ChooseFile(HWND owner, const std::wstring& filter, const std::wstring& start) {
+Choice SystemPickers::ChooseFile(HWND owner, const std::wstring& start) {
     ComPtr<IFileOpenDialog> dialog;
     if (const HRESULT created = CreateOpenDialog(dialog); FAILED(created)) return {FailureOf(created), std::nullopt};
-
-    std::vector<std::wstring> parts(1);
-    for (const wchar_t c : filter) {
-        if (c == L'|')
-            parts.emplace_back();
-        else
-            parts.back() += c;
-    }
-    std::vector<COMDLG_FILTERSPEC> types;
-    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) types.push_back({parts[i].c_str(), parts[i + 1].c_str()});
-    if (!types.empty()) dialog->SetFileTypes(static_cast<UINT>(types.size()), types.data());
+    const COMDLG_FILTERSPEC anyFile{L"All Files (*.*)", L"*.*"};
+    dialog->SetFileTypes(1, &anyFile);
 
     // Opens in the start folder, or in the start file's folder with its name filled in.
     if (const auto item = ItemFor(start); item && IsFolder(item.get())) {

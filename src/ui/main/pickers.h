@@ -19,9 +19,9 @@ struct Choice {
 class Pickers {
 public:
     virtual ~Pickers() = default;
-    // Modal over owner. filter: "Description|pattern|...". start: a folder to open in, or a file
-    // whose folder the dialog opens in with its name filled in; empty for the dialog's own choice.
-    virtual Choice ChooseFile(HWND owner, const std::wstring& filter, const std::wstring& start) = 0;
+    // Modal over owner, for any file. start: a folder to open in, or a file whose folder the
+    // dialog opens in with its name filled in; empty for the dialog's own choice.
+    virtual Choice ChooseFile(HWND owner, const std::wstring& start) = 0;
     // Fails with kCannotCreateObject when no chooser can be made.
     virtual Choice ChooseFolder(HWND owner, const std::wstring& title, const std::wstring& label,
                                 const std::wstring& startFolder) = 0;
@@ -30,7 +30,7 @@ public:
 // The system's IFileOpenDialog, for files and (FOS_PICKFOLDERS) for folders.
 class SystemPickers final : public Pickers {
 public:
-    Choice ChooseFile(HWND owner, const std::wstring& filter, const std::wstring& start) override;
+    Choice ChooseFile(HWND owner, const std::wstring& start) override;
     Choice ChooseFolder(HWND owner, const std::wstring& title, const std::wstring& label,
                         const std::wstring& startFolder) override;
 };

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include <functional>
 
 namespace shortex::about {
@@ -75,10 +78,9 @@ TEST_F(AboutBoxTest, TheLinkShowsAHandAndOpensTheHomePageMinimisingTheMainWindow
 
 TEST_F(AboutBoxTest, ClosingTheMainWindowWithTheBoxOpenClosesBothAndSaves) {
     ClearSettings();
-    SystemFileSystem files;
     SystemMessageBoxes boxes;
     main_window::SystemPickers pickers;
-    main_window::frmMain window(files, boxes, pickers, L"");
+    main_window::frmMain window(std::make_shared<SystemFileSystem>(), boxes, pickers, L"");
     ASSERT_FALSE(window.Create());
     WithBox(window.hwnd(), [&](HWND) { ::PostMessageW(window.hwnd(), WM_CLOSE, 0, 0); }, [&] { window.cmdAbout_Click(); });
     EXPECT_FALSE(window.hwnd());
@@ -88,8 +90,16 @@ TEST_F(AboutBoxTest, ClosingTheMainWindowWithTheBoxOpenClosesBothAndSaves) {
 }
 
 TEST(AboutLink, AnAddressNoProgramTakesOpensNothingAndSaysNothing) {
-    frmabout::OpenWithDefaultHandler(nullptr, L"shortex-unregistered-scheme:nothing");
-    EXPECT_FALSE(FindProcessWindow(::GetCurrentProcessId(), L"#32770"));
+    std::atomic<bool> returned = false;
+    std::thread opening([&] {
+        frmabout::OpenWithDefaultHandler(nullptr, L"shortex-unregistered-scheme:nothing");
+        returned = true;
+    });
+    HWND box = nullptr;  // a box would hold the call until answered
+    PumpUntil([&] { return returned || (box = FindProcessWindow(::GetCurrentProcessId(), L"#32770")); });
+    if (box) ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    opening.join();
+    EXPECT_FALSE(box) << WindowText(box);
 }
 
 }  // namespace

@@ -1,0 +1,79 @@
+#include "dropped_paths.h"
+
+#include "common/com.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+#include <optional>
+
+namespace shortex {
+namespace {
+
+// A copy of the data in one format, when it comes as global memory.
+std::optional<std::string> GlobalData(IDataObject& data, CLIPFORMAT format) {
+    static const auto release = Ole32Function<decltype(&::ReleaseStgMedium)>("ReleaseStgMedium");
+    FORMATETC wanted{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM medium{};
+    if (!release || FAILED(data.GetData(&wanted, &medium))) return std::nullopt;
+    std::optional<std::string> bytes;
+    if (medium.tymed == TYMED_HGLOBAL && medium.hGlobal) {
+        if (const auto* start = static_cast<const char*>(::GlobalLock(medium.hGlobal))) {
+            bytes.emplace(start, ::GlobalSize(medium.hGlobal));
+            ::GlobalUnlock(medium.hGlobal);
+        }
+    }
+    release(&medium);
+    return bytes;
+}
+
+template <typename Char>
+std::basic_string<Char> CharactersOf(std::string_view bytes) {
+    std::basic_string<Char> text(bytes.size() / sizeof(Char), Char());
+    std::memcpy(text.data(), bytes.data(), text.size() * sizeof(Char));
+    return text;
+}
+
+// The names of a NUL-separated list that ends with an empty name (or at the end of the data).
+template <typename Char>
+std::vector<std::basic_string<Char>> NamesOf(const std::basic_string<Char>& list) {
+    std::vector<std::basic_string<Char>> names;
+    for (std::size_t at = 0, end; at < list.size() && list[at] != Char(); at = end + 1) {
+        end = std::min(list.find(Char(), at), list.size());
+        names.push_back(list.substr(at, end - at));
+    }
+    return names;
+}
+
+// The files of a DROPFILES block: wide names, or names in the ANSI code page.
+std::vector<std::wstring> DroppedFiles(const std::string& block) {
+    DROPFILES header{};
+    if (block.size() < sizeof header) return {};
+    std::memcpy(&header, block.data(), sizeof header);
+    if (header.pFiles < sizeof header || header.pFiles >= block.size()) return {};
+    const std::string_view list = std::string_view(block).substr(header.pFiles);
+    if (header.fWide) return NamesOf(CharactersOf<wchar_t>(list));
+    std::vector<std::wstring> paths;
+    for (const std::string& name : NamesOf(CharactersOf<char>(list))) {
+        std::wstring wide(name.size(), L'\0');
+        wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()),
+                                                                   wide.data(), static_cast<int>(wide.size()))));
+        paths.push_back(std::move(wide));
+    }
+    return paths;
+}
+
+}  // namespace
+
+std::vector<std::wstring> PathsIn(IDataObject& data) {
+    if (const auto block = GlobalData(data, CF_HDROP)) return DroppedFiles(*block);
+    const auto block = GlobalData(data, CF_UNICODETEXT);
+    if (!block) return {};
+    std::wstring text = CharactersOf<wchar_t>(*block);
+    text.resize(std::min(text.find(L'\0'), text.size()));
+    while (text.ends_with(L'\n') || text.ends_with(L'\r')) text.pop_back();
+    if (text.empty() || text.find_first_of(L"\r\n") != text.npos) return {};
+    return {text};
+}
+
+}  // namespace shortex

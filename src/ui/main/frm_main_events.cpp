@@ -1,0 +1,213 @@
+// frmMain's events: loading and closing, the buttons, the answers of lookups.
+#include "frm_main.h"
+
+#include "common/system_function.h"
+#include "main_layout.h"
+#include "settings/registry.h"
+#include "ui/about/frm_about.h"
+
+namespace shortex::main_window {
+namespace {
+
+// Positions on the screen are kept in twips at the system's DPI, the one the primary display has.
+int ScreenDpi() { return static_cast<int>(::GetDpiForSystem()); }
+
+RectTwips ToTwips(const RECT& rect) {
+    const int dpi = ScreenDpi();
+    return {PixelsToTwips(rect.left, dpi), PixelsToTwips(rect.top, dpi), PixelsToTwips(rect.right - rect.left, dpi),
+            PixelsToTwips(rect.bottom - rect.top, dpi)};
+}
+
+// PathUnquoteSpacesW's rule: one pair of enclosing double quotes goes; the text ends at a NUL.
+std::wstring UnquotePath(const std::wstring& text) {
+    using Unquote = BOOL(WINAPI*)(LPWSTR);
+    static const auto unquote = BindSystemFunction<Unquote>(L"shlwapi.dll", "PathUnquoteSpacesW");
+    std::wstring buffer = text;
+    if (unquote) unquote(buffer.data());
+    return buffer.substr(0, buffer.find(L'\0'));
+}
+
+std::wstring LowerCase(std::wstring text) {
+    if (!text.empty()) ::CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+std::wstring DecimalSeparator() {
+    wchar_t separator[8] = {};
+    return ::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) ? separator : L".";
+}
+
+Displays DisplaysAround(HWND window) {
+    RECT outer{};
+    ::GetWindowRect(window, &outer);
+    const RectTwips size = ToTwips(outer);
+    const int dpi = WindowDpi(window);
+    const int titleBar = ::GetSystemMetricsForDpi(SM_CYCAPTION, dpi) + ::GetSystemMetricsForDpi(SM_CYSIZEFRAME, dpi) +
+                         ::GetSystemMetricsForDpi(SM_CXPADDEDBORDER, dpi);
+    Displays displays{size.width, size.height, PixelsToTwips(titleBar, ScreenDpi()),
+                      PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN), ScreenDpi()),
+                      PixelsToTwips(::GetSystemMetrics(SM_CYSCREEN), ScreenDpi()), {}};
+    const auto addWorkArea = [](HMONITOR monitor, HDC, LPRECT, LPARAM areas) -> BOOL {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (::GetMonitorInfoW(monitor, &info))
+            reinterpret_cast<std::vector<RectTwips>*>(areas)->push_back(ToTwips(info.rcWork));
+        return TRUE;
+    };
+    ::EnumDisplayMonitors(nullptr, nullptr, addWorkArea, reinterpret_cast<LPARAM>(&displays.workAreas));
+    return displays;
+}
+
+}  // namespace
+
+std::optional<std::wstring> frmMain::ReadSetting(const wchar_t* name) { return registry::ReadRegValue(settingsKey_, name); }
+
+void frmMain::WriteSetting(const wchar_t* name, const std::wstring& text) { registry::WriteRegValue(settingsKey_, name, text); }
+
+std::wstring frmMain::RememberedPath() { return PathShownAtStart(ReadSetting(L"PreviousPath")); }
+
+void frmMain::Form_Load() {
+    if (settingsKey_.malformed) boxes_.Show({registry::IncorrectFormatText(kSettingsKey), L"Shortex", kBoxOk});
+    registry::CreateRegKey(settingsKey_);
+    const Displays displays = DisplaysAround(hwnd_);
+    PointTwips position = CentredPosition(displays);
+    if (TextToTruth(ReadSetting(L"Startup").value_or(L"")).value_or(false)) {
+        const std::wstring separator = DecimalSeparator();
+        position = ChoosePosition(TextToTwips(ReadSetting(L"Top").value_or(L""), separator),
+                                  TextToTwips(ReadSetting(L"Left").value_or(L""), separator), displays);
+    }
+    ::SetWindowPos(hwnd_, nullptr, TwipsToPixels(position.left, ScreenDpi()), TwipsToPixels(position.top, ScreenDpi()),
+                   0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    userFile = UnquotePath(argumentText_);
+    if (userFile.empty()) {
+        SetText(txtPath, RememberedPath());
+        cmdGetShortex_Click();
+        return;
+    }
+    // Shown while its existence is asked; a path that names nothing gives way to the remembered one.
+    SetText(txtPath, userFile);
+    Look(userFile, true, false);
+}
+
+void frmMain::Look(const std::wstring& path, bool checkExists, bool longForm) {
+    tips_.HideBalloon(Item(txtShortex));
+    pending_ = Lookup::Start(files_, {path, checkExists, longForm}, hwnd_);
+    // An answer that comes within a tenth of a second shows at once, as if asked here.
+    if (pending_->WaitForAnswer(100)) {
+        ShowAnswer(std::exchange(pending_, nullptr)->answer());
+        return;
+    }
+    SetText(txtShortex, L"");
+    ::SendMessageW(Item(txtShortex), EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"Looking up..."));
+}
+
+void frmMain::OnLookupAnswered(WPARAM number) {
+    if (pending_ && number == pending_->number() && pending_->WaitForAnswer(0))
+        ShowAnswer(std::exchange(pending_, nullptr)->answer());
+}
+
+void frmMain::ShowAnswer(const Answer& answer) {
+    ::SendMessageW(Item(txtShortex), EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(L""));
+    if (!answer.exists) {
+        boxes_.Show({L"No such file or folder.          ", L"Sorry, that's a no go...", kBoxOk | kBoxExclamation});
+        SetText(txtPath, RememberedPath());
+        cmdGetShortex_Click();
+        return;
+    }
+    SetText(txtShortex, answer.text);
+    if (!answer.reason.empty()) tips_.ShowBalloon(Item(txtShortex), L"No short name", answer.reason);
+}
+
+void frmMain::Form_QueryUnload() {
+    // A minimised window has no place worth remembering: the one of the last run stays.
+    if (!::IsIconic(hwnd_)) {
+        RECT window{};
+        ::GetWindowRect(hwnd_, &window);
+        const RectTwips place = ToTwips(window);
+        WriteSetting(L"Top", std::to_wstring(place.top));
+        WriteSetting(L"Left", std::to_wstring(place.left));
+    }
+    WriteSetting(L"Startup", L"True");
+    WriteSetting(L"PreviousPath", Text(txtPath));
+    about::frmabout::UnloadOpenBox();
+}
+
+void frmMain::Form_Unload() { ::PostQuitMessage(0); }
+
+void frmMain::cmdGetShortex_Click() { Look(Text(txtPath), false, false); }
+
+void frmMain::cmdGetLongFileName_Click() { Look(Text(txtPath), false, true); }
+
+void frmMain::cmdCopy_Click() { PutOnClipboard(hwnd_, Text(txtShortex)); }
+
+void frmMain::cmdExit_Click() { ::SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
+
+void frmMain::cmdOpenFile_Click() {
+    SetText(txtPath, RememberedPath());
+    const Choice choice = pickers_.ChooseFile(hwnd_, Text(txtPath));
+    if (choice.failure) {
+        // The focus stays where it was.
+        boxes_.Show({PickerReport(*choice.failure, L"cmdOpenFile_Click"), L"Error", kBoxOk});
+        return;
+    }
+    if (choice.path) {
+        TakePath(*choice.path);
+        return;
+    }
+    Focus(cmdGetShortex);
+}
+
+void frmMain::TakePath(const std::wstring& path) {
+    SetText(txtPath, path);
+    cmdGetShortex_Click();
+    WriteSetting(L"PreviousPath", path);
+    Focus(cmdGetShortex);
+}
+
+void frmMain::cmdOpenFolder_Click() {
+    SetText(txtPath, FixDriveRoot(RememberedPath()));
+    const Choice choice =
+        pickers_.ChooseFolder(hwnd_, L"Browse for folder", L"Select a folder please", FolderPart(Text(txtPath)));
+    if (choice.failure) {
+        // Nothing was chosen, so nothing changes, and the focus stays where it was.
+        boxes_.Show({PickerReport(*choice.failure, L"cmdBrowseDir_Click"), L"Error", kBoxOk});
+        return;
+    }
+    if (!choice.path) {
+        Focus(cmdGetShortex);
+        return;
+    }
+    const std::wstring& chosen = *choice.path;
+    cmdGetShortex_Click();
+    if (!DirExists(*files_, chosen)) {
+        boxes_.Show({L"The location you picked is not available...\r\nPick another folder, please!       ",
+                     L"Attention!", kBoxOk | kBoxExclamation});
+        Focus(cmdGetShortex);
+        return;
+    }
+    SetText(txtPath, LowerCase(chosen));
+    cmdGetShortex_Click();
+    WriteSetting(L"PreviousPath", Text(txtPath));
+    Focus(cmdGetShortex);
+}
+
+void frmMain::cmdAbout_Click() {
+    about::frmabout::ShowModal(hwnd_);
+    Focus(cmdGetShortex);
+}
+
+void frmMain::txtPath_MouseMove() { ShowTextAsTooltip(txtPath); }
+
+void frmMain::txtShortex_MouseMove() { ShowTextAsTooltip(txtShortex); }
+
+// Hovering over a box shows its whole text; an empty box keeps its last tip.
+void frmMain::ShowTextAsTooltip(int box) {
+    std::wstring& shown = box == txtPath ? pathTip_ : resultTip_;
+    std::wstring text = Text(box);
+    if (text.empty() || text == shown) return;
+    shown = std::move(text);
+    tips_.SetTip(Item(box), shown);
+}
+
+}  // namespace shortex::main_window
