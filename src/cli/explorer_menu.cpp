@@ -1,7 +1,7 @@
 #include "explorer_menu.h"
 
+#include "common/com.h"
 #include "common/failure.h"
-#include "common/system_function.h"
 #include "common/unique_handle.h"
 
 #include <shlobj.h>
@@ -33,37 +33,26 @@ LSTATUS SetText(HKEY key, const wchar_t* name, const std::wstring& text) {
 
 // The user's Send To folder; COM and shell32 are bound here, the one place that needs them.
 std::wstring SendToFolder() {
-    const auto initialize = BindSystemFunction<decltype(&::CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
-    const auto free = BindSystemFunction<decltype(&::CoTaskMemFree)>(L"ole32.dll", "CoTaskMemFree");
+    const auto initialize = Ole32Function<decltype(&::CoInitializeEx)>("CoInitializeEx");
     const auto known = BindSystemFunction<decltype(&::SHGetKnownFolderPath)>(L"shell32.dll", "SHGetKnownFolderPath");
     wchar_t* path = nullptr;
-    if (!initialize || !free || !known || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)) ||
+    if (!initialize || !known || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)) ||
         FAILED(known(FOLDERID_SendTo, KF_FLAG_CREATE, nullptr, &path)))
         return {};
-    std::wstring folder = path;
-    free(path);
-    return folder;
+    return TakeComText(path);
 }
 
 HRESULT SaveShortcut(const std::wstring& file, const std::wstring& target) {
-    const auto create = BindSystemFunction<decltype(&::CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
-    IShellLinkW* link = nullptr;
-    HRESULT result = create ? create(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                     reinterpret_cast<void**>(&link))
-                            : E_NOTIMPL;
+    ComPtr<IShellLinkW> link;
+    HRESULT result = CreateComObject(CLSID_ShellLink, IID_IShellLinkW, link.put_void());
     if (FAILED(result)) return result;
     link->SetPath(target.c_str());
     link->SetArguments(L"--copy");
     link->SetIconLocation(target.c_str(), 0);
     link->SetDescription(L"Copies the short (8.3) paths of the items to the clipboard");
-    IPersistFile* persist = nullptr;
-    result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist));
-    if (SUCCEEDED(result)) {
-        result = persist->Save(file.c_str(), TRUE);
-        persist->Release();
-    }
-    link->Release();
-    return result;
+    ComPtr<IPersistFile> persist;
+    result = link->QueryInterface(IID_IPersistFile, persist.put_void());
+    return SUCCEEDED(result) ? persist->Save(file.c_str(), TRUE) : result;
 }
 
 // Deletes the key when it holds nothing, then its parents the same way, up to Software\Classes.
