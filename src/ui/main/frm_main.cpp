@@ -14,6 +14,10 @@ constexpr UINT kAcceptDrops = WM_APP + 2;  // posted at the first paint
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
+struct Tip {
+    int control;
+    const wchar_t* text;
+};
 // The result box has a tool from the start, with no text until the mouse moves over it.
 constexpr Tip kTips[] = {{txtPath, L" Enter path... "},
                          {cmdOpenFolder, L" Select a folder "},
@@ -53,14 +57,14 @@ bool frmMain::TranslateDialogMessage(MSG& message) { return hwnd_ && ::IsDialogM
 std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: return OnCreate() ? 0 : -1;
-        case kLookupAnswered: OnLookupAnswered(wParam); return 0;
+        case kLookupAnswered: if (pending_ && wParam == pending_->number && pending_->Answered(0)) ShowAnswer(); return 0;
         case WM_PAINT:
             // OLE stays out of start-up: drops are taken once the window has been drawn.
             if (!std::exchange(painted_, true)) ::PostMessageW(hwnd_, kAcceptDrops, 0, 0);
             break;
         case kAcceptDrops: dropTarget_ = std::make_unique<DropTarget>(hwnd_, [this](const std::wstring& path) { TakePath(path); }); return 0;
-        case WM_MOVE: tips_.HideBalloon(Item(txtShortex)); break;  // it would stay where the box was
-        case WM_ACTIVATE: if (LOWORD(wParam) == WA_INACTIVE) tips_.HideBalloon(Item(txtShortex)); break;
+        case WM_MOVE: HideBalloon(); break;  // it would stay where the box was
+        case WM_ACTIVATE: if (LOWORD(wParam) == WA_INACTIVE) HideBalloon(); break;
         case WM_SIZE: OnSize(wParam); return 0;
         case WM_GETMINMAXINFO: {
             auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
@@ -86,9 +90,8 @@ bool frmMain::OnCreate() {
     RECT client{};
     ::GetClientRect(hwnd_, &client);
     creationFailure_ = CreateControls(hwnd_, MainLayout(PixelsToTwips(client.right, dpi_)), dpi_);
-    if (!creationFailure_) creationFailure_ = tips_.Create(hwnd_, kTips);
+    if (!creationFailure_) creationFailure_ = CreateTips();
     if (creationFailure_) return false;
-    pathTip_ = kTips[0].text;
     for (const int box : {txtPath, txtShortex}) ::SetWindowSubclass(Item(box), &TextBoxProcedure, box, reinterpret_cast<DWORD_PTR>(this));
     ::SendMessageW(hwnd_, DM_SETDEFID, cmdGetShortex, 0);
     ApplyFontAndIcons();
@@ -157,7 +160,7 @@ void frmMain::ApplyFontAndIcons() {
     ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
     RECT work{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    tips_.SetMaxWidth((work.right - work.left) * 3 / 4);
+    ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, (work.right - work.left) * 3 / 4);
 }
 
 SIZE frmMain::PinnedSize() const { return OuterSizeForClient(kClientWidth, kClientHeight, kStyle, kExStyle, dpi_); }
@@ -191,6 +194,62 @@ LRESULT CALLBACK frmMain::TextBoxProcedure(HWND box, UINT message, WPARAM wParam
             window.txtShortex_MouseMove();
     }
     return ::DefSubclassProc(box, message, wParam, lParam);
+}
+
+std::optional<Failure> frmMain::CreateTips() {
+    const INITCOMMONCONTROLSEX tooltipClasses{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&tooltipClasses);
+    const auto tipWindow = [this](DWORD style) {
+        return ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | style, 0, 0, 0, 0,
+                                 hwnd_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    };
+    tooltip_ = tipWindow(TTS_ALWAYSTIP);
+    balloon_ = tipWindow(TTS_BALLOON);  // says why a short form keeps a long name, where the box cannot
+    if (!tooltip_ || !balloon_)
+        return Failure{kComponentMissing, L"The tooltip control could not be created. " + SystemMessage(::GetLastError())};
+    for (const Tip& tip : kTips) {
+        TTTOOLINFOW tool = Tool(TTF_IDISHWND | TTF_SUBCLASS, Item(tip.control), tip.text);
+        ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    pathTip_ = kTips[0].text;
+    TTTOOLINFOW tool = Tool(TTF_TRACK | TTF_ABSOLUTE, nullptr, L"");
+    ::SendMessageW(balloon_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    return std::nullopt;
+}
+
+TTTOOLINFOW frmMain::Tool(UINT flags, HWND control, const wchar_t* text) const {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = flags;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<wchar_t*>(text);
+    return tool;
+}
+
+// A balloon on the result box that says why its short form keeps a long name: the box's own,
+// or, where the edit control has none (Wine's), ours below the window under the box, where no
+// z-order can hide it behind the window.
+void frmMain::ShowBalloon(const wchar_t* title, const std::wstring& text) {
+    const HWND box = Item(txtShortex);
+    HideBalloon();
+    EDITBALLOONTIP tip{sizeof tip, title, text.c_str(), TTI_INFO};
+    if (::SendMessageW(box, EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&tip))) return;
+    TTTOOLINFOW tool = Tool(0, nullptr, text.c_str());
+    ::SendMessageW(balloon_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    ::SendMessageW(balloon_, TTM_SETTITLEW, TTI_INFO, reinterpret_cast<LPARAM>(title));
+    RECT boxRect{}, window{};
+    ::GetWindowRect(box, &boxRect);
+    ::GetWindowRect(hwnd_, &window);
+    ::SendMessageW(balloon_, TTM_SETMAXTIPWIDTH, 0, boxRect.right - boxRect.left);
+    ::SendMessageW(balloon_, TTM_TRACKPOSITION, 0, MAKELPARAM((boxRect.left + boxRect.right) / 2, window.bottom));
+    ::SendMessageW(balloon_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void frmMain::HideBalloon() {
+    ::SendMessageW(Item(txtShortex), EM_HIDEBALLOONTIP, 0, 0);
+    TTTOOLINFOW tool = Tool(0, nullptr, L"");
+    ::SendMessageW(balloon_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
 }
 
 void frmMain::Focus(int id) {

@@ -2,7 +2,6 @@
 // laid out from its design in twips at its own DPI.
 #pragma once
 
-#include "box_tips.h"
 #include "common/failure.h"
 #include "common/message_boxes.h"
 #include "common/unique_handle.h"
@@ -12,6 +11,8 @@
 #include "pickers.h"
 #include "settings/key_path.h"
 #include "ui/window.h"
+
+#include <commctrl.h>
 
 #include <memory>
 #include <optional>
@@ -36,7 +37,8 @@ public:
     // For the message loop: Tab, Enter, Esc and Alt+letter.
     bool TranslateDialogMessage(MSG& message);
     HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
-    const BoxTips& Tips() const { return tips_; }
+    HWND Tooltip() const { return tooltip_; }
+    HWND Balloon() const { return balloon_; }  // shown where the edit control has no balloon of its own
     // True while a lookup has not shown its answer.
     bool Looking() const { return pending_ != nullptr; }
 
@@ -66,10 +68,13 @@ private:
     void OnSize(WPARAM state);
     void OnDpiChanged(int dpi, const RECT& suggested);
     std::optional<LRESULT> OnEditColor(HDC context, HWND edit);
-    void OnLookupAnswered(WPARAM number);
     void Close();
     void OnDestroy();
 
+    std::optional<Failure> CreateTips();
+    TTTOOLINFOW Tool(UINT flags, HWND control, const wchar_t* text) const;
+    void ShowBalloon(const wchar_t* title, const std::wstring& text);
+    void HideBalloon();
     void ApplyFontAndIcons();
     void Form_Resize();
     SIZE PinnedSize() const;  // the outer height, and the least outer width
@@ -78,7 +83,7 @@ private:
     void TakePath(const std::wstring& path);
     // Asks the file system off this thread; the answer to an older question goes unseen.
     void Look(const std::wstring& path, bool checkExists, bool longForm);
-    void ShowAnswer(const Answer& answer);
+    void ShowAnswer();
     void ShowTextAsTooltip(int box);
     void SetText(int id, const std::wstring& text) { ::SetWindowTextW(Item(id), text.c_str()); }
     std::wstring Text(int id) const { return ControlText(Item(id)); }
@@ -95,7 +100,8 @@ private:
     const std::wstring argumentText_;
     const registry::KeyPath settingsKey_;
     std::wstring userFile;  // the command line's path, unquoted
-    BoxTips tips_;
+    HWND tooltip_ = nullptr;
+    HWND balloon_ = nullptr;
     std::shared_ptr<Lookup> pending_;  // the newest question, while it has no answer
     std::unique_ptr<DropTarget> dropTarget_;
     std::wstring pathTip_, resultTip_;  // the tips the two boxes show now

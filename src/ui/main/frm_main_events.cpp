@@ -6,6 +6,8 @@
 #include "settings/registry.h"
 #include "ui/about/frm_about.h"
 
+#include <commctrl.h>
+
 namespace shortex::main_window {
 namespace {
 
@@ -91,32 +93,25 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::Look(const std::wstring& path, bool checkExists, bool longForm) {
-    tips_.HideBalloon(Item(txtShortex));
-    pending_ = Lookup::Start(files_, {path, checkExists, longForm}, hwnd_);
+    HideBalloon();
+    pending_ = Lookup::Start(files_, hwnd_, path, checkExists, longForm);
     // An answer that comes within a tenth of a second shows at once, as if asked here.
-    if (pending_->WaitForAnswer(100)) {
-        ShowAnswer(std::exchange(pending_, nullptr)->answer());
-        return;
-    }
+    if (pending_->Answered(100)) return ShowAnswer();
     SetText(txtShortex, L"");
     ::SendMessageW(Item(txtShortex), EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"Looking up..."));
 }
 
-void frmMain::OnLookupAnswered(WPARAM number) {
-    if (pending_ && number == pending_->number() && pending_->WaitForAnswer(0))
-        ShowAnswer(std::exchange(pending_, nullptr)->answer());
-}
-
-void frmMain::ShowAnswer(const Answer& answer) {
+void frmMain::ShowAnswer() {
+    const std::shared_ptr<Lookup> lookup = std::exchange(pending_, nullptr);
     ::SendMessageW(Item(txtShortex), EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(L""));
-    if (!answer.exists) {
+    if (!lookup->exists) {
         boxes_.Show({L"No such file or folder.          ", L"Sorry, that's a no go...", kBoxOk | kBoxExclamation});
         SetText(txtPath, RememberedPath());
         cmdGetShortex_Click();
         return;
     }
-    SetText(txtShortex, answer.text);
-    if (!answer.reason.empty()) tips_.ShowBalloon(Item(txtShortex), L"No short name", answer.reason);
+    SetText(txtShortex, lookup->answer);
+    if (!lookup->reason.empty()) ShowBalloon(L"No short name", lookup->reason);
 }
 
 void frmMain::Form_QueryUnload() {
@@ -207,7 +202,8 @@ void frmMain::ShowTextAsTooltip(int box) {
     std::wstring text = Text(box);
     if (text.empty() || text == shown) return;
     shown = std::move(text);
-    tips_.SetTip(Item(box), shown);
+    TTTOOLINFOW tool = Tool(0, Item(box), shown.c_str());
+    ::SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace shortex::main_window

@@ -126,7 +126,9 @@ TEST_F(FrmMainTest, StartShowsTheCommandLinePathOrTheRememberedOneWithItsShortFo
         EXPECT_EQ(Text(txtPath), c.shown) << c.arguments;
         ExpectShortFormShown();
         ASSERT_EQ(boxes.shown.size(), c.noSuchPathBox ? 1u : 0u) << c.arguments;
-        if (c.noSuchPathBox) EXPECT_EQ(boxes.shown[0].text, L"No such file or folder.          ");
+        if (c.noSuchPathBox) {
+            EXPECT_EQ(boxes.shown[0].text, L"No such file or folder.          ");
+        }
     }
 }
 
@@ -205,10 +207,10 @@ TEST_F(FrmMainTest, AShortFormThatKeepsALongNameSaysWhyInABalloonAndScreenReader
     Type(L"N:\\Big Files\\x");
     WaitForAnswer();
     EXPECT_EQ(Text(txtShortex), L"N:\\Big Files\\x");
-    EXPECT_TRUE(::IsWindowVisible(window->Tips().balloon()));
-    EXPECT_EQ(TipText(window->Tips().balloon(), 0), L"\"Big Files\" has no short name. Its volume's file system (exFAT) keeps no short names.");
+    EXPECT_TRUE(::IsWindowVisible(window->Balloon()));
+    EXPECT_EQ(TipText(window->Balloon(), 0), L"\"Big Files\" has no short name. Its volume's file system (exFAT) keeps no short names.");
     Type(programFiles);
-    EXPECT_FALSE(::IsWindowVisible(window->Tips().balloon()));
+    EXPECT_FALSE(::IsWindowVisible(window->Balloon()));
 
     static const GUID kAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
     for (const auto& [box, name] : {std::pair{txtPath, L"Enter path"}, std::pair{txtShortex, L"Short path"}}) {
@@ -231,7 +233,7 @@ TEST_F(FrmMainTest, HoveringShowsABoxsWholeTextAsItsTipAndAnEmptyBoxKeepsItsTip)
     for (const auto& [typed, tip] : typedAndTip) {
         ::SetWindowTextW(Item(txtPath), typed.c_str());
         ::SendMessageW(Item(txtPath), WM_MOUSEMOVE, 0, 0);
-        EXPECT_EQ(TipText(window->Tips().tooltip(), reinterpret_cast<UINT_PTR>(Item(txtPath))), tip);
+        EXPECT_EQ(TipText(window->Tooltip(), reinterpret_cast<UINT_PTR>(Item(txtPath))), tip);
     }
 }
 
