@@ -1,6 +1,7 @@
 // The real Shortex.exe under Wine, driven from outside as a person, a shortcut or Windows would.
 #include "pathnames/path_names.h"
 #include "support/win_support.h"
+#include "ui/main/main_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -61,8 +62,40 @@ TEST_F(ShortexExe, APathAndThePlaceAreRememberedFromOneRunToTheNextEvenWhenStart
     RECT now{};
     ::GetWindowRect(window, &now);
     EXPECT_EQ(std::pair(now.left, now.top), std::pair(placed.left, placed.top));
-    EXPECT_EQ(ItemText(window, 100), path);
-    EXPECT_EQ(ItemText(window, 104), ShortPath(files, path));
+    EXPECT_EQ(ItemText(window, main_window::txtPath), path);
+    EXPECT_EQ(ItemText(window, main_window::txtShortex), ShortPath(files, path));
+}
+
+TEST_F(ShortexExe, CopyPutsEveryShortFormOnTheClipboardOrSaysWhyNothingWasCopied) {
+    TempFolder folder;
+    SystemFileSystem files;
+    const std::wstring a = folder.MakeFolder(L"a folder"), b = folder.MakeFile(L"b file.txt");
+    const HWND holder = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    const struct {
+        std::wstring arguments;
+        bool clipboardHeld;
+        std::wstring copied, box;  // the box's text begins so; nothing copied then
+    } cases[] = {
+        {L"--copy \"" + a + L"\" \"" + b + L"\" C:\\", false,
+         ShortPath(files, a) + L"\r\n" + ShortPath(files, b) + L"\r\nC:\\", L""},
+        {L"--copy", false, L"<none>", L"Give the paths"},
+        {L"--copy \"" + a + L"\"", true, L"<none>", L"Another program holds the clipboard"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(::OpenClipboard(holder));
+        ::EmptyClipboard();
+        if (!c.clipboardHeld) ::CloseClipboard();
+        RunningProcess copy(kExe, c.arguments);
+        HWND box = nullptr;
+        PumpUntil([&] { return copy.WaitForExit(0) || (box = FindProcessWindow(copy.id(), L"#32770", L"Shortex")); });
+        EXPECT_EQ(box ? BoxText(box).substr(0, c.box.size()) : L"", c.box) << c.arguments;
+        if (box) ::SendMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+        EXPECT_TRUE(copy.WaitForExit());
+        EXPECT_EQ(copy.ExitCode(), c.box.empty() ? 0u : 1u);
+        if (c.clipboardHeld) ::CloseClipboard();
+        EXPECT_EQ(ClipboardText(), c.copied) << c.arguments;
+    }
+    ::DestroyWindow(holder);
 }
 
 }  // namespace
