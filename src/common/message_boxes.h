@@ -1,6 +1,8 @@
 // The one way the program shows a message box: tests answer boxes instead of a person.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 namespace shortex {
@@ -14,6 +16,7 @@ struct BoxRequest {
     std::wstring text;
     std::wstring title;
     unsigned style = kBoxOk;
+    HWND owner = nullptr;  // the box is modal to it while it shows; else to the active window
 };
 
 class MessageBoxes {

@@ -123,8 +123,8 @@ bool PutOnClipboard(HWND owner, const std::wstring& text) {
 }
 
 void SystemMessageBoxes::Show(const BoxRequest& box) {
-    // Modal to the program's active window; on its own, and brought forward, while none shows.
-    HWND owner = ::GetActiveWindow();
+    // On its own, and brought forward, while no window of the program shows.
+    HWND owner = box.owner ? box.owner : ::GetActiveWindow();
     if (owner && !::IsWindowVisible(owner)) owner = nullptr;
     ::MessageBoxW(owner, box.text.c_str(), box.title.c_str(), box.style | (owner ? 0 : MB_SETFOREGROUND));
 }

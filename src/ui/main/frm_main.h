@@ -82,7 +82,8 @@ private:
     // remembered, the focus on Get Shortex.
     void TakePath(const std::wstring& path);
     // Asks the file system off this thread; the answer to an older question goes unseen.
-    void Look(const std::wstring& path, bool checkExists, bool longForm);
+    void Look(const std::wstring& path, Check check, bool longForm);
+    void ShowBox(BoxRequest box);
     void ShowAnswer();
     void ShowTextAsTooltip(int box);
     void SetText(int id, const std::wstring& text) { ::SetWindowTextW(Item(id), text.c_str()); }

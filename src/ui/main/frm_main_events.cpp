@@ -69,7 +69,7 @@ void frmMain::WriteSetting(const wchar_t* name, const std::wstring& text) { regi
 std::wstring frmMain::RememberedPath() { return PathShownAtStart(ReadSetting(L"PreviousPath")); }
 
 void frmMain::Form_Load() {
-    if (settingsKey_.malformed) boxes_.Show({registry::IncorrectFormatText(kSettingsKey), L"Shortex", kBoxOk});
+    if (settingsKey_.malformed) ShowBox({registry::IncorrectFormatText(kSettingsKey), L"Shortex", kBoxOk});
     registry::CreateRegKey(settingsKey_);
     const Displays displays = DisplaysAround(hwnd_);
     PointTwips position = CentredPosition(displays);
@@ -89,12 +89,17 @@ void frmMain::Form_Load() {
     }
     // Shown while its existence is asked; a path that names nothing gives way to the remembered one.
     SetText(txtPath, userFile);
-    Look(userFile, true, false);
+    Look(userFile, Check::FileOrFolder, false);
 }
 
-void frmMain::Look(const std::wstring& path, bool checkExists, bool longForm) {
+void frmMain::ShowBox(BoxRequest box) {
+    box.owner = hwnd_;  // even while another program is active: a late answer still belongs here
+    boxes_.Show(box);
+}
+
+void frmMain::Look(const std::wstring& path, Check check, bool longForm) {
     HideBalloon();
-    pending_ = Lookup::Start(files_, hwnd_, path, checkExists, longForm);
+    pending_ = Lookup::Start(files_, hwnd_, path, check, longForm);
     // An answer that comes within a tenth of a second shows at once, as if asked here.
     if (pending_->Answered(100)) return ShowAnswer();
     SetText(txtShortex, L"");
@@ -104,11 +109,22 @@ void frmMain::Look(const std::wstring& path, bool checkExists, bool longForm) {
 void frmMain::ShowAnswer() {
     const std::shared_ptr<Lookup> lookup = std::exchange(pending_, nullptr);
     ::SendMessageW(Item(txtShortex), EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(L""));
-    if (!lookup->exists) {
-        boxes_.Show({L"No such file or folder.          ", L"Sorry, that's a no go...", kBoxOk | kBoxExclamation});
-        SetText(txtPath, RememberedPath());
+    if (!lookup->exists && lookup->check == Check::Folder) {
+        ShowBox({L"The location you picked is not available...\r\nPick another folder, please!       ",
+                 L"Attention!", kBoxOk | kBoxExclamation});
         cmdGetShortex_Click();
-        return;
+        return Focus(cmdGetShortex);
+    }
+    if (!lookup->exists) {
+        ShowBox({L"No such file or folder.          ", L"Sorry, that's a no go...", kBoxOk | kBoxExclamation});
+        if (Text(txtPath) != lookup->path) return;  // typed over while it was asked: that stays
+        SetText(txtPath, RememberedPath());
+        return cmdGetShortex_Click();
+    }
+    if (lookup->check == Check::Folder) {  // a chosen folder: shown as the path, and remembered
+        SetText(txtPath, lookup->path);
+        WriteSetting(L"PreviousPath", lookup->path);
+        Focus(cmdGetShortex);
     }
     SetText(txtShortex, lookup->answer);
     if (!lookup->reason.empty()) ShowBalloon(L"No short name", lookup->reason);
@@ -130,9 +146,9 @@ void frmMain::Form_QueryUnload() {
 
 void frmMain::Form_Unload() { ::PostQuitMessage(0); }
 
-void frmMain::cmdGetShortex_Click() { Look(Text(txtPath), false, false); }
+void frmMain::cmdGetShortex_Click() { Look(Text(txtPath), Check::None, false); }
 
-void frmMain::cmdGetLongFileName_Click() { Look(Text(txtPath), false, true); }
+void frmMain::cmdGetLongFileName_Click() { Look(Text(txtPath), Check::None, true); }
 
 void frmMain::cmdCopy_Click() { PutOnClipboard(hwnd_, Text(txtShortex)); }
 
@@ -143,7 +159,7 @@ void frmMain::cmdOpenFile_Click() {
     const Choice choice = pickers_.ChooseFile(hwnd_, Text(txtPath));
     if (choice.failure) {
         // The focus stays where it was.
-        boxes_.Show({PickerReport(*choice.failure, L"cmdOpenFile_Click"), L"Error", kBoxOk});
+        ShowBox({PickerReport(*choice.failure, L"cmdOpenFile_Click"), L"Error", kBoxOk});
         return;
     }
     if (choice.path) {
@@ -166,25 +182,15 @@ void frmMain::cmdOpenFolder_Click() {
         pickers_.ChooseFolder(hwnd_, L"Browse for folder", L"Select a folder please", FolderPart(Text(txtPath)));
     if (choice.failure) {
         // Nothing was chosen, so nothing changes, and the focus stays where it was.
-        boxes_.Show({PickerReport(*choice.failure, L"cmdBrowseDir_Click"), L"Error", kBoxOk});
+        ShowBox({PickerReport(*choice.failure, L"cmdBrowseDir_Click"), L"Error", kBoxOk});
         return;
     }
     if (!choice.path) {
         Focus(cmdGetShortex);
         return;
     }
-    const std::wstring& chosen = *choice.path;
-    cmdGetShortex_Click();
-    if (!DirExists(*files_, chosen)) {
-        boxes_.Show({L"The location you picked is not available...\r\nPick another folder, please!       ",
-                     L"Attention!", kBoxOk | kBoxExclamation});
-        Focus(cmdGetShortex);
-        return;
-    }
-    SetText(txtPath, LowerCase(chosen));
-    cmdGetShortex_Click();
-    WriteSetting(L"PreviousPath", Text(txtPath));
-    Focus(cmdGetShortex);
+    // Asked off this thread like every other question: the folder may lie on a slow volume.
+    Look(LowerCase(*choice.path), Check::Folder, false);
 }
 
 void frmMain::cmdAbout_Click() {

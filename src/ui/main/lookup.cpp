@@ -8,13 +8,14 @@
 namespace shortex::main_window {
 
 std::shared_ptr<Lookup> Lookup::Start(std::shared_ptr<FileSystem> files, HWND window, std::wstring path,
-                                      bool checkExists, bool longForm) {
+                                      Check check, bool longForm) {
     static std::atomic<unsigned long long> lookups = 0;
     auto lookup = std::make_shared<Lookup>(
-        Lookup{.path = std::move(path), .checkExists = checkExists, .longForm = longForm, .number = ++lookups});
+        Lookup{.path = std::move(path), .check = check, .longForm = longForm, .number = ++lookups});
     std::thread([lookup, files = std::move(files), window] {
         Lookup& asked = *lookup;
-        if (asked.checkExists) asked.exists = FileExists(*files, asked.path) || DirExists(*files, asked.path);
+        if (asked.check != Check::None)
+            asked.exists = DirExists(*files, asked.path) || (asked.check == Check::FileOrFolder && FileExists(*files, asked.path));
         const std::wstring trimmed(Trim(asked.path));
         if (asked.exists) asked.answer = asked.longForm ? LongPath(*files, trimmed) : ShortPath(*files, trimmed);
         const std::wstring component = asked.longForm ? L"" : FirstLongComponent(asked.answer);

@@ -185,16 +185,27 @@ TEST_F(FrmMainTest, ASlowLookupLeavesTheWindowLiveAndANewerOneWins) {
     EXPECT_EQ(Text(txtShortex), ShortPath(*files, programFiles));  // the older answer goes unseen
 }
 
-TEST_F(FrmMainTest, StartUpAndClosingNeverWaitForALookup) {
+TEST_F(FrmMainTest, StartUpChoosingAndClosingNeverWaitForALookupNorLoseWhatWasTypedMeanwhile) {
     SetSetting(L"PreviousPath", L"C:\\windows");
     Open(L"\\\\offline\\share\\missing");  // shows while the path is asked about
     EXPECT_TRUE(::IsWindowVisible(window->hwnd()));
+    ::SetWindowTextW(Item(txtPath), L"C:\\typed meanwhile");
     EXPECT_TRUE(boxes.shown.empty());
     files->Release();
     WaitForAnswer();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, L"No such file or folder.          ");
-    EXPECT_EQ(Text(txtPath), L"C:\\windows");
+    EXPECT_EQ(boxes.shown[0].owner, window->hwnd());  // even were another program active by now
+    EXPECT_EQ(Text(txtPath), L"C:\\typed meanwhile");
+
+    ::ResetEvent(files->gate.get());
+    pickers.answer = {std::nullopt, L"\\\\offline\\share\\folder"};
+    Click(cmdOpenFolder);
+    EXPECT_TRUE(window->Looking());  // the click is over; the chosen folder is still being checked
+    files->Release();
+    WaitForAnswer();
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].title, L"Attention!");
     ::ResetEvent(files->gate.get());
     Type(L"\\\\offline\\y");
     ::SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
