@@ -1,6 +1,7 @@
 // shortex-cli: the short (or long) form of paths for batch files and scripts.
 #include "cli_request.h"
 #include "common/failure.h"
+#include "common/system_function.h"
 #include "explorer_menu.h"
 #include "tree_walk.h"
 
@@ -121,6 +122,21 @@ void ForEachInputLine(LineWriter& output, OnLine onLine) {
     splitter.Finish(decoded);
 }
 
+// The build number of the Windows that runs, from ntdll: GetVersionExW answers what the exe's
+// manifest declares, and Windows 10 and 11 are both 10.0. 0 when it cannot be read.
+DWORD WindowsBuild() {
+    using GetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
+    const auto getVersion = BindSystemFunction<GetVersion>(L"ntdll.dll", "RtlGetVersion");
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    return getVersion && getVersion(&version) == 0 ? version.dwBuildNumber : 0;
+}
+
+// Windows 11 shows only signed packaged extensions in the first context menu; ours is in the full one.
+constexpr DWORD kWindows11FirstBuild = 22000;
+constexpr std::wstring_view kWindows11MenuNote =
+    L"On Windows 11, \"Copy short path\" is under \"Show more options\" (or Shift+right-click, Shift+F10).";
+
 std::atomic<bool> interrupted = false;
 
 // Warns on stderr of a short form that still holds a long name, and why; true when it did.
@@ -210,6 +226,9 @@ int Run(const std::vector<std::wstring>& arguments) {
         const MenuChange change = request.action == CliRequest::Action::InstallExplorer ? InstallExplorerMenu()
                                                                                         : UninstallExplorerMenu();
         for (const std::wstring& line : change.done) output.WriteLine(line);
+        if (request.action == CliRequest::Action::InstallExplorer && change.failure.empty() &&
+            WindowsBuild() >= kWindows11FirstBuild)
+            output.WriteLine(kWindows11MenuNote);
         output.Flush();
         if (!change.failure.empty()) LineWriter(STD_ERROR_HANDLE).WriteLine(L"shortex-cli: " + change.failure);
         return change.failure.empty() ? 0 : 1;
