@@ -123,7 +123,7 @@ std::wstring LongPath(FileSystem& files, const std::wstring& path) {
         if (component == L"." || component == L"..") {
             longPath += component;
         } else {
-            const std::wstring found = files.FirstEntry(path.substr(0, end), kAnyEntry);
+            const std::wstring found = files.FirstEntry(path.substr(0, end));
             if (found.empty()) return {};
             longPath += found;
         }

@@ -13,13 +13,9 @@ namespace shortex {
 // Longest text the Windows path functions accept (UNICODE_STRING limit, in characters).
 inline constexpr std::size_t kMaxPathText = 32767;
 
-// Attribute marks (the values of FILE_ATTRIBUTE_*) and the entry filters built from them.
-inline constexpr std::uint32_t kHidden = 0x2;
-inline constexpr std::uint32_t kSystem = 0x4;
+// Attribute marks (the values of FILE_ATTRIBUTE_*).
 inline constexpr std::uint32_t kFolder = 0x10;
 inline constexpr std::uint32_t kReparsePoint = 0x400;  // a junction or a symbolic link
-// FirstEntry admits an entry when every one of its hidden, system and folder marks is in the filter.
-inline constexpr std::uint32_t kAnyEntry = kHidden | kSystem | kFolder;
 
 struct FolderEntry {
     std::wstring name;
@@ -46,9 +42,9 @@ public:
     // The attribute word of the entry the path names; nothing when it cannot be queried.
     virtual std::optional<std::uint32_t> Attributes(const std::wstring& path) = 0;
     // The long name, as stored, of the first entry of the pattern's folder that matches its last
-    // component (wildcards, long or short name, any letter case) and that the filter admits; empty
-    // when there is none or the lookup fails. "." and ".." are never answered.
-    virtual std::wstring FirstEntry(const std::wstring& pattern, std::uint32_t filter) = 0;
+    // component (wildcards, long or short name, any letter case), hidden and system entries
+    // included; empty when there is none or the lookup fails. "." and ".." are never answered.
+    virtual std::wstring FirstEntry(const std::wstring& pattern) = 0;
     // The entries of a folder named by its full path, but "." and "..", in ordinal case-insensitive
     // order of name, from one listing; the system's error code (0 when listed).
     virtual std::uint32_t ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) = 0;
@@ -61,7 +57,7 @@ class SystemFileSystem : public FileSystem {
 public:
     std::wstring ShortPathName(const std::wstring& path) override;
     std::optional<std::uint32_t> Attributes(const std::wstring& path) override;
-    std::wstring FirstEntry(const std::wstring& pattern, std::uint32_t filter) override;
+    std::wstring FirstEntry(const std::wstring& pattern) override;
     std::uint32_t ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) override;
     VolumeFacts Volume(const std::wstring& path) override;
 };

@@ -71,7 +71,7 @@ std::optional<std::uint32_t> SystemFileSystem::Attributes(const std::wstring& pa
     return attributes;
 }
 
-std::wstring SystemFileSystem::FirstEntry(const std::wstring& pattern, std::uint32_t filter) {
+std::wstring SystemFileSystem::FirstEntry(const std::wstring& pattern) {
     std::wstring searched = ExtendedLengthForm(pattern);
     if (searched.empty()) searched = pattern;
     WIN32_FIND_DATAW entry{};
@@ -80,8 +80,7 @@ std::wstring SystemFileSystem::FirstEntry(const std::wstring& pattern, std::uint
     if (!search) return {};
     do {
         const std::wstring_view name = entry.cFileName;
-        const bool admitted = (entry.dwFileAttributes & kAnyEntry & ~filter) == 0;
-        if (admitted && name != L"." && name != L"..") return entry.cFileName;
+        if (name != L"." && name != L"..") return entry.cFileName;
     } while (::FindNextFileW(search.get(), &entry));
     return {};
 }

@@ -28,9 +28,9 @@ public:
         const auto entries = Walk(path.ends_with(L'\\') ? path.substr(0, path.size() - 1) : path);
         return entries.empty() ? std::nullopt : std::optional(entries.back()->attributes);
     }
-    std::wstring FirstEntry(const std::wstring& pattern, std::uint32_t filter) override {
+    std::wstring FirstEntry(const std::wstring& pattern) override {
         const auto entries = Walk(pattern);
-        return entries.empty() || (entries.back()->attributes & kAnyEntry & ~filter) ? L"" : entries.back()->name;
+        return entries.empty() ? L"" : entries.back()->name;
     }
 
     VolumeFacts Volume(const std::wstring&) override { return facts; }

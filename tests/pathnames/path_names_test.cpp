@@ -13,8 +13,8 @@ MemoryVolume Volume() {
         .Add(L"C:\\Program Files\\Common Files", L"COMMON~1", kFolder)
         .Add(L"C:\\Program Files\\read me.txt", L"README~1.TXT")
         .Add(L"C:\\Windows", L"", kFolder)
-        .Add(L"C:\\$Hidden", L"", kHidden | kSystem | kFolder)
-        .Add(L"C:\\$Hidden\\x.sys", L"", kHidden | kSystem)
+        .Add(L"C:\\$Hidden", L"", kFolder)
+        .Add(L"C:\\$Hidden\\x.sys")
         .Add(L"D:\\No Short Names", L"", kFolder);
     return volume;
 }
