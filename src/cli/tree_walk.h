@@ -9,8 +9,8 @@
 namespace shortex::cli {
 
 // Walks the tree under the folder whose short and long forms are given (without a closing
-// backslash), folders before their contents, each folder's entries in the order the file system
-// lists them. An entry's short form is its folder's short form, a backslash and its 8.3 name, or
+// backslash), folders before their contents, each folder's entries in the order ListFolder gives
+// them (by name, ignoring letter case). An entry's short form is its folder's short form, a backslash and its 8.3 name, or
 // its own name when it has none. Reparse points are listed but not entered, so no link can make a
 // cycle; the walk keeps its own stack, so no depth can overflow it.
 //   onEntry(shortForm, longForm, attributes) for each entry;
