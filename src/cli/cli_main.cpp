@@ -123,12 +123,12 @@ void ForEachInputLine(LineWriter& output, OnLine onLine) {
 
 std::atomic<bool> interrupted = false;
 
-// Warns on stderr of a short form that still holds a long name, and why; true when it did.
+// Tells on stderr what there is to say of the short form; true when a component has no short name.
 bool WarnOfLongName(FileSystem& files, LineWriter& errors, const std::wstring& path, const std::wstring& shortForm,
                     std::optional<VolumeFacts>& volume) {
-    const std::wstring warning = LongNameWarning(files, path, shortForm, volume);
-    if (!warning.empty()) errors.WriteLine(warning);
-    return !warning.empty();
+    const ShortFormNote note = NoteOnShortForm(files, path, shortForm, volume);
+    if (const std::wstring line = NoteLine(path, note); !line.empty()) errors.WriteLine(line);
+    return note.noShortName;
 }
 
 // Every file and folder under the folder, one per line: short form, a tab, long form. Ctrl+C ends

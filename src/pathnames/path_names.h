@@ -25,11 +25,23 @@ struct FolderEntry {
 
 // What decides whether a volume gives its entries short names.
 struct VolumeFacts {
-    std::wstring fileSystem;           // "NTFS", "FAT32", "exFAT", "ReFS", ...
+    std::wstring fileSystem;           // "NTFS", "FAT32", "exFAT", "ReFS", ...; empty when it cannot be read
     bool network = false;              // a share, mapped to a drive or not
-    bool creationOffOnVolume = false;  // the volume's persistent state says no 8.3 names
-    std::uint32_t systemSetting = 0;   // NtfsDisable8dot3NameCreation: 0 on, 1 off, 2 per volume, 3 off but on the system volume
+    bool creationOffOnVolume = false;  // the volume's own flag (fsutil 8dot3name query X:) says no 8.3 names
+    // NtfsDisable8dot3NameCreation: 0 on for every volume, 1 off for every volume, 2 (the default)
+    // each volume's own flag decides, 3 off but on the system volume.
+    std::uint32_t systemSetting = 2;
     bool systemVolume = false;
+    std::wstring name{};  // as fsutil takes it: "D:", "C:\mnt\x"
+};
+
+// What to say of a short form: nothing, a component that has no short name and why, or a short
+// name that holds characters beyond ASCII.
+struct ShortFormNote {
+    bool noShortName = false;
+    std::wstring title;  // "No short name" or "Short name beyond ASCII"
+    std::wstring text;   // empty: nothing to say
+    bool operator==(const ShortFormNote&) const = default;
 };
 
 // The file system as the path operations ask it. Windows answers with the real API; tests answer
@@ -83,12 +95,13 @@ std::wstring ShortPath(FileSystem& files, const std::wstring& path);
 // empty components, "." and ".." stay as written. Empty when a component cannot be found.
 std::wstring LongPath(FileSystem& files, const std::wstring& path);
 
-// The first component of a short form that is no legal 8.3 name (the root not counted); empty
-// when every one is.
-std::wstring FirstLongComponent(const std::wstring& shortForm);
-
-// That the component, of an entry on that volume, has no short name, and why.
-std::wstring NoShortNameReason(const std::wstring& component, const VolumeFacts& volume);
+// The note on the short form of the path. A component has no short name when it breaks the 8.3
+// form (lengths, dots, forbidden characters; characters beyond ASCII are allowed, as an OEM code
+// page holds them). Only then is the volume asked, once: `volume` keeps its facts for the next
+// call on the same volume.
+ShortFormNote NoteOnShortForm(FileSystem& files, const std::wstring& path, const std::wstring& shortForm,
+                              std::optional<VolumeFacts>& volume);
+ShortFormNote NoteOnShortForm(FileSystem& files, const std::wstring& path, const std::wstring& shortForm);
 
 // Length of the root that LongPath keeps as written: "C:", "\\server\share", "\\?\C:",
 // "\\?\UNC\server\share", "\\.\device"; 0 for a relative or rooted ("\dir") path.

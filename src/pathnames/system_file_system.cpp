@@ -106,12 +106,31 @@ std::uint32_t SystemFileSystem::ListFolder(const std::wstring& folder, std::vect
 
 VolumeFacts SystemFileSystem::Volume(const std::wstring& path) {
     VolumeFacts facts;
-    std::wstring root(kMaxPathText + 1, L'\0'), windows(MAX_PATH + 1, L'\0'), name(MAX_PATH + 1, L'\0');
-    if (!::GetVolumePathNameW(path.c_str(), root.data(), static_cast<DWORD>(root.size()))) return facts;
-    root.resize(root.find(L'\0'));
-    facts.network = root.starts_with(L"\\\\") || ::GetDriveTypeW(root.c_str()) == DRIVE_REMOTE;
-    if (::GetVolumeInformationW(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, name.data(), MAX_PATH + 1))
-        facts.fileSystem = name.c_str();
+    // The mount point of the volume a path lies on (D:\, C:\mnt\x\, \\server\share\), asked for the full
+    // path: for a relative one GetVolumePathNameW answers the boot volume.
+    const auto mountPoint = [](const std::wstring& path) {
+        const std::wstring full = TextOfAnyLength(
+            [&](wchar_t* buffer, DWORD capacity) { return ::GetFullPathNameW(path.c_str(), capacity, buffer, nullptr); });
+        std::wstring root(full.size() + 2, L'\0');
+        if (full.empty() || !::GetVolumePathNameW(full.c_str(), root.data(), static_cast<DWORD>(root.size()))) return std::wstring();
+        root.resize(root.find(L'\0'));
+        if (root.starts_with(kExtendedPrefix) && root.size() == 7 && root[5] == L':') root.erase(0, kExtendedPrefix.size());
+        return root;
+    };
+    // The volume GUID path names a volume whatever drive letters or folders it is mounted at.
+    const auto volumeName = [](const std::wstring& root) {
+        std::wstring name(MAX_PATH, L'\0');
+        if (!::GetVolumeNameForVolumeMountPointW(root.c_str(), name.data(), MAX_PATH)) return root;
+        return name.substr(0, name.find(L'\0'));
+    };
+    const std::wstring root = mountPoint(path);
+    if (root.empty()) return facts;
+    facts.name = root.size() == 3 && root[1] == L':' ? root.substr(0, 2) : root.substr(0, root.size() - 1);
+    facts.network = ::GetDriveTypeW(root.c_str()) == DRIVE_REMOTE || root.starts_with(kExtendedUncPrefix) ||
+                    (root.starts_with(L"\\\\") && !root.starts_with(kExtendedPrefix) && !root.starts_with(L"\\\\.\\"));
+    std::wstring fileSystem(MAX_PATH + 1, L'\0'), windows(MAX_PATH + 1, L'\0');
+    if (::GetVolumeInformationW(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, fileSystem.data(), MAX_PATH + 1))
+        facts.fileSystem = fileSystem.c_str();
     const UniqueFileHandle volume(::CreateFileW(root.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     FILE_FS_PERSISTENT_VOLUME_INFORMATION state{0, 0, 1, 0};
@@ -124,7 +143,8 @@ VolumeFacts SystemFileSystem::Volume(const std::wstring& path) {
                        L"NtfsDisable8dot3NameCreation", RRF_RT_REG_DWORD, nullptr, &setting, &size) == ERROR_SUCCESS)
         facts.systemSetting = setting;
     windows.resize(::GetSystemWindowsDirectoryW(windows.data(), MAX_PATH + 1));
-    facts.systemVolume = windows.size() >= 3 && ::CompareStringOrdinal(windows.c_str(), 3, root.c_str(), 3, TRUE) == CSTR_EQUAL;
+    facts.systemVolume = ::CompareStringOrdinal(volumeName(root).c_str(), -1, volumeName(mountPoint(windows)).c_str(), -1,
+                                                TRUE) == CSTR_EQUAL;
     return facts;
 }
 

@@ -31,16 +31,11 @@ TEST(TreeWalk, FoldersComeBeforeTheirContentsWithShortNamesWhereTheyExistAndLink
     EXPECT_EQ(asked, 3);
 }
 
-TEST(LongNameWarning, NamesThePathItsLongComponentAndWhyAskingTheVolumeOnce) {
-    testing::MemoryVolume volume;
-    volume.Add(L"E:\\Big Files", L"", kFolder).facts = {L"exFAT"};
-    std::optional<VolumeFacts> facts;
-    EXPECT_EQ(LongNameWarning(volume, L"e:\\big files", ShortPath(volume, L"e:\\big files"), facts),
-              L"shortex-cli: warning: e:\\big files: \"Big Files\" has no short name. Its volume's file system (exFAT) "
-              L"keeps no short names.");
-    volume.facts = {L"NTFS"};  // kept from the first call
-    EXPECT_NE(LongNameWarning(volume, L"E:\\Big Files", L"E:\\Big Files", facts).find(L"exFAT"), std::wstring::npos);
-    EXPECT_EQ(LongNameWarning(volume, L"E:\\x", L"E:\\BIGFIL~1", facts), L"");
+TEST(NoteLine, WarnsOfANameWithoutAShortNameAndNotesTheRest) {
+    EXPECT_EQ(NoteLine(L"e:\\big files", {true, L"No short name", L"\"Big Files\" has no short name. Why."}),
+              L"shortex-cli: warning: e:\\big files: \"Big Files\" has no short name. Why.");
+    EXPECT_EQ(NoteLine(L"e:\\x", {false, L"Short name beyond ASCII", L"Note."}), L"shortex-cli: note: e:\\x: Note.");
+    EXPECT_EQ(NoteLine(L"e:\\x", {}), L"");
 }
 
 }  // namespace

@@ -121,7 +121,8 @@ struct frmMain::Lookup {
     std::uint64_t number = 0;
     // Written by the thread before it sets done.
     bool exists = true;
-    std::wstring answer, reason;  // the reason: why a long name in the answer has no short one
+    std::wstring answer;
+    ShortFormNote note;  // what to say of the answer's names
     UniqueKernelHandle done{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 
     void Ask(FileSystem& files) {
@@ -129,8 +130,7 @@ struct frmMain::Lookup {
         if (!exists) return;
         const std::wstring trimmed = TrimSpaces(path);
         answer = longForm ? LongPath(files, trimmed) : ShortPath(files, trimmed);
-        const std::wstring component = longForm ? L"" : FirstLongComponent(answer);
-        if (!component.empty()) reason = NoShortNameReason(component, files.Volume(trimmed));
+        if (!longForm) note = NoteOnShortForm(files, trimmed, answer);
     }
 };
 
@@ -438,20 +438,21 @@ void frmMain::ShowAnswer() {
         return;
     }
     SetText(txtShortex, lookup->answer);
-    ShowWhyNoShortName(lookup->reason);
+    ShowWhyNoShortName(lookup->note);
 }
 
-// A balloon on the result box that names the first long component of the answer and why it has
-// no short name; none when there is no reason to give.
-void frmMain::ShowWhyNoShortName(const std::wstring& reason) {
+// A balloon on the result box with the note on the answer's names: the first long component and
+// why it has no short name, or a short name beyond ASCII; none when there is nothing to say.
+void frmMain::ShowWhyNoShortName(const ShortFormNote& note) {
     const HWND box = Item(txtShortex);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = hwnd_;
     ::SendMessageW(box, EM_HIDEBALLOONTIP, 0, 0);
     ::SendMessageW(balloon_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
-    if (reason.empty()) return;
-    constexpr wchar_t kTitle[] = L"No short name";
+    if (note.text.empty()) return;
+    const wchar_t* const kTitle = note.title.c_str();
+    const std::wstring& reason = note.text;
     EDITBALLOONTIP tip{sizeof tip, kTitle, reason.c_str(), TTI_INFO};
     if (::SendMessageW(box, EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&tip))) return;
     // The edit control has no balloon of its own on every system (Wine's has none): one of ours,

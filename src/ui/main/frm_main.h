@@ -63,7 +63,7 @@ private:
     // the window; a newer question makes the answer to an older one go unseen.
     void Look(const std::wstring& path, bool checkExists, bool longForm);
     void ShowAnswer();
-    void ShowWhyNoShortName(const std::wstring& reason);
+    void ShowWhyNoShortName(const ShortFormNote& note);
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     std::optional<Failure> CreateTooltips();
     void ApplyFontAndIcons();
