@@ -28,6 +28,10 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
             request.error = L"--tree takes one folder, and --strict only";
             return request;
         }
+        if (arguments[next].find_first_not_of(L" \t") == std::wstring::npos) {
+            request.error = L"--tree takes a folder, not a blank";
+            return request;
+        }
         request.paths = {arguments[next]};
         request.action = CliRequest::Action::ListTree;
         return request;

@@ -15,12 +15,16 @@ inline constexpr std::size_t kMaxPathText = 32767;
 
 // Attribute marks (the values of FILE_ATTRIBUTE_*).
 inline constexpr std::uint32_t kFolder = 0x10;
-inline constexpr std::uint32_t kReparsePoint = 0x400;  // a junction or a symbolic link
+inline constexpr std::uint32_t kReparsePoint = 0x400;  // a link, a mount point, a cloud file's placeholder, ...
+// The bit of a reparse tag that makes it a name surrogate (IsReparseTagNameSurrogate): the entry
+// stands for another name, as symbolic links, junctions and mount points do.
+inline constexpr std::uint32_t kNameSurrogate = 0x20000000;
 
 struct FolderEntry {
     std::wstring name;
     std::wstring alternateName;  // the 8.3 name; empty when the entry has none
     std::uint32_t attributes = 0;
+    std::uint32_t reparseTag = 0;  // with kReparsePoint: its tag (Wine gives none for a link)
 };
 
 // What decides whether a volume gives its entries short names.

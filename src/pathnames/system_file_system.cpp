@@ -87,7 +87,10 @@ std::wstring SystemFileSystem::FirstEntry(const std::wstring& pattern) {
 
 std::uint32_t SystemFileSystem::ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) {
     entries.clear();
-    const std::wstring pattern = ExtendedForm(folder.ends_with(L'\\') ? folder : folder + L'\\') + L'*';
+    // A folder that is no full path is not listed: its pattern would be "*", the current folder.
+    const std::wstring extended = ExtendedForm(folder.ends_with(L'\\') ? folder : folder + L'\\');
+    if (extended.empty()) return ERROR_INVALID_NAME;
+    const std::wstring pattern = extended + L'*';
     WIN32_FIND_DATAW entry{};
     const UniqueFindHandle search(::FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &entry,
                                                      FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
@@ -95,7 +98,8 @@ std::uint32_t SystemFileSystem::ListFolder(const std::wstring& folder, std::vect
     do {
         const std::wstring_view name = entry.cFileName;
         if (name != L"." && name != L"..")
-            entries.push_back({entry.cFileName, entry.cAlternateFileName, entry.dwFileAttributes});
+            entries.push_back({entry.cFileName, entry.cAlternateFileName, entry.dwFileAttributes,
+                               entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT ? entry.dwReserved0 : 0});
     } while (::FindNextFileW(search.get(), &entry));
     if (::GetLastError() != ERROR_NO_MORE_FILES) return ::GetLastError();
     std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {

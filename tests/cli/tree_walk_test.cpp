@@ -8,9 +8,15 @@ namespace shortex::cli {
 namespace {
 
 TEST(TreeWalk, FoldersComeBeforeTheirContentsWithShortNamesWhereTheyExistAndLinksAreNotEntered) {
-    testing::MemoryVolume volume;
-    volume.Add(L"C:\\Top\\Link", L"", kFolder | kReparsePoint)
+    testing::MemoryVolume volume;  // tags: a cloud file's folder, a junction, a symbolic link; Wine's links have none
+    volume.Add(L"C:\\Top\\Cloud", L"", kFolder | kReparsePoint, 0x9000601A)
+        .Add(L"C:\\Top\\Cloud\\x", L"", 0)
+        .Add(L"C:\\Top\\Junction", L"", kFolder | kReparsePoint, 0xA0000003)
+        .Add(L"C:\\Top\\Junction\\Top", L"", kFolder)
+        .Add(L"C:\\Top\\Link", L"", kFolder | kReparsePoint, 0xA000000C)
         .Add(L"C:\\Top\\Link\\Top", L"", kFolder)
+        .Add(L"C:\\Top\\Wine", L"", kFolder | kReparsePoint)
+        .Add(L"C:\\Top\\Wine\\Top", L"", kFolder)
         .Add(L"C:\\Top\\Locked", L"", kFolder)
         .Add(L"C:\\Top\\Program Files", L"PROGRA~1", kFolder)
         .Add(L"C:\\Top\\Program Files\\a b.txt", L"AB~1.TXT")
@@ -20,15 +26,22 @@ TEST(TreeWalk, FoldersComeBeforeTheirContentsWithShortNamesWhereTheyExistAndLink
     WalkTree(
         volume, L"C:\\TOP", L"C:\\Top", [&](auto& shortForm, auto& longForm, auto) { lines.push_back(shortForm + L"|" + longForm); },
         [&](auto& folder, auto error) { errors.push_back(folder + L"|" + std::to_wstring(error)); }, [] { return false; });
-    EXPECT_EQ(lines, (std::vector<std::wstring>{L"C:\\TOP\\Link|C:\\Top\\Link", L"C:\\TOP\\Locked|C:\\Top\\Locked",
-                                                L"C:\\TOP\\PROGRA~1|C:\\Top\\Program Files",
+    EXPECT_EQ(lines, (std::vector<std::wstring>{L"C:\\TOP\\Cloud|C:\\Top\\Cloud", L"C:\\TOP\\Cloud\\x|C:\\Top\\Cloud\\x",
+                                                L"C:\\TOP\\Junction|C:\\Top\\Junction", L"C:\\TOP\\Link|C:\\Top\\Link",
+                                                L"C:\\TOP\\Locked|C:\\Top\\Locked", L"C:\\TOP\\PROGRA~1|C:\\Top\\Program Files",
                                                 L"C:\\TOP\\PROGRA~1\\AB~1.TXT|C:\\Top\\Program Files\\a b.txt",
-                                                L"C:\\TOP\\z.txt|C:\\Top\\z.txt"}));
+                                                L"C:\\TOP\\Wine|C:\\Top\\Wine", L"C:\\TOP\\z.txt|C:\\Top\\z.txt"}));
     EXPECT_EQ(errors, std::vector<std::wstring>{L"C:\\Top\\Locked|5"});
 
     int asked = 0;  // stopping ends the walk at once
     WalkTree(volume, L"C:\\TOP", L"C:\\Top", [](auto&, auto&, auto) {}, [](auto&, auto) {}, [&] { return ++asked > 2; });
     EXPECT_EQ(asked, 3);
+}
+
+TEST(ParseArguments, ABlankTreeFolderIsAUsageErrorAndABackslashAFolder) {
+    for (const wchar_t* folder : {L"", L" ", L"   ", L" \t"})
+        EXPECT_EQ(ParseArguments({L"--tree", folder}).action, CliRequest::Action::UsageError) << folder;
+    EXPECT_EQ(ParseArguments({L"--tree", L"\\"}).paths, std::vector<std::wstring>{L"\\"});
 }
 
 TEST(NoteLine, WarnsOfANameWithoutAShortNameAndNotesTheRest) {

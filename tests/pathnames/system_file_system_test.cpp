@@ -43,6 +43,15 @@ TEST(SystemFileSystem, VolumeFactsAreThoseOfTheVolumeThePathLiesOn) {
     EXPECT_FALSE(files.Volume(L"Z:\\tmp").systemVolume);
 }
 
+TEST(SystemFileSystem, AFolderNamedByNoFullPathIsNeverListed) {
+    SystemFileSystem files;
+    std::vector<FolderEntry> entries;
+    for (const wchar_t* folder : {L"", L" ", L"\\", L"windows"}) {
+        EXPECT_NE(files.ListFolder(folder, entries), 0u) << folder;
+        EXPECT_TRUE(entries.empty()) << folder;
+    }
+}
+
 TEST(SystemFileSystem, EveryHostileTextKeepsTheInvariants) {
     SystemFileSystem files;
     for (const std::wstring& text : HostileTexts())
