@@ -8,15 +8,11 @@ namespace shortex::cli {
 namespace {
 
 TEST(TreeWalk, FoldersComeBeforeTheirContentsWithShortNamesWhereTheyExistAndLinksAreNotEntered) {
-    testing::MemoryVolume volume;  // tags: a cloud file's folder, a junction, a symbolic link; Wine's links have none
+    testing::MemoryVolume volume;  // reparse tags: a cloud file's placeholder folder, a symbolic link
     volume.Add(L"C:\\Top\\Cloud", L"", kFolder | kReparsePoint, 0x9000601A)
-        .Add(L"C:\\Top\\Cloud\\x", L"", 0)
-        .Add(L"C:\\Top\\Junction", L"", kFolder | kReparsePoint, 0xA0000003)
-        .Add(L"C:\\Top\\Junction\\Top", L"", kFolder)
+        .Add(L"C:\\Top\\Cloud\\x")
         .Add(L"C:\\Top\\Link", L"", kFolder | kReparsePoint, 0xA000000C)
         .Add(L"C:\\Top\\Link\\Top", L"", kFolder)
-        .Add(L"C:\\Top\\Wine", L"", kFolder | kReparsePoint)
-        .Add(L"C:\\Top\\Wine\\Top", L"", kFolder)
         .Add(L"C:\\Top\\Locked", L"", kFolder)
         .Add(L"C:\\Top\\Program Files", L"PROGRA~1", kFolder)
         .Add(L"C:\\Top\\Program Files\\a b.txt", L"AB~1.TXT")
@@ -27,10 +23,10 @@ TEST(TreeWalk, FoldersComeBeforeTheirContentsWithShortNamesWhereTheyExistAndLink
         volume, L"C:\\TOP", L"C:\\Top", [&](auto& shortForm, auto& longForm, auto) { lines.push_back(shortForm + L"|" + longForm); },
         [&](auto& folder, auto error) { errors.push_back(folder + L"|" + std::to_wstring(error)); }, [] { return false; });
     EXPECT_EQ(lines, (std::vector<std::wstring>{L"C:\\TOP\\Cloud|C:\\Top\\Cloud", L"C:\\TOP\\Cloud\\x|C:\\Top\\Cloud\\x",
-                                                L"C:\\TOP\\Junction|C:\\Top\\Junction", L"C:\\TOP\\Link|C:\\Top\\Link",
-                                                L"C:\\TOP\\Locked|C:\\Top\\Locked", L"C:\\TOP\\PROGRA~1|C:\\Top\\Program Files",
+                                                L"C:\\TOP\\Link|C:\\Top\\Link", L"C:\\TOP\\Locked|C:\\Top\\Locked",
+                                                L"C:\\TOP\\PROGRA~1|C:\\Top\\Program Files",
                                                 L"C:\\TOP\\PROGRA~1\\AB~1.TXT|C:\\Top\\Program Files\\a b.txt",
-                                                L"C:\\TOP\\Wine|C:\\Top\\Wine", L"C:\\TOP\\z.txt|C:\\Top\\z.txt"}));
+                                                L"C:\\TOP\\z.txt|C:\\Top\\z.txt"}));
     EXPECT_EQ(errors, std::vector<std::wstring>{L"C:\\Top\\Locked|5"});
 
     int asked = 0;  // stopping ends the walk at once
@@ -40,13 +36,12 @@ TEST(TreeWalk, FoldersComeBeforeTheirContentsWithShortNamesWhereTheyExistAndLink
 
 TEST(ParseArguments, ABlankTreeFolderIsAUsageErrorAndABackslashAFolder) {
     for (const wchar_t* folder : {L"", L" ", L"   ", L" \t"})
-        EXPECT_EQ(ParseArguments({L"--tree", folder}).action, CliRequest::Action::UsageError) << folder;
+        EXPECT_EQ(ParseArguments({L"--tree", folder}).error, L"--tree takes a folder, not a blank");
     EXPECT_EQ(ParseArguments({L"--tree", L"\\"}).paths, std::vector<std::wstring>{L"\\"});
 }
 
 TEST(NoteLine, WarnsOfANameWithoutAShortNameAndNotesTheRest) {
-    EXPECT_EQ(NoteLine(L"e:\\big files", {true, L"No short name", L"\"Big Files\" has no short name. Why."}),
-              L"shortex-cli: warning: e:\\big files: \"Big Files\" has no short name. Why.");
+    EXPECT_EQ(NoteLine(L"e:\\x", {true, L"No short name", L"\"x\" has no short name."}), L"shortex-cli: warning: e:\\x: \"x\" has no short name.");
     EXPECT_EQ(NoteLine(L"e:\\x", {false, L"Short name beyond ASCII", L"Note."}), L"shortex-cli: note: e:\\x: Note.");
     EXPECT_EQ(NoteLine(L"e:\\x", {}), L"");
 }

@@ -12,9 +12,8 @@ namespace shortex::testing {
 
 class MemoryVolume final : public FileSystem {
 public:
-    MemoryVolume& Add(const std::wstring& path, const std::wstring& shortName = {}, std::uint32_t attributes = 0,
-                      std::uint32_t reparseTag = 0) {
-        entries_[Fold(path)] = {path.substr(path.rfind(L'\\') + 1), shortName, attributes, reparseTag};
+    MemoryVolume& Add(const std::wstring& path, const std::wstring& shortName = {}, std::uint32_t attributes = 0, std::uint32_t tag = 0) {
+        entries_[Fold(path)] = {path.substr(path.rfind(L'\\') + 1), shortName, attributes, tag};
         return *this;
     }
     MemoryVolume& Unreadable(const std::wstring& folder) { return unreadable_ = Fold(folder), *this; }
