@@ -34,12 +34,6 @@ TEST(TreeWalk, FoldersComeBeforeTheirContentsWithShortNamesWhereTheyExistAndLink
     EXPECT_EQ(asked, 3);
 }
 
-TEST(ParseArguments, ABlankTreeFolderIsAUsageErrorAndABackslashAFolder) {
-    for (const wchar_t* folder : {L"", L" ", L"   ", L" \t"})
-        EXPECT_EQ(ParseArguments({L"--tree", folder}).error, L"--tree takes a folder, not a blank");
-    EXPECT_EQ(ParseArguments({L"--tree", L"\\"}).paths, std::vector<std::wstring>{L"\\"});
-}
-
 TEST(NoteLine, WarnsOfANameWithoutAShortNameAndNotesTheRest) {
     EXPECT_EQ(NoteLine(L"e:\\x", {true, L"No short name", L"\"x\" has no short name."}), L"shortex-cli: warning: e:\\x: \"x\" has no short name.");
     EXPECT_EQ(NoteLine(L"e:\\x", {false, L"Short name beyond ASCII", L"Note."}), L"shortex-cli: note: e:\\x: Note.");
