@@ -9,8 +9,10 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace shortex::cli {
@@ -55,11 +57,17 @@ public:
         Write(L"\r\n");
     }
 
+    bool console() const { return console_; }
+
+    // Called before each piece goes out: a progress line on the same console is erased first.
+    std::function<void()> beforeFlush;
+
     void Flush() {
         if (pending_.empty() || handle_ == INVALID_HANDLE_VALUE || handle_ == nullptr) {
             pending_.clear();
             return;
         }
+        if (beforeFlush) beforeFlush();
         if (console_) {
             WriteAll(pending_.data(), pending_.size(), [this](const wchar_t* data, DWORD count, DWORD* done) {
                 return ::WriteConsoleW(handle_, data, count, done, nullptr);
@@ -139,12 +147,12 @@ constexpr std::wstring_view kWindows11MenuNote =
 
 std::atomic<bool> interrupted = false;
 
-// Warns on stderr of a short form that still holds a long name, and why; true when it did.
+// Tells on stderr what there is to say of the short form; true when a component has no short name.
 bool WarnOfLongName(FileSystem& files, LineWriter& errors, const std::wstring& path, const std::wstring& shortForm,
                     std::optional<VolumeFacts>& volume) {
-    const std::wstring warning = LongNameWarning(files, path, shortForm, volume);
-    if (!warning.empty()) errors.WriteLine(warning);
-    return !warning.empty();
+    const ShortFormNote note = NoteOnShortForm(files, path, shortForm, volume);
+    if (const std::wstring line = NoteLine(path, note); !line.empty()) errors.WriteLine(line);
+    return note.noShortName;
 }
 
 // Every file and folder under the folder, one per line: short form, a tab, long form. Ctrl+C ends
@@ -173,13 +181,20 @@ int ListTree(const std::wstring& folder, bool strict, LineWriter& output) {
     const bool showProgress = IsConsole(console);
     const ULONGLONG start = ::GetTickCount64();
     ULONGLONG shown = 0;
+    bool progressOnScreen = false;
     unsigned long long folders = 0, entries = 0;
     const auto progress = [&](const std::wstring& line) {
         DWORD written = 0;
         ::WriteConsoleW(console, line.c_str(), static_cast<DWORD>(line.size()), &written, nullptr);
     };
+    // The progress line goes before anything else is written to the console it is on.
+    const auto eraseProgress = [&] {
+        if (std::exchange(progressOnScreen, false)) progress(L"\r" + std::wstring(60, L' ') + L"\r");
+    };
+    if (output.console()) output.beforeFlush = eraseProgress;
+    errors.beforeFlush = eraseProgress;
     bool everyFolderListed = true, anyLongName = false;
-    std::optional<VolumeFacts> volume;  // links are not entered: the whole walk is on one volume
+    std::optional<VolumeFacts> volume;  // name surrogates are not entered: the whole walk is on one volume
     WalkTree(
         files, withoutClosingBackslash(ShortPath(files, full)), withoutClosingBackslash(LongPath(files, full)),
         [&](const std::wstring& shortForm, const std::wstring& longForm, std::uint32_t attributes) {
@@ -191,7 +206,9 @@ int ListTree(const std::wstring& folder, bool strict, LineWriter& output) {
             folders += (attributes & kFolder) != 0;
             if (showProgress && entries % 256 == 0 && ::GetTickCount64() - start > 1000 && ::GetTickCount64() - shown > 200) {
                 shown = ::GetTickCount64();
+                output.Flush();  // entries first, then the line that counts them
                 progress(L"\r" + std::to_wstring(folders) + L" folders, " + std::to_wstring(entries) + L" entries");
+                progressOnScreen = true;
             }
         },
         [&](const std::wstring& longForm, std::uint32_t error) {
@@ -201,8 +218,10 @@ int ListTree(const std::wstring& folder, bool strict, LineWriter& output) {
             everyFolderListed = false;
         },
         [] { return interrupted.load(); });
-    if (shown) progress(L"\r" + std::wstring(60, L' ') + L"\r");
+    eraseProgress();
     output.Flush();
+    errors.Flush();
+    output.beforeFlush = errors.beforeFlush = nullptr;
     if (interrupted) return static_cast<int>(STATUS_CONTROL_C_EXIT);
     return strict && anyLongName ? 3 : everyFolderListed ? 0 : 1;
 }

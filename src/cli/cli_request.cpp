@@ -28,6 +28,10 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
             request.error = L"--tree takes one folder, and --strict only";
             return request;
         }
+        if (arguments[next].find_first_not_of(L" \t") == std::wstring::npos) {
+            request.error = L"--tree takes a folder, not a blank";
+            return request;
+        }
         request.paths = {arguments[next]};
         request.action = CliRequest::Action::ListTree;
         return request;
@@ -69,7 +73,8 @@ std::wstring_view UsageText() {
            L"  --long   print the long form instead, every component as it is stored\r\n"
            L"  -        read the paths from standard input, one per line (UTF-8)\r\n"
            L"  --strict exit code 3 when a short form still holds a long name (each is warned of\r\n"
-           L"           on stderr, with the reason, either way)\r\n"
+           L"           on stderr, with the reason, either way; a short name with characters\r\n"
+           L"           beyond ASCII gets a note there, never exit code 3)\r\n"
            L"  --       take every argument after it as a path\r\n"
            L"  --tree   every file and folder under FOLDER: its short form, a tab, its long form\r\n"
            L"  --help   show this text\r\n"
@@ -86,12 +91,9 @@ std::wstring ConvertPath(FileSystem& files, bool longForm, const std::wstring& p
     return longForm ? LongPath(files, path) : ShortPath(files, path);
 }
 
-std::wstring LongNameWarning(FileSystem& files, const std::wstring& path, const std::wstring& shortForm,
-                             std::optional<VolumeFacts>& volume) {
-    const std::wstring component = FirstLongComponent(shortForm);
-    if (component.empty()) return {};
-    if (!volume) volume = files.Volume(path);
-    return L"shortex-cli: warning: " + path + L": " + NoShortNameReason(component, *volume);
+std::wstring NoteLine(const std::wstring& path, const ShortFormNote& note) {
+    if (note.text.empty()) return {};
+    return (note.noShortName ? L"shortex-cli: warning: " : L"shortex-cli: note: ") + path + L": " + note.text;
 }
 
 }  // namespace shortex::cli

@@ -29,10 +29,9 @@ std::wstring_view UsageText();
 // The answer printed for one path: its short form, or its long form; empty when there is none.
 std::wstring ConvertPath(FileSystem& files, bool longForm, const std::wstring& path);
 
-// The warning for a short form that still holds a long name, and why; empty when it holds none.
-// The volume's facts are asked the first time they are needed, and kept for the next call.
-std::wstring LongNameWarning(FileSystem& files, const std::wstring& path, const std::wstring& shortForm,
-                             std::optional<VolumeFacts>& volume);
+// The line for stderr that tells the path's note: a warning when a component has no short name, a
+// note otherwise; empty when there is nothing to say.
+std::wstring NoteLine(const std::wstring& path, const ShortFormNote& note);
 
 // Cuts a stream into lines ended by LF or CRLF, as the chunks arrive; a last line without an
 // end is given by Finish. A byte order mark at the very start is dropped.

@@ -107,14 +107,27 @@ MenuChange InstallExplorerMenu() {
 
 MenuChange UninstallExplorerMenu() {
     MenuChange change;
+    // Only what is not there is nothing to remove; every other failure is named, and the rest goes on.
+    const auto failed = [&](const std::wstring& what, std::uint32_t error) {
+        change.failure += (change.failure.empty() ? L"cannot remove " : L"; cannot remove ") + what + L": " + SystemMessage(error);
+    };
     for (const Verb& verb : kVerbs) {
-        if (::RegDeleteTreeW(HKEY_CURRENT_USER, KeyName(verb).c_str()) != ERROR_SUCCESS) continue;
+        const LSTATUS status = ::RegDeleteTreeW(HKEY_CURRENT_USER, KeyName(verb).c_str());
+        if (status != ERROR_SUCCESS) {
+            if (status != ERROR_FILE_NOT_FOUND) failed(L"HKEY_CURRENT_USER\\" + KeyName(verb), status);
+            continue;
+        }
         RemoveIfEmpty(std::wstring(kClasses) + verb.type + L"\\shell");
         change.done.push_back(L"removed HKEY_CURRENT_USER\\" + KeyName(verb));
     }
-    if (const std::wstring sendTo = SendToFolder(); !sendTo.empty() && ::DeleteFileW((sendTo + kShortcut).c_str()))
+    if (const std::wstring sendTo = SendToFolder(); sendTo.empty())
+        failed(L"the Send To shortcut", ERROR_PATH_NOT_FOUND);
+    else if (::DeleteFileW((sendTo + kShortcut).c_str()))
         change.done.push_back(L"removed " + sendTo + kShortcut);
-    if (change.done.empty()) change.done.push_back(L"nothing to remove: the Explorer menu is not installed");
+    else if (const DWORD error = ::GetLastError(); error != ERROR_FILE_NOT_FOUND)
+        failed(sendTo + kShortcut, error);
+    if (change.done.empty() && change.failure.empty())
+        change.done.push_back(L"nothing to remove: the Explorer menu is not installed");
     return change;
 }
 

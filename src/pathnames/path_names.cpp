@@ -1,6 +1,5 @@
 #include "path_names.h"
 
-#include <algorithm>
 #include <string_view>
 
 namespace shortex {
@@ -36,6 +35,42 @@ bool HasUncMarker(const std::wstring& path) {
     return marker == L"UNC";
 }
 
+enum class NameForm { Short, ShortBeyondAscii, Long };
+
+NameForm FormOf(std::wstring_view name) {
+    const std::size_t dot = name.find(L'.');
+    const std::wstring_view base = name.substr(0, dot);
+    const std::wstring_view extension = dot == name.npos ? std::wstring_view() : name.substr(dot + 1);
+    if (base.empty() || base.size() > 8 || extension.size() > 3 || extension.find(L'.') != extension.npos ||
+        (dot != name.npos && extension.empty()))
+        return NameForm::Long;
+    bool beyondAscii = false;
+    for (const wchar_t c : name) {
+        const std::uint32_t unit = c;  // no OEM code page holds a character past U+FFFF
+        if (c <= L' ' || (unit >= 0xD800 && (unit <= 0xDFFF || unit > 0xFFFF)) || std::wstring_view(L"\"*+,/:;<=>?[\\]|").find(c) != std::wstring_view::npos)
+            return NameForm::Long;
+        beyondAscii = beyondAscii || c > 0x7F;
+    }
+    return beyondAscii ? NameForm::ShortBeyondAscii : NameForm::Short;
+}
+
+// Why an entry on the volume has no short name, and what the user can do about it.
+std::wstring WhyNoShortName(const VolumeFacts& volume) {
+    if (volume.network) return L"The network share it lies on gives no short names.";
+    if (volume.fileSystem.empty()) return L"The file system of its volume cannot be read.";
+    if (volume.fileSystem.starts_with(L"FAT"))
+        return volume.fileSystem + L" keeps a short name for every entry, yet none was reported for this one.";
+    if (volume.fileSystem != L"NTFS") return L"Its volume's file system (" + volume.fileSystem + L") keeps no short names.";
+    const std::wstring turnOn = L" turns it on, as administrator, for names made from then on.";
+    const std::wstring name = volume.name.find(L' ') == std::wstring::npos ? volume.name : L'"' + volume.name + L'"';
+    if (volume.systemSetting == 1) return L"8.3 name creation is off for every volume; \"fsutil 8dot3name set 0\"" + turnOn;
+    if (volume.systemSetting == 3 && !volume.systemVolume)
+        return L"8.3 name creation is off for every volume but the system volume; \"fsutil 8dot3name set 0\"" + turnOn;
+    if (volume.systemSetting != 0 && volume.systemSetting != 3 && volume.creationOffOnVolume)
+        return L"8.3 name creation is off on " + volume.name + L"; \"fsutil 8dot3name set " + name + L" 0\"" + turnOn;
+    return L"It was made while 8.3 name creation was off; as administrator, \"fsutil file setshortname\" can give it one.";
+}
+
 }  // namespace
 
 std::wstring FixDriveRoot(const std::wstring& path) {
@@ -67,37 +102,6 @@ std::wstring ShortPath(FileSystem& files, const std::wstring& path) {
     return IsUsablePathText(path) ? files.ShortPathName(path) : std::wstring();
 }
 
-std::wstring FirstLongComponent(const std::wstring& shortForm) {
-    const auto isShortName = [](std::wstring_view name) {
-        const std::size_t dot = name.find(L'.');
-        const std::wstring_view base = name.substr(0, dot);
-        const std::wstring_view extension = dot == name.npos ? std::wstring_view() : name.substr(dot + 1);
-        const bool legalCharacters = std::all_of(name.begin(), name.end(), [](wchar_t c) {
-            return c > L' ' && c < 0x7F && std::wstring_view(L"\"*+,/:;<=>?[\\]|").find(c) == std::wstring_view::npos;
-        });
-        return legalCharacters && !base.empty() && base.size() <= 8 && extension.size() <= 3 &&
-               extension.find(L'.') == extension.npos && (dot == name.npos || !extension.empty());
-    };
-    for (std::size_t at = RootLength(shortForm); at < shortForm.size(); ++at) {
-        const std::size_t end = EndOfComponent(shortForm, at);
-        const std::wstring component = shortForm.substr(at, end - at);
-        if (!component.empty() && component != L"." && component != L".." && !isShortName(component)) return component;
-        at = end;
-    }
-    return {};
-}
-
-std::wstring NoShortNameReason(const std::wstring& component, const VolumeFacts& volume) {
-    const std::wstring name = L"\"" + component + L"\" has no short name. ";
-    if (volume.network) return name + L"The network share it lies on gives no short names.";
-    static constexpr std::wstring_view kKeepShortNames[] = {L"NTFS", L"FAT", L"FAT12", L"FAT16", L"FAT32"};
-    if (std::find(std::begin(kKeepShortNames), std::end(kKeepShortNames), volume.fileSystem) == std::end(kKeepShortNames))
-        return name + L"Its volume's file system (" + volume.fileSystem + L") keeps no short names.";
-    if (volume.creationOffOnVolume || volume.systemSetting == 1 || (volume.systemSetting == 3 && !volume.systemVolume))
-        return name + L"8.3 name creation is off on its volume.";
-    return name + L"It was made while 8.3 name creation was off; \"fsutil file setshortname\" can give it one.";
-}
-
 std::size_t RootLength(const std::wstring& path) {
     if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
         // \\?\ and \\.\ name devices and extended-length paths: keep the prefix and the volume.
@@ -107,6 +111,31 @@ std::size_t RootLength(const std::wstring& path) {
     }
     const bool drive = path.size() >= 2 && path[1] == L':' && ((path[0] | 0x20) >= L'a' && (path[0] | 0x20) <= L'z');
     return drive ? 2 : 0;
+}
+
+ShortFormNote NoteOnShortForm(FileSystem& files, const std::wstring& path, const std::wstring& shortForm,
+                              std::optional<VolumeFacts>& volume) {
+    std::wstring beyondAscii;
+    for (std::size_t at = RootLength(shortForm); at < shortForm.size(); ++at) {
+        const std::size_t end = EndOfComponent(shortForm, at);
+        const std::wstring component = shortForm.substr(at, end - at);
+        at = end;
+        if (component.empty() || component == L"." || component == L"..") continue;
+        const NameForm form = FormOf(component);
+        if (form == NameForm::ShortBeyondAscii && beyondAscii.empty()) beyondAscii = component;
+        if (form != NameForm::Long) continue;
+        if (!volume) volume = files.Volume(path);
+        return {true, L"No short name", L'"' + component + L"\" has no short name. " + WhyNoShortName(*volume)};
+    }
+    if (beyondAscii.empty()) return {};
+    return {false, L"Short name beyond ASCII",
+            L'"' + beyondAscii + L"\" is a short name, but holds characters beyond ASCII: programs limited to the ANSI "
+                                 L"code page may not open it."};
+}
+
+ShortFormNote NoteOnShortForm(FileSystem& files, const std::wstring& path, const std::wstring& shortForm) {
+    std::optional<VolumeFacts> volume;
+    return NoteOnShortForm(files, path, shortForm, volume);
 }
 
 std::wstring LongPath(FileSystem& files, const std::wstring& path) {
@@ -123,7 +152,7 @@ std::wstring LongPath(FileSystem& files, const std::wstring& path) {
         if (component == L"." || component == L"..") {
             longPath += component;
         } else {
-            const std::wstring found = files.FirstEntry(path.substr(0, end), kAnyEntry);
+            const std::wstring found = files.FirstEntry(path.substr(0, end));
             if (found.empty()) return {};
             longPath += found;
         }

@@ -13,27 +13,39 @@ namespace shortex {
 // Longest text the Windows path functions accept (UNICODE_STRING limit, in characters).
 inline constexpr std::size_t kMaxPathText = 32767;
 
-// Attribute marks (the values of FILE_ATTRIBUTE_*) and the entry filters built from them.
-inline constexpr std::uint32_t kHidden = 0x2;
-inline constexpr std::uint32_t kSystem = 0x4;
+// Attribute marks (the values of FILE_ATTRIBUTE_*).
 inline constexpr std::uint32_t kFolder = 0x10;
-inline constexpr std::uint32_t kReparsePoint = 0x400;  // a junction or a symbolic link
-// FirstEntry admits an entry when every one of its hidden, system and folder marks is in the filter.
-inline constexpr std::uint32_t kAnyEntry = kHidden | kSystem | kFolder;
+inline constexpr std::uint32_t kReparsePoint = 0x400;  // a link, a mount point, a cloud file's placeholder, ...
+// The bit of a reparse tag that makes it a name surrogate (IsReparseTagNameSurrogate): the entry
+// stands for another name, as symbolic links, junctions and mount points do.
+inline constexpr std::uint32_t kNameSurrogate = 0x20000000;
 
 struct FolderEntry {
     std::wstring name;
     std::wstring alternateName;  // the 8.3 name; empty when the entry has none
     std::uint32_t attributes = 0;
+    std::uint32_t reparseTag = 0;  // with kReparsePoint: its tag (Wine gives none for a link)
 };
 
 // What decides whether a volume gives its entries short names.
 struct VolumeFacts {
-    std::wstring fileSystem;           // "NTFS", "FAT32", "exFAT", "ReFS", ...
+    std::wstring fileSystem;           // "NTFS", "FAT32", "exFAT", "ReFS", ...; empty when it cannot be read
     bool network = false;              // a share, mapped to a drive or not
-    bool creationOffOnVolume = false;  // the volume's persistent state says no 8.3 names
-    std::uint32_t systemSetting = 0;   // NtfsDisable8dot3NameCreation: 0 on, 1 off, 2 per volume, 3 off but on the system volume
+    bool creationOffOnVolume = false;  // the volume's own flag (fsutil 8dot3name query X:) says no 8.3 names
+    // NtfsDisable8dot3NameCreation: 0 on for every volume, 1 off for every volume, 2 (the default)
+    // each volume's own flag decides, 3 off but on the system volume.
+    std::uint32_t systemSetting = 2;
     bool systemVolume = false;
+    std::wstring name{};  // as fsutil takes it: "D:", "C:\mnt\x"
+};
+
+// What to say of a short form: nothing, a component that has no short name and why, or a short
+// name that holds characters beyond ASCII.
+struct ShortFormNote {
+    bool noShortName = false;
+    std::wstring title;  // "No short name" or "Short name beyond ASCII"
+    std::wstring text;   // empty: nothing to say
+    bool operator==(const ShortFormNote&) const = default;
 };
 
 // The file system as the path operations ask it. Windows answers with the real API; tests answer
@@ -46,9 +58,9 @@ public:
     // The attribute word of the entry the path names; nothing when it cannot be queried.
     virtual std::optional<std::uint32_t> Attributes(const std::wstring& path) = 0;
     // The long name, as stored, of the first entry of the pattern's folder that matches its last
-    // component (wildcards, long or short name, any letter case) and that the filter admits; empty
-    // when there is none or the lookup fails. "." and ".." are never answered.
-    virtual std::wstring FirstEntry(const std::wstring& pattern, std::uint32_t filter) = 0;
+    // component (wildcards, long or short name, any letter case), hidden and system entries
+    // included; empty when there is none or the lookup fails. "." and ".." are never answered.
+    virtual std::wstring FirstEntry(const std::wstring& pattern) = 0;
     // The entries of a folder named by its full path, but "." and "..", in ordinal case-insensitive
     // order of name, from one listing; the system's error code (0 when listed).
     virtual std::uint32_t ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) = 0;
@@ -61,7 +73,7 @@ class SystemFileSystem : public FileSystem {
 public:
     std::wstring ShortPathName(const std::wstring& path) override;
     std::optional<std::uint32_t> Attributes(const std::wstring& path) override;
-    std::wstring FirstEntry(const std::wstring& pattern, std::uint32_t filter) override;
+    std::wstring FirstEntry(const std::wstring& pattern) override;
     std::uint32_t ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) override;
     VolumeFacts Volume(const std::wstring& path) override;
 };
@@ -87,12 +99,13 @@ std::wstring ShortPath(FileSystem& files, const std::wstring& path);
 // empty components, "." and ".." stay as written. Empty when a component cannot be found.
 std::wstring LongPath(FileSystem& files, const std::wstring& path);
 
-// The first component of a short form that is no legal 8.3 name (the root not counted); empty
-// when every one is.
-std::wstring FirstLongComponent(const std::wstring& shortForm);
-
-// That the component, of an entry on that volume, has no short name, and why.
-std::wstring NoShortNameReason(const std::wstring& component, const VolumeFacts& volume);
+// The note on the short form of the path. A component has no short name when it breaks the 8.3
+// form (lengths, dots, forbidden characters; characters beyond ASCII are allowed, as an OEM code
+// page holds them). Only then is the volume asked, once: `volume` keeps its facts for the next
+// call on the same volume.
+ShortFormNote NoteOnShortForm(FileSystem& files, const std::wstring& path, const std::wstring& shortForm,
+                              std::optional<VolumeFacts>& volume);
+ShortFormNote NoteOnShortForm(FileSystem& files, const std::wstring& path, const std::wstring& shortForm);
 
 // Length of the root that LongPath keeps as written: "C:", "\\server\share", "\\?\C:",
 // "\\?\UNC\server\share", "\\.\device"; 0 for a relative or rooted ("\dir") path.

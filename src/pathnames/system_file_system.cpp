@@ -71,7 +71,7 @@ std::optional<std::uint32_t> SystemFileSystem::Attributes(const std::wstring& pa
     return attributes;
 }
 
-std::wstring SystemFileSystem::FirstEntry(const std::wstring& pattern, std::uint32_t filter) {
+std::wstring SystemFileSystem::FirstEntry(const std::wstring& pattern) {
     std::wstring searched = ExtendedLengthForm(pattern);
     if (searched.empty()) searched = pattern;
     WIN32_FIND_DATAW entry{};
@@ -80,15 +80,17 @@ std::wstring SystemFileSystem::FirstEntry(const std::wstring& pattern, std::uint
     if (!search) return {};
     do {
         const std::wstring_view name = entry.cFileName;
-        const bool admitted = (entry.dwFileAttributes & kAnyEntry & ~filter) == 0;
-        if (admitted && name != L"." && name != L"..") return entry.cFileName;
+        if (name != L"." && name != L"..") return entry.cFileName;
     } while (::FindNextFileW(search.get(), &entry));
     return {};
 }
 
 std::uint32_t SystemFileSystem::ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) {
     entries.clear();
-    const std::wstring pattern = ExtendedForm(folder.ends_with(L'\\') ? folder : folder + L'\\') + L'*';
+    // A folder that is no full path is not listed: its pattern would be "*", the current folder.
+    const std::wstring extended = ExtendedForm(folder.ends_with(L'\\') ? folder : folder + L'\\');
+    if (extended.empty()) return ERROR_INVALID_NAME;
+    const std::wstring pattern = extended + L'*';
     WIN32_FIND_DATAW entry{};
     const UniqueFindHandle search(::FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &entry,
                                                      FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
@@ -96,7 +98,8 @@ std::uint32_t SystemFileSystem::ListFolder(const std::wstring& folder, std::vect
     do {
         const std::wstring_view name = entry.cFileName;
         if (name != L"." && name != L"..")
-            entries.push_back({entry.cFileName, entry.cAlternateFileName, entry.dwFileAttributes});
+            entries.push_back({entry.cFileName, entry.cAlternateFileName, entry.dwFileAttributes,
+                               entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT ? entry.dwReserved0 : 0});
     } while (::FindNextFileW(search.get(), &entry));
     if (::GetLastError() != ERROR_NO_MORE_FILES) return ::GetLastError();
     std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) {
@@ -107,12 +110,31 @@ std::uint32_t SystemFileSystem::ListFolder(const std::wstring& folder, std::vect
 
 VolumeFacts SystemFileSystem::Volume(const std::wstring& path) {
     VolumeFacts facts;
-    std::wstring root(kMaxPathText + 1, L'\0'), windows(MAX_PATH + 1, L'\0'), name(MAX_PATH + 1, L'\0');
-    if (!::GetVolumePathNameW(path.c_str(), root.data(), static_cast<DWORD>(root.size()))) return facts;
-    root.resize(root.find(L'\0'));
-    facts.network = root.starts_with(L"\\\\") || ::GetDriveTypeW(root.c_str()) == DRIVE_REMOTE;
-    if (::GetVolumeInformationW(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, name.data(), MAX_PATH + 1))
-        facts.fileSystem = name.c_str();
+    // The mount point of the volume a path lies on (D:\, C:\mnt\x\, \\server\share\), asked for the full
+    // path: for a relative one GetVolumePathNameW answers the boot volume.
+    const auto mountPoint = [](const std::wstring& path) {
+        const std::wstring full = TextOfAnyLength(
+            [&](wchar_t* buffer, DWORD capacity) { return ::GetFullPathNameW(path.c_str(), capacity, buffer, nullptr); });
+        std::wstring root(full.size() + 2, L'\0');
+        if (full.empty() || !::GetVolumePathNameW(full.c_str(), root.data(), static_cast<DWORD>(root.size()))) return std::wstring();
+        root.resize(root.find(L'\0'));
+        if (root.starts_with(kExtendedPrefix) && root.size() == 7 && root[5] == L':') root.erase(0, kExtendedPrefix.size());
+        return root;
+    };
+    // The volume GUID path names a volume whatever drive letters or folders it is mounted at.
+    const auto volumeName = [](const std::wstring& root) {
+        std::wstring name(MAX_PATH, L'\0');
+        if (!::GetVolumeNameForVolumeMountPointW(root.c_str(), name.data(), MAX_PATH)) return root;
+        return name.substr(0, name.find(L'\0'));
+    };
+    const std::wstring root = mountPoint(path);
+    if (root.empty()) return facts;
+    facts.name = root.size() == 3 && root[1] == L':' ? root.substr(0, 2) : root.substr(0, root.size() - 1);
+    facts.network = ::GetDriveTypeW(root.c_str()) == DRIVE_REMOTE || root.starts_with(kExtendedUncPrefix) ||
+                    (root.starts_with(L"\\\\") && !root.starts_with(kExtendedPrefix) && !root.starts_with(L"\\\\.\\"));
+    std::wstring fileSystem(MAX_PATH + 1, L'\0'), windows(MAX_PATH + 1, L'\0');
+    if (::GetVolumeInformationW(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, fileSystem.data(), MAX_PATH + 1))
+        facts.fileSystem = fileSystem.c_str();
     const UniqueFileHandle volume(::CreateFileW(root.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     FILE_FS_PERSISTENT_VOLUME_INFORMATION state{0, 0, 1, 0};
@@ -125,7 +147,8 @@ VolumeFacts SystemFileSystem::Volume(const std::wstring& path) {
                        L"NtfsDisable8dot3NameCreation", RRF_RT_REG_DWORD, nullptr, &setting, &size) == ERROR_SUCCESS)
         facts.systemSetting = setting;
     windows.resize(::GetSystemWindowsDirectoryW(windows.data(), MAX_PATH + 1));
-    facts.systemVolume = windows.size() >= 3 && ::CompareStringOrdinal(windows.c_str(), 3, root.c_str(), 3, TRUE) == CSTR_EQUAL;
+    facts.systemVolume = ::CompareStringOrdinal(volumeName(root).c_str(), -1, volumeName(mountPoint(windows)).c_str(), -1,
+                                                TRUE) == CSTR_EQUAL;
     return facts;
 }
 

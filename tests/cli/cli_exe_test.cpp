@@ -32,6 +32,7 @@ TEST(CliExe, AnswersAndExitCodes) {
         {{L"--long"}, 2, ""},
         {{L"C:\\", L"--long"}, 2, ""},  // --long only first
         {{L"--shrt", L"C:\\"}, 2, ""},
+        {{L"--tree", L""}, 2, ""}, {{L"--tree", L"   "}, 2, ""},  // a blank folder would list the current one at every depth
     };
     for (const auto& c : cases) {
         const ProcessResult run = RunProcess(kCli, c.arguments);

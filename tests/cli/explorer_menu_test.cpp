@@ -1,5 +1,6 @@
 // The Explorer menu end to end under Wine: installed by the console tool, run as Explorer runs it,
 // and gone without a trace.
+#include "common/unique_handle.h"
 #include "pathnames/path_names.h"
 #include "support/win_support.h"
 
@@ -91,6 +92,14 @@ TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
     EXPECT_NE(lonely.errors.find("Shortex.exe is not beside"), std::string::npos);
     EXPECT_EQ(Dump(L"Software\\Classes"), classesInstalled);
 
+    wchar_t* sendTo = nullptr;  // a shortcut in use is named and fails the removal; the keys go all the same
+    ::SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &sendTo);
+    UniqueFileHandle inUse(::CreateFileW((sendTo + std::wstring(L"\\Short path (Shortex).lnk")).c_str(), GENERIC_READ,
+                                         FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ::CoTaskMemFree(sendTo);
+    const ProcessResult held = RunProcess(kCli, {L"--uninstall-explorer"});
+    EXPECT_TRUE(held.exitCode == 1 && held.errors.find("cannot remove C:\\") != std::string::npos) << held.errors;
+    inUse.reset();
     EXPECT_EQ(RunProcess(kCli, {L"--uninstall-explorer"}).exitCode, 0u);
     EXPECT_EQ(Dump(L"Software\\Classes"), classesBefore);
     EXPECT_EQ(SendToListing(), sendToBefore);

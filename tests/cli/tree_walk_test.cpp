@@ -8,8 +8,10 @@ namespace shortex::cli {
 namespace {
 
 TEST(TreeWalk, FoldersComeBeforeTheirContentsWithShortNamesWhereTheyExistAndLinksAreNotEntered) {
-    testing::MemoryVolume volume;
-    volume.Add(L"C:\\Top\\Link", L"", kFolder | kReparsePoint)
+    testing::MemoryVolume volume;  // reparse tags: a cloud file's placeholder folder, a symbolic link
+    volume.Add(L"C:\\Top\\Cloud", L"", kFolder | kReparsePoint, 0x9000601A)
+        .Add(L"C:\\Top\\Cloud\\x")
+        .Add(L"C:\\Top\\Link", L"", kFolder | kReparsePoint, 0xA000000C)
         .Add(L"C:\\Top\\Link\\Top", L"", kFolder)
         .Add(L"C:\\Top\\Locked", L"", kFolder)
         .Add(L"C:\\Top\\Program Files", L"PROGRA~1", kFolder)
@@ -20,7 +22,8 @@ TEST(TreeWalk, FoldersComeBeforeTheirContentsWithShortNamesWhereTheyExistAndLink
     WalkTree(
         volume, L"C:\\TOP", L"C:\\Top", [&](auto& shortForm, auto& longForm, auto) { lines.push_back(shortForm + L"|" + longForm); },
         [&](auto& folder, auto error) { errors.push_back(folder + L"|" + std::to_wstring(error)); }, [] { return false; });
-    EXPECT_EQ(lines, (std::vector<std::wstring>{L"C:\\TOP\\Link|C:\\Top\\Link", L"C:\\TOP\\Locked|C:\\Top\\Locked",
+    EXPECT_EQ(lines, (std::vector<std::wstring>{L"C:\\TOP\\Cloud|C:\\Top\\Cloud", L"C:\\TOP\\Cloud\\x|C:\\Top\\Cloud\\x",
+                                                L"C:\\TOP\\Link|C:\\Top\\Link", L"C:\\TOP\\Locked|C:\\Top\\Locked",
                                                 L"C:\\TOP\\PROGRA~1|C:\\Top\\Program Files",
                                                 L"C:\\TOP\\PROGRA~1\\AB~1.TXT|C:\\Top\\Program Files\\a b.txt",
                                                 L"C:\\TOP\\z.txt|C:\\Top\\z.txt"}));
@@ -31,16 +34,10 @@ TEST(TreeWalk, FoldersComeBeforeTheirContentsWithShortNamesWhereTheyExistAndLink
     EXPECT_EQ(asked, 3);
 }
 
-TEST(LongNameWarning, NamesThePathItsLongComponentAndWhyAskingTheVolumeOnce) {
-    testing::MemoryVolume volume;
-    volume.Add(L"E:\\Big Files", L"", kFolder).facts = {L"exFAT"};
-    std::optional<VolumeFacts> facts;
-    EXPECT_EQ(LongNameWarning(volume, L"e:\\big files", ShortPath(volume, L"e:\\big files"), facts),
-              L"shortex-cli: warning: e:\\big files: \"Big Files\" has no short name. Its volume's file system (exFAT) "
-              L"keeps no short names.");
-    volume.facts = {L"NTFS"};  // kept from the first call
-    EXPECT_NE(LongNameWarning(volume, L"E:\\Big Files", L"E:\\Big Files", facts).find(L"exFAT"), std::wstring::npos);
-    EXPECT_EQ(LongNameWarning(volume, L"E:\\x", L"E:\\BIGFIL~1", facts), L"");
+TEST(NoteLine, WarnsOfANameWithoutAShortNameAndNotesTheRest) {
+    EXPECT_EQ(NoteLine(L"e:\\x", {true, L"No short name", L"\"x\" has no short name."}), L"shortex-cli: warning: e:\\x: \"x\" has no short name.");
+    EXPECT_EQ(NoteLine(L"e:\\x", {false, L"Short name beyond ASCII", L"Note."}), L"shortex-cli: note: e:\\x: Note.");
+    EXPECT_EQ(NoteLine(L"e:\\x", {}), L"");
 }
 
 }  // namespace

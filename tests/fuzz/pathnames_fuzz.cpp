@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         v.Add(L"C:\\Program Files", L"PROGRA~1", kFolder)
             .Add(L"C:\\Program Files\\Common Files", L"COMMON~1", kFolder)
             .Add(L"C:\\Program Files\\Common Files\\a b.txt", L"AB~1.TXT")
-            .Add(L"C:\\$Hidden", L"", kHidden | kSystem | kFolder)
-            .Add(L"C:\\$Hidden\\x", L"", kHidden)
+            .Add(L"C:\\$Hidden", L"", kFolder)
+            .Add(L"C:\\$Hidden\\x")
             .Add(L"C:\\\u0416", L"2C1~1", kFolder);
         return v;
     }();

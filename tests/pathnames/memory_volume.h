@@ -12,8 +12,8 @@ namespace shortex::testing {
 
 class MemoryVolume final : public FileSystem {
 public:
-    MemoryVolume& Add(const std::wstring& path, const std::wstring& shortName = {}, std::uint32_t attributes = 0) {
-        entries_[Fold(path)] = {path.substr(path.rfind(L'\\') + 1), shortName, attributes};
+    MemoryVolume& Add(const std::wstring& path, const std::wstring& shortName = {}, std::uint32_t attributes = 0, std::uint32_t tag = 0) {
+        entries_[Fold(path)] = {path.substr(path.rfind(L'\\') + 1), shortName, attributes, tag};
         return *this;
     }
     MemoryVolume& Unreadable(const std::wstring& folder) { return unreadable_ = Fold(folder), *this; }
@@ -28,9 +28,9 @@ public:
         const auto entries = Walk(path.ends_with(L'\\') ? path.substr(0, path.size() - 1) : path);
         return entries.empty() ? std::nullopt : std::optional(entries.back()->attributes);
     }
-    std::wstring FirstEntry(const std::wstring& pattern, std::uint32_t filter) override {
+    std::wstring FirstEntry(const std::wstring& pattern) override {
         const auto entries = Walk(pattern);
-        return entries.empty() || (entries.back()->attributes & kAnyEntry & ~filter) ? L"" : entries.back()->name;
+        return entries.empty() ? L"" : entries.back()->name;
     }
 
     VolumeFacts Volume(const std::wstring&) override { return facts; }
@@ -41,14 +41,14 @@ public:
         const std::wstring key = inside.empty() ? Fold(folder) : Fold(folder.substr(0, 2)) + KeyOf(inside);
         for (const auto& [child, entry] : entries_)
             if (child.starts_with(key + L"\\") && child.find(L'\\', key.size() + 1) == child.npos)
-                entries.push_back({entry.name, entry.shortName, entry.attributes});
+                entries.push_back({entry.name, entry.shortName, entry.attributes, entry.reparseTag});
         return 0;
     }
 
 private:
     struct Entry {
         std::wstring name, shortName;
-        std::uint32_t attributes;
+        std::uint32_t attributes, reparseTag;
     };
     static std::wstring Fold(std::wstring text) {
         for (wchar_t& c : text) c = static_cast<wchar_t>(c >= L'a' && c <= L'z' ? c - 32 : c);

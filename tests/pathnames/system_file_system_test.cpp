@@ -25,12 +25,22 @@ TEST(SystemFileSystem, ShortFormsOfRealEntriesComeBackToTheirLongForms) {
         EXPECT_EQ(FileExists(files, path), !folderEntry) << path.size();
         const std::wstring shortForm = ShortPath(files, path);
         ASSERT_FALSE(shortForm.empty()) << path.size();
-        EXPECT_EQ(FirstLongComponent(shortForm), L"");
+        EXPECT_EQ(NoteOnShortForm(files, path, shortForm).text, L"");
         EXPECT_EQ(LongPath(files, shortForm), path);
     }
     EXPECT_TRUE(FileExists(files, folder.path() + L"\\hidden.sys"));
     EXPECT_EQ(LongPath(files, folder.path() + L"\\HIDDEN.SYS"), folder.path() + L"\\hidden.sys");
     EXPECT_EQ(ShortPath(files, folder.path() + L"\\missing"), L"");
+}
+
+TEST(SystemFileSystem, TheVolumeIsTheOneThePathLiesOnAndOnlyAFullPathIsListed) {
+    SystemFileSystem files;
+    const VolumeFacts system = files.Volume(L"\\\\?\\C:\\windows\\system32");  // local, though it starts with two backslashes
+    EXPECT_EQ(std::tuple(system.name, system.network, system.systemVolume, system.fileSystem.empty()), std::tuple(L"C:", false, true, false));
+    EXPECT_FALSE(files.Volume(L"Z:\\tmp").systemVolume);
+    std::vector<FolderEntry> entries;  // a pattern of "*" alone would list the current folder
+    for (const wchar_t* folder : {L"", L" ", L"\\", L"windows"})
+        EXPECT_TRUE(files.ListFolder(folder, entries) != 0 && entries.empty()) << folder;
 }
 
 TEST(SystemFileSystem, EveryHostileTextKeepsTheInvariants) {

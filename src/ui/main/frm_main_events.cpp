@@ -127,7 +127,7 @@ void frmMain::ShowAnswer() {
         Focus(cmdGetShortex);
     }
     SetText(txtShortex, lookup->answer);
-    if (!lookup->reason.empty()) ShowBalloon(L"No short name", lookup->reason);
+    if (!lookup->note.text.empty()) ShowBalloon(lookup->note.title.c_str(), lookup->note.text);
 }
 
 void frmMain::Form_QueryUnload() {

@@ -18,8 +18,7 @@ std::shared_ptr<Lookup> Lookup::Start(std::shared_ptr<FileSystem> files, HWND wi
             asked.exists = DirExists(*files, asked.path) || (asked.check == Check::FileOrFolder && FileExists(*files, asked.path));
         const std::wstring trimmed(Trim(asked.path));
         if (asked.exists) asked.answer = asked.longForm ? LongPath(*files, trimmed) : ShortPath(*files, trimmed);
-        const std::wstring component = asked.longForm ? L"" : FirstLongComponent(asked.answer);
-        if (!component.empty()) asked.reason = NoShortNameReason(component, files->Volume(trimmed));
+        if (asked.exists && !asked.longForm) asked.note = NoteOnShortForm(*files, trimmed, asked.answer);
         ::SetEvent(asked.done.get());
         ::PostMessageW(window, kLookupAnswered, static_cast<WPARAM>(asked.number), 0);
     }).detach();

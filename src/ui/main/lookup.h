@@ -29,7 +29,7 @@ struct Lookup {
     unsigned long long number = 0;
     bool exists = true;
     std::wstring answer{};
-    std::wstring reason{};  // why a long name in a short form has no short name; empty when none
+    ShortFormNote note{};  // what to say of the short form's names
     UniqueKernelHandle done{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
