@@ -8,7 +8,6 @@
 #include <shlobj.h>
 
 #include <array>
-#include <cwchar>
 
 namespace shortex::cli {
 namespace {
@@ -30,15 +29,7 @@ constexpr std::array<Verb, 4> kVerbs{{{L"*", nullptr},
 
 std::wstring KeyName(const Verb& verb) { return std::wstring(kClasses) + verb.type + kVerb; }
 
-std::wstring ClassName() {
-    const GUID& id = verb::kCopyShortPathClass;
-    wchar_t text[39];
-    std::swprintf(text, std::size(text), L"{%08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", id.Data1, id.Data2,
-                  id.Data3, id.Data4[0], id.Data4[1], id.Data4[2], id.Data4[3], id.Data4[4], id.Data4[5], id.Data4[6],
-                  id.Data4[7]);
-    return text;
-}
-std::wstring ClassKeyName() { return std::wstring(kClasses) + L"CLSID\\" + ClassName(); }
+std::wstring ClassKeyName() { return std::wstring(kClasses) + L"CLSID\\" + verb::kCopyShortPathClass; }
 
 LSTATUS SetText(HKEY key, const wchar_t* name, const std::wstring& text) {
     return ::RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
@@ -117,7 +108,7 @@ MenuChange InstallExplorerMenu() {
                                        nullptr, command.put(), nullptr);
         if (status == ERROR_SUCCESS)
             status = verb.argument ? SetText(command.get(), nullptr, L"\"" + exe + L"\" --copy " + verb.argument)
-                                   : SetText(command.get(), L"CLSID", ClassName());
+                                   : SetText(command.get(), L"CLSID", verb::kCopyShortPathClass);
         if (status != ERROR_SUCCESS) {
             change.failure = L"cannot write HKEY_CURRENT_USER\\" + KeyName(verb) + L": " + SystemMessage(status);
             return change;
