@@ -1,5 +1,6 @@
 // Shortex.exe: the entry point and the message loop.
 #include "app/startup.h"
+#include "app/verb_server.h"
 #include "common/system_function.h"
 #include "ui/main/main_layout.h"
 
@@ -32,6 +33,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     SystemMessageBoxes boxes;
     main_window::SystemPickers pickers;
     const std::wstring argumentText = main_window::ArgumentText(::GetCommandLineW());
+    if (argumentText == L"-Embedding" || argumentText == L"/Embedding") return verb::Serve(*files, boxes);
     if (auto paths = CopyArguments(argumentText)) return startup::CopyShortForms(*files, boxes, std::move(*paths));
     main_window::frmMain window(files, boxes, pickers, argumentText);
     if (!startup::Main(boxes, window, showCommand)) return 0;

@@ -33,18 +33,21 @@ int CopyShortForms(FileSystem& files, MessageBoxes& boxes, std::vector<std::wstr
         boxes.Show({L"Give the paths to copy after --copy.", L"Shortex", kBoxOk | kBoxExclamation});
         return 1;
     }
-    std::wstring text;
+    std::wstring text, missing;
+    int missingCount = 0;
     for (std::wstring& path : paths) {
         // No path holds a quote: one at the end is what is left of "C:\", a drive or a drive's
         // background as Explorer fills it in, after the backslash took the closing quote with it.
         if (path.ends_with(L'"')) path.back() = L'\\';
         const std::wstring shortForm = ShortPath(files, path);
-        if (shortForm.empty()) {
-            boxes.Show({L"There is no short form of this path, so nothing was copied:\r\n\r\n" + path, L"Shortex",
-                        kBoxOk | kBoxExclamation});
-            return 1;
-        }
+        if (shortForm.empty()) missing += L"\r\n" + path, ++missingCount;
         text += (text.empty() ? L"" : L"\r\n") + shortForm;
+    }
+    if (missingCount) {
+        boxes.Show({std::wstring(L"There is no short form of ") + (missingCount > 1 ? L"these paths" : L"this path") +
+                        L", so nothing was copied:\r\n" + missing,
+                    L"Shortex", kBoxOk | kBoxExclamation});
+        return 1;
     }
     // The clipboard wants an owner window; a message-only one shows nothing.
     const HWND owner = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);

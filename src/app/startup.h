@@ -11,7 +11,7 @@
 namespace shortex::startup {
 
 // Shortex.exe --copy PATH...: the short forms of the paths onto the clipboard, one a line, with no
-// window; a path without one is named in a box and nothing is copied. The exit code: 0 when
+// window; the paths without one are named in one box and nothing is copied. The exit code: 0 when
 // copied, 1 when not.
 int CopyShortForms(FileSystem& files, MessageBoxes& boxes, std::vector<std::wstring> paths);
 

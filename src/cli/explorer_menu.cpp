@@ -1,5 +1,6 @@
 #include "explorer_menu.h"
 
+#include "app/verb_server.h"
 #include "common/com.h"
 #include "common/failure.h"
 #include "common/unique_handle.h"
@@ -15,16 +16,20 @@ constexpr wchar_t kClasses[] = L"Software\\Classes\\";
 constexpr wchar_t kVerb[] = L"\\shell\\Shortex.CopyShortPath";
 constexpr wchar_t kShortcut[] = L"\\Short path (Shortex).lnk";
 
+// The verbs on items take the whole selection in one call (the DropTarget method); a folder's
+// background is one folder, so its verb starts --copy with it.
 struct Verb {
     const wchar_t* type;
-    const wchar_t* argument;  // how Explorer fills in the item
+    const wchar_t* argument;  // how Explorer fills in the folder; null for a DropTarget verb
 };
-constexpr std::array<Verb, 4> kVerbs{{{L"*", L"\"%1\""},
-                                      {L"Directory", L"\"%1\""},
-                                      {L"Drive", L"\"%1\""},
+constexpr std::array<Verb, 4> kVerbs{{{L"*", nullptr},
+                                      {L"Directory", nullptr},
+                                      {L"Drive", nullptr},
                                       {L"Directory\\Background", L"\"%V\""}}};
 
 std::wstring KeyName(const Verb& verb) { return std::wstring(kClasses) + verb.type + kVerb; }
+
+std::wstring ClassKeyName() { return std::wstring(kClasses) + L"CLSID\\" + verb::kCopyShortPathClass; }
 
 LSTATUS SetText(HKEY key, const wchar_t* name, const std::wstring& text) {
     return ::RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
@@ -80,16 +85,30 @@ MenuChange InstallExplorerMenu() {
         change.failure = L"Shortex.exe is not beside shortex-cli.exe (" + exe + L"); nothing was installed.";
         return change;
     }
+    UniqueHkey server;
+    LSTATUS status = ::RegCreateKeyExW(HKEY_CURRENT_USER, (ClassKeyName() + L"\\LocalServer32").c_str(), 0, nullptr, 0,
+                                       KEY_WRITE, nullptr, server.put(), nullptr);
+    if (status == ERROR_SUCCESS) status = SetText(server.get(), nullptr, L"\"" + exe + L"\"");
+    if (status != ERROR_SUCCESS) {
+        change.failure = L"cannot write HKEY_CURRENT_USER\\" + ClassKeyName() + L": " + SystemMessage(status);
+        return change;
+    }
+    change.done.push_back(L"added HKEY_CURRENT_USER\\" + ClassKeyName());
     for (const Verb& verb : kVerbs) {
         UniqueHkey key, command;
-        LSTATUS status = ::RegCreateKeyExW(HKEY_CURRENT_USER, KeyName(verb).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                                           key.put(), nullptr);
+        status = ::RegCreateKeyExW(HKEY_CURRENT_USER, KeyName(verb).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(),
+                                   nullptr);
         if (status == ERROR_SUCCESS) status = SetText(key.get(), L"MUIVerb", L"Copy short path");
         if (status == ERROR_SUCCESS) status = SetText(key.get(), L"Icon", L"\"" + exe + L"\",0");
+        // One way to run the verb: a command an earlier version left beside DropTarget goes.
+        if (status == ERROR_SUCCESS && !verb.argument) ::RegDeleteTreeW(key.get(), L"command");
+        if (status == ERROR_SUCCESS && !verb.argument) status = SetText(key.get(), L"MultiSelectModel", L"Player");
         if (status == ERROR_SUCCESS)
-            status = ::RegCreateKeyExW(key.get(), L"command", 0, nullptr, 0, KEY_WRITE, nullptr, command.put(), nullptr);
+            status = ::RegCreateKeyExW(key.get(), verb.argument ? L"command" : L"DropTarget", 0, nullptr, 0, KEY_WRITE,
+                                       nullptr, command.put(), nullptr);
         if (status == ERROR_SUCCESS)
-            status = SetText(command.get(), nullptr, L"\"" + exe + L"\" --copy " + verb.argument);
+            status = verb.argument ? SetText(command.get(), nullptr, L"\"" + exe + L"\" --copy " + verb.argument)
+                                   : SetText(command.get(), L"CLSID", verb::kCopyShortPathClass);
         if (status != ERROR_SUCCESS) {
             change.failure = L"cannot write HKEY_CURRENT_USER\\" + KeyName(verb) + L": " + SystemMessage(status);
             return change;
@@ -119,6 +138,12 @@ MenuChange UninstallExplorerMenu() {
         }
         RemoveIfEmpty(std::wstring(kClasses) + verb.type + L"\\shell");
         change.done.push_back(L"removed HKEY_CURRENT_USER\\" + KeyName(verb));
+    }
+    if (const LSTATUS status = ::RegDeleteTreeW(HKEY_CURRENT_USER, ClassKeyName().c_str()); status == ERROR_SUCCESS) {
+        RemoveIfEmpty(std::wstring(kClasses) + L"CLSID");
+        change.done.push_back(L"removed HKEY_CURRENT_USER\\" + ClassKeyName());
+    } else if (status != ERROR_FILE_NOT_FOUND) {
+        failed(L"HKEY_CURRENT_USER\\" + ClassKeyName(), status);
     }
     if (const std::wstring sendTo = SendToFolder(); sendTo.empty())
         failed(L"the Send To shortcut", ERROR_PATH_NOT_FOUND);

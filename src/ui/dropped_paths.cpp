@@ -63,9 +63,37 @@ std::vector<std::wstring> DroppedFiles(const std::string& block) {
     return paths;
 }
 
+// The paths of the shell's item list, in its order; none when the data offers no list. An item
+// outside the file system (a control panel, an entry of a zip folder) comes as its parsing name,
+// which names no file, so that it is reported as having no short form instead of left out.
+std::vector<std::wstring> ItemListPaths(IDataObject& data) {
+    static const auto itemList = static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(CFSTR_SHELLIDLIST));
+    static const auto toArray = BindSystemFunction<decltype(&::SHCreateShellItemArrayFromDataObject)>(
+        L"shell32.dll", "SHCreateShellItemArrayFromDataObject");
+    FORMATETC wanted{itemList, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    ComPtr<IShellItemArray> items;
+    DWORD count = 0;
+    if (!toArray || data.QueryGetData(&wanted) != S_OK || FAILED(toArray(&data, IID_IShellItemArray, items.put_void())) ||
+        FAILED(items->GetCount(&count)))
+        return {};
+    std::vector<std::wstring> paths;
+    for (DWORD i = 0; i < count; ++i) {
+        ComPtr<IShellItem> item;
+        wchar_t* name = nullptr;
+        if (FAILED(items->GetItemAt(i, item.put())) || (FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &name)) &&
+                                                         FAILED(item->GetDisplayName(SIGDN_DESKTOPABSOLUTEPARSING, &name))))
+            return {};
+        paths.push_back(TakeComText(name));
+    }
+    return paths;
+}
+
 }  // namespace
 
 std::vector<std::wstring> PathsIn(IDataObject& data) {
+    // Explorer's CF_HDROP leaves out the items whose paths are longer than MAX_PATH; its item list
+    // holds them all.
+    if (auto paths = ItemListPaths(data); !paths.empty()) return paths;
     if (const auto block = GlobalData(data, CF_HDROP)) return DroppedFiles(*block);
     const auto block = GlobalData(data, CF_UNICODETEXT);
     if (!block) return {};

@@ -9,8 +9,9 @@
 
 namespace shortex {
 
-// Every item of a file drop, in order, or one line of text; none when the data carries no path.
-// Every read stays inside the data, whatever its header claims.
+// Every item of the shell's item list, else of a file drop (CF_HDROP), in order, or else one line
+// of text; none when the data carries no path. Every read stays inside the data, whatever its
+// header claims. COM must be initialized on the calling thread.
 std::vector<std::wstring> PathsIn(IDataObject& data);
 
 }  // namespace shortex

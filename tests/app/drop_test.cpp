@@ -1,5 +1,6 @@
 // Dragging onto the real Shortex.exe from this process under Wine, as from Explorer or an editor.
 #include "pathnames/path_names.h"
+#include "support/data_object.h"
 #include "support/win_support.h"
 #include "ui/main/main_layout.h"
 
@@ -13,42 +14,17 @@ namespace {
 // A drag source as the shell's: the item as CF_HDROP (DROPFILES, wide), or a text. It drops as soon
 // as the target takes it or after that many tries, moving off the window and back between tries
 // as a hand does, so that a window that has only just come up is asked again.
-class Dragged final : public IDataObject, public IDropSource {
+class Dragged final : public DataObject, public IDropSource {
 public:
     Dragged(CLIPFORMAT format, const std::wstring& text, POINT onto, int tries)
-        : format_(format), text_(text), onto_(onto), tries_(tries) {}
+        : DataObject({{format, format == CF_HDROP ? DropFilesBlock({text}) : TextBlock(text)}}), onto_(onto), tries_(tries) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-        *object = id == IID_IDropSource ? static_cast<void*>(static_cast<IDropSource*>(this))
-                  : id == IID_IUnknown || id == IID_IDataObject ? static_cast<IDataObject*>(this) : nullptr;
-        return *object ? S_OK : E_NOINTERFACE;
+        if (id != IID_IDropSource) return DataObject::QueryInterface(id, object);
+        *object = static_cast<IDropSource*>(this);
+        return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
-        if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-        const std::size_t header = format_ == CF_HDROP ? sizeof(DROPFILES) : 0;
-        medium->tymed = TYMED_HGLOBAL;
-        medium->hGlobal = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, header + (text_.size() + 2) * sizeof(wchar_t));
-        medium->pUnkForRelease = nullptr;
-        auto* bytes = static_cast<BYTE*>(::GlobalLock(medium->hGlobal));
-        if (header) *reinterpret_cast<DROPFILES*>(bytes) = DROPFILES{sizeof(DROPFILES), {}, FALSE, TRUE};
-        std::copy(text_.begin(), text_.end(), reinterpret_cast<wchar_t*>(bytes + header));
-        ::GlobalUnlock(medium->hGlobal);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
-        return format->cfFormat == format_ && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
-    }
-    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC** formats) override {
-        FORMATETC offered{format_, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-        return ::SHCreateStdEnumFmtEtc(1, &offered, formats);
-    }
-    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override {
         if (taken_ || ++asked_ > tries_) return DRAGDROP_S_DROP;
         ::SetCursorPos(onto_.x - (asked_ % 2) * 400, onto_.y);
@@ -63,8 +39,6 @@ public:
     }
 
 private:
-    CLIPFORMAT format_;
-    std::wstring text_;
     POINT onto_;
     int tries_, asked_ = 0;
     bool taken_ = false;

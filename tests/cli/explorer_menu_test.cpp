@@ -1,7 +1,9 @@
 // The Explorer menu end to end under Wine: installed by the console tool, run as Explorer runs it,
 // and gone without a trace.
+#include "common/com.h"
 #include "common/unique_handle.h"
 #include "pathnames/path_names.h"
+#include "support/data_object.h"
 #include "support/win_support.h"
 
 #include <shlobj.h>
@@ -39,23 +41,58 @@ std::wstring SendToListing() {
     return listing;
 }
 
-// Runs the verb's command as Explorer would, with the item filled in; its exit code.
-DWORD RunVerb(const wchar_t* type, const wchar_t* placeholder, const std::wstring& item) {
-    std::wstring command(1024, L'\0');
-    DWORD bytes = static_cast<DWORD>(command.size() * sizeof(wchar_t));
-    ::RegGetValueW(HKEY_CURRENT_USER, (std::wstring(L"Software\\Classes\\") + type + L"\\shell\\Shortex.CopyShortPath\\command").c_str(),
-                   nullptr, RRF_RT_REG_SZ, nullptr, command.data(), &bytes);
-    command.resize(command.find(L'\0'));
-    command.replace(command.find(placeholder), 2, item);
-    RunningProcess verb(command.substr(1, command.find(L'"', 1) - 1), command.substr(command.find(L'"', 1) + 2));
-    HWND box = nullptr;  // a path without a short form is named, and nothing is copied
-    PumpUntil([&] { return verb.WaitForExit(0) || (box = FindProcessWindow(verb.id(), L"#32770", L"Shortex")); });
+std::wstring Text(const std::wstring& key, const wchar_t* name) {
+    std::wstring text(1024, L'\0');
+    DWORD bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    ::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text.data(), &bytes);
+    return text.substr(0, text.find(L'\0'));
+}
+
+// Waits for the program to end, answering its box (which names every missing item) on the way;
+// its exit code.
+DWORD Finish(RunningProcess& run, const std::vector<std::wstring>& missing) {
+    HWND box = nullptr;
+    PumpUntil([&] { return run.WaitForExit(0) || (box = FindProcessWindow(run.id(), L"#32770", L"Shortex")); });
     if (box) {
-        EXPECT_NE(BoxText(box).find(item), std::wstring::npos);
+        for (const std::wstring& item : missing) EXPECT_NE(BoxText(box).find(item), std::wstring::npos) << item;
         ::SendMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     }
-    EXPECT_TRUE(verb.WaitForExit());
-    return verb.ExitCode();
+    EXPECT_EQ(box != nullptr, !missing.empty());
+    EXPECT_TRUE(run.WaitForExit());
+    return run.ExitCode();
+}
+
+// Runs the verb's command as Explorer would, with the folder filled in; its exit code.
+DWORD RunVerb(const wchar_t* type, const std::wstring& folder) {
+    std::wstring command = Text(std::wstring(L"Software\\Classes\\") + type + L"\\shell\\Shortex.CopyShortPath\\command", nullptr);
+    command.replace(command.find(L"%V"), 2, folder);
+    RunningProcess verb(command.substr(1, command.find(L'"', 1) - 1), command.substr(command.find(L'"', 1) + 2));
+    return Finish(verb, {});
+}
+
+// Invokes the DropTarget verb on the items as Explorer does: activates the class the verb names
+// and drops them on it. Wine activates no class registered per user (REGDB_E_CLASSNOTREG), so
+// the server the registration names is started here as COM starts it, and then activated.
+DWORD DropVerb(const wchar_t* type, const std::vector<std::wstring>& items, const std::vector<std::wstring>& missing) {
+    const std::wstring key = std::wstring(L"Software\\Classes\\") + type + L"\\shell\\Shortex.CopyShortPath";
+    const std::wstring name = Text(key + L"\\DropTarget", L"CLSID");
+    EXPECT_EQ(Text(key, L"MultiSelectModel"), L"Player");
+    CLSID verbClass{};
+    ::CLSIDFromString(name.c_str(), &verbClass);
+    const std::wstring server = Text(L"Software\\Classes\\CLSID\\" + name + L"\\LocalServer32", nullptr);
+    RunningProcess run(server.substr(1, server.size() - 2), L"-Embedding");
+    {
+        ComPtr<IDropTarget> target;
+        EXPECT_TRUE(PumpUntil([&] {
+            return SUCCEEDED(::CoCreateInstance(verbClass, nullptr, CLSCTX_LOCAL_SERVER, IID_IDropTarget, target.put_void()));
+        }));
+        DataObject selection({{CF_HDROP, DropFilesBlock(items)}});
+        DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
+        EXPECT_EQ(target->DragEnter(&selection, 0, {}, &effect), S_OK);
+        EXPECT_EQ(effect, DWORD(DROPEFFECT_COPY));
+        EXPECT_EQ(target->Drop(&selection, 0, {}, &effect), S_OK);
+    }
+    return Finish(run, missing);
 }
 
 TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
@@ -68,20 +105,27 @@ TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
     EXPECT_NE(again.output.find("Shortex.CopyShortPath"), std::string::npos);
     const std::wstring classesInstalled = Dump(L"Software\\Classes");
 
+    ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     TempFolder folder;
     SystemFileSystem files;
-    const std::wstring file = folder.MakeFile(L"a file with spaces.txt");
-    RunningProcess window(BuildPath(SHORTEX_EXE), L"");  // a running copy does not refuse --copy
-    const struct { const wchar_t* type; const wchar_t* placeholder; std::wstring item, copied; } cases[] = {
-        {L"*", L"%1", file, ShortPath(files, file)},
-                 {L"Directory", L"%1", folder.path(), ShortPath(files, folder.path())},
-                 {L"Drive", L"%1", L"C:\\", L"C:\\"},
-                 {L"Directory\\Background", L"%V", L"C:\\", L"C:\\"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(RunVerb(c.type, c.placeholder, c.item), 0u) << c.type;
-        EXPECT_EQ(ClipboardText(), c.copied) << c.type;
+    std::vector<std::wstring> many;
+    std::wstring manyCopied;
+    for (int i = 0; i < 100; ++i) {
+        many.push_back(folder.MakeFile(L"file number " + std::to_wstring(i) + L".txt"));
+        manyCopied += (i ? L"\r\n" : L"") + ShortPath(files, many.back());
     }
-    EXPECT_EQ(RunVerb(L"*", L"%1", folder.path() + L"\\missing"), 1u);
+    const std::wstring file = many[0], missing = folder.path() + L"\\missing", gone = folder.path() + L"\\gone";
+    RunningProcess window(BuildPath(SHORTEX_EXE), L"");  // a running copy does not refuse the verb
+    const struct { const wchar_t* type; std::vector<std::wstring> items, missing; std::wstring copied; } cases[] = {
+        {L"*", {file}, {}, ShortPath(files, file)},
+        {L"Directory", {folder.path(), L"C:\\", file}, {}, ShortPath(files, folder.path()) + L"\r\nC:\\\r\n" + ShortPath(files, file)},
+        {L"*", many, {}, manyCopied},
+        {L"Drive", {file, missing, L"C:\\", gone}, {missing, gone}, manyCopied}};  // nothing copied
+    for (const auto& c : cases) {
+        EXPECT_EQ(DropVerb(c.type, c.items, c.missing), c.missing.empty() ? 0u : 1u) << c.items.size();
+        EXPECT_EQ(ClipboardText(), c.copied) << c.items.size();
+    }
+    EXPECT_EQ(RunVerb(L"Directory\\Background", L"C:\\"), 0u);
     EXPECT_EQ(ClipboardText(), L"C:\\");
     EXPECT_EQ(Setting(L"PreviousPath"), L"<none>");
 

@@ -1,0 +1,38 @@
+// Reading the paths out of dropped data, in every form Explorer and editors offer them.
+#include "support/data_object.h"
+#include "support/win_support.h"
+#include "ui/dropped_paths.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+namespace shortex::testing {
+namespace {
+
+TEST(PathsIn, PrefersTheItemListAndStaysInsideATruncatedDropFiles) {
+    ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    TempFolder folder;
+    const std::wstring file = folder.MakeFile(L"a file.txt"), sub = folder.MakeFolder(L"a folder");
+    const std::string files = DropFilesBlock({file, sub});
+    std::string beyond = files;
+    const DWORD end = static_cast<DWORD>(files.size());
+    std::memcpy(beyond.data(), &end, sizeof end);  // pFiles: the names start past the block
+    const struct { std::vector<std::pair<CLIPFORMAT, std::string>> blocks; std::vector<std::wstring> paths; } cases[] = {
+        {{{ItemListFormat(), ItemListBlock({file, sub, L"C:\\"})}}, {file, sub, L"C:\\"}},
+        {{{CF_HDROP, DropFilesBlock({L"C:\\windows"})}, {ItemListFormat(), ItemListBlock({sub})}}, {sub}},
+        {{{CF_HDROP, DropFilesBlock({L"C:\\windows", file}, false)}}, {L"C:\\windows", file}},
+        {{{CF_HDROP, files.substr(0, sizeof(DROPFILES) - 1)}, {CF_UNICODETEXT, TextBlock(file)}}, {}},
+        {{{CF_HDROP, beyond}}, {}},
+        {{{CF_HDROP, files.substr(0, files.size() - 6)}}, {file, sub.substr(0, sub.size() - 1)}},
+    };
+    for (const auto& c : cases) {
+        DataObject data(c.blocks);
+        EXPECT_EQ(PathsIn(data), c.paths) << c.blocks.size() << " " << c.paths.size();
+    }
+}
+
+}  // namespace
+}  // namespace shortex::testing
