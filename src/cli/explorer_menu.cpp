@@ -73,9 +73,8 @@ void RemoveIfEmpty(std::wstring key) {
     }
 }
 
-}  // namespace
-
-MenuChange InstallExplorerMenu() {
+// Every key and the shortcut; the failure of the first that cannot be made.
+MenuChange InstallEverything() {
     MenuChange change;
     std::wstring exe(32768, L'\0');
     exe.resize(::GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size())));
@@ -121,6 +120,18 @@ MenuChange InstallExplorerMenu() {
         change.failure = L"cannot make the Send To shortcut: " + SystemMessage(static_cast<std::uint32_t>(saved));
     else
         change.done.push_back(L"added " + sendTo + kShortcut);
+    return change;
+}
+
+}  // namespace
+
+MenuChange InstallExplorerMenu() {
+    MenuChange change = InstallEverything();
+    if (!change.failure.empty() && !change.done.empty()) {
+        // Nothing half-made stays: what was added goes again.
+        change.done = UninstallExplorerMenu().done;
+        change.failure += L"; what was added is removed again";
+    }
     return change;
 }
 

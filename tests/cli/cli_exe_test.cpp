@@ -95,44 +95,28 @@ TEST(CliExe, TreeListsALinkToItsParentWithoutEnteringIt) {
     EXPECT_EQ(RunProcess(kCli, {L"--tree", BuildPath(SHORTEX_TREE_LINK) + L"\\loop\\missing"}).exitCode, 2u);
 }
 
-// Wine reports the Windows build that the prefix's registry names; this sets it for the processes
-// started meanwhile, and puts the old value back.
-class WindowsBuildAs {
-public:
-    explicit WindowsBuildAs(const wchar_t* build) {
-        for (const wchar_t* name : kNames) {
-            std::wstring value(64, L'\0');
-            DWORD bytes = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-            ::RegGetValueW(HKEY_LOCAL_MACHINE, kKey, name, RRF_RT_REG_SZ, nullptr, value.data(), &bytes);
-            saved_.push_back(value.substr(0, value.find(L'\0')));
-            Set(name, build);
-        }
-    }
-    WindowsBuildAs(const WindowsBuildAs&) = delete;
-    WindowsBuildAs& operator=(const WindowsBuildAs&) = delete;
-    ~WindowsBuildAs() {
-        for (std::size_t i = 0; i < std::size(kNames); ++i) Set(kNames[i], saved_[i]);
-    }
-
-private:
-    static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows NT\\CurrentVersion";
-    static constexpr const wchar_t* kNames[] = {L"CurrentBuildNumber", L"CurrentBuild"};
-    static void Set(const wchar_t* name, const std::wstring& value) {
-        ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, kKey, name, REG_SZ, value.c_str(),
-                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    }
-    std::vector<std::wstring> saved_;
-};
+// Wine reports the Windows build that its registry names.
+std::wstring SetWindowsBuild(std::wstring build) {
+    constexpr wchar_t kKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion";
+    std::wstring was(64, L'\0');
+    DWORD bytes = static_cast<DWORD>(was.size() * sizeof(wchar_t));
+    ::RegGetValueW(HKEY_LOCAL_MACHINE, kKey, L"CurrentBuild", RRF_RT_REG_SZ, nullptr, was.data(), &bytes);
+    for (const wchar_t* name : {L"CurrentBuildNumber", L"CurrentBuild"})
+        ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, kKey, name, REG_SZ, build.c_str(), static_cast<DWORD>((build.size() + 1) * 2));
+    return was.substr(0, was.find(L'\0'));
+}
 
 TEST(CliExe, InstallExplorerSaysWhereWindows11ShowsTheMenu) {
     const std::string note = "On Windows 11, \"Copy short path\" is under \"Show more options\" (or Shift+right-click, Shift+F10).\r\n";
-    for (const auto& [build, shown] : {std::pair{L"19045", false}, std::pair{L"22000", true}}) {
-        WindowsBuildAs windows(build);
+    const std::wstring was = SetWindowsBuild(L"22000");
+    for (const auto& [build, shown] : {std::pair{L"22000", true}, std::pair{L"19045", false}}) {
+        SetWindowsBuild(build);
         const ProcessResult run = RunProcess(kCli, {L"--install-explorer"});
         EXPECT_EQ(run.exitCode, 0u);
         EXPECT_EQ(run.output.ends_with(note), shown) << run.output;
         EXPECT_EQ(RunProcess(kCli, {L"--uninstall-explorer"}).output.find("Windows 11"), std::string::npos);
     }
+    SetWindowsBuild(was);
 }
 
 }  // namespace

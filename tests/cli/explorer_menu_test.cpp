@@ -138,13 +138,19 @@ TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
 
     wchar_t* sendTo = nullptr;  // a shortcut in use is named and fails the removal; the keys go all the same
     ::SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &sendTo);
-    UniqueFileHandle inUse(::CreateFileW((sendTo + std::wstring(L"\\Short path (Shortex).lnk")).c_str(), GENERIC_READ,
-                                         FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    const std::wstring shortcut = sendTo + std::wstring(L"\\Short path (Shortex).lnk");
     ::CoTaskMemFree(sendTo);
+    UniqueFileHandle inUse(::CreateFileW(shortcut.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     const ProcessResult held = RunProcess(kCli, {L"--uninstall-explorer"});
     EXPECT_TRUE(held.exitCode == 1 && held.errors.find("cannot remove C:\\") != std::string::npos) << held.errors;
     inUse.reset();
     EXPECT_EQ(RunProcess(kCli, {L"--uninstall-explorer"}).exitCode, 0u);
+    EXPECT_EQ(Dump(L"Software\\Classes"), classesBefore);
+
+    ::CreateDirectoryW(shortcut.c_str(), nullptr);  // an install that fails at its last step takes back the rest
+    const ProcessResult half = RunProcess(kCli, {L"--install-explorer"});
+    ::RemoveDirectoryW(shortcut.c_str());
+    EXPECT_EQ(half.exitCode, 1u) << half.errors;
     EXPECT_EQ(Dump(L"Software\\Classes"), classesBefore);
     EXPECT_EQ(SendToListing(), sendToBefore);
 }
