@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <utility>
 
 namespace shortex::testing {
@@ -95,28 +96,22 @@ TEST(CliExe, TreeListsALinkToItsParentWithoutEnteringIt) {
     EXPECT_EQ(RunProcess(kCli, {L"--tree", BuildPath(SHORTEX_TREE_LINK) + L"\\loop\\missing"}).exitCode, 2u);
 }
 
-// Wine reports the Windows build that its registry names.
-std::wstring SetWindowsBuild(std::wstring build) {
-    constexpr wchar_t kKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion";
-    std::wstring was(64, L'\0');
-    DWORD bytes = static_cast<DWORD>(was.size() * sizeof(wchar_t));
-    ::RegGetValueW(HKEY_LOCAL_MACHINE, kKey, L"CurrentBuild", RRF_RT_REG_SZ, nullptr, was.data(), &bytes);
-    for (const wchar_t* name : {L"CurrentBuildNumber", L"CurrentBuild"})
-        ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, kKey, name, REG_SZ, build.c_str(), static_cast<DWORD>((build.size() + 1) * 2));
-    return was.substr(0, was.find(L'\0'));
-}
-
-TEST(CliExe, InstallExplorerSaysWhereWindows11ShowsTheMenu) {
-    const std::string note = "On Windows 11, \"Copy short path\" is under \"Show more options\" (or Shift+right-click, Shift+F10).\r\n";
-    const std::wstring was = SetWindowsBuild(L"22000");
-    for (const auto& [build, shown] : {std::pair{L"22000", true}, std::pair{L"19045", false}}) {
-        SetWindowsBuild(build);
+TEST(CliExe, InstallExplorerSaysWhereWindows11ShowsTheMenu) {  // Wine reports the build its registry names
+    const auto setBuild = [](const wchar_t* build) {
+        for (const wchar_t* name : {L"CurrentBuildNumber", L"CurrentBuild"})
+            ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion", name, REG_SZ, build,
+                              static_cast<DWORD>((std::wcslen(build) + 1) * sizeof(wchar_t)));
+    };
+    wchar_t was[64] = L"7601";
+    DWORD bytes = sizeof was;
+    ::RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion", L"CurrentBuild", RRF_RT_REG_SZ, nullptr, was, &bytes);
+    for (const auto& [build, shown] : {std::pair{L"22000", true}, std::pair<const wchar_t*, bool>{was, false}}) {
+        setBuild(build);
         const ProcessResult run = RunProcess(kCli, {L"--install-explorer"});
         EXPECT_EQ(run.exitCode, 0u);
-        EXPECT_EQ(run.output.ends_with(note), shown) << run.output;
-        EXPECT_EQ(RunProcess(kCli, {L"--uninstall-explorer"}).output.find("Windows 11"), std::string::npos);
+        EXPECT_EQ(run.output.find("On Windows 11, \"Copy short path\" is under \"Show more options\"") != std::string::npos, shown);
+        RunProcess(kCli, {L"--uninstall-explorer"});
     }
-    SetWindowsBuild(was);
 }
 
 }  // namespace

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
 
 #include <functional>
 
@@ -87,19 +85,6 @@ TEST_F(AboutBoxTest, ClosingTheMainWindowWithTheBoxOpenClosesBothAndSaves) {
     EXPECT_EQ(Setting(L"Startup"), L"True");
     MSG quit;
     EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-}
-
-TEST(AboutLink, AnAddressNoProgramTakesOpensNothingAndSaysNothing) {
-    std::atomic<bool> returned = false;
-    std::thread opening([&] {
-        frmabout::OpenWithDefaultHandler(nullptr, L"shortex-unregistered-scheme:nothing");
-        returned = true;
-    });
-    HWND box = nullptr;  // a box would hold the call until answered
-    PumpUntil([&] { return returned || (box = FindProcessWindow(::GetCurrentProcessId(), L"#32770")); });
-    if (box) ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-    opening.join();
-    EXPECT_FALSE(box) << WindowText(box);
 }
 
 }  // namespace
