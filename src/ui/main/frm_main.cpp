@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <thread>
 
 namespace shortex::main_window {
 namespace {
@@ -59,8 +60,13 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
         case WM_CREATE: return OnCreate() ? 0 : -1;
         case kLookupAnswered: if (pending_ && wParam == pending_->number && pending_->Answered(0)) ShowAnswer(); return 0;
         case WM_PAINT:
-            // OLE stays out of start-up: drops are taken once the window has been drawn.
-            if (!std::exchange(painted_, true)) ::PostMessageW(hwnd_, kAcceptDrops, 0, 0);
+            // OLE stays out of start-up: once the window has been drawn, another thread loads its
+            // DLLs, and drops are taken from then on.
+            if (!std::exchange(painted_, true))
+                std::thread([window = hwnd_] {
+                    ::LoadLibraryExW(L"ole32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+                    ::PostMessageW(window, kAcceptDrops, 0, 0);
+                }).detach();
             break;
         case kAcceptDrops: dropTarget_ = std::make_unique<DropTarget>(hwnd_, [this](const std::wstring& path) { TakePath(path); }); return 0;
         case WM_MOVE: HideBalloon(); break;  // it would stay where the box was
@@ -199,22 +205,20 @@ LRESULT CALLBACK frmMain::TextBoxProcedure(HWND box, UINT message, WPARAM wParam
 std::optional<Failure> frmMain::CreateTips() {
     const INITCOMMONCONTROLSEX tooltipClasses{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&tooltipClasses);
-    const auto tipWindow = [this](DWORD style) {
-        return ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | style, 0, 0, 0, 0,
-                                 hwnd_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    };
-    tooltip_ = tipWindow(TTS_ALWAYSTIP);
-    balloon_ = tipWindow(TTS_BALLOON);  // says why a short form keeps a long name, where the box cannot
-    if (!tooltip_ || !balloon_)
+    tooltip_ = TipWindow(TTS_ALWAYSTIP);
+    if (!tooltip_)
         return Failure{kComponentMissing, L"The tooltip control could not be created. " + SystemMessage(::GetLastError())};
     for (const Tip& tip : kTips) {
         TTTOOLINFOW tool = Tool(TTF_IDISHWND | TTF_SUBCLASS, Item(tip.control), tip.text);
         ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     pathTip_ = kTips[0].text;
-    TTTOOLINFOW tool = Tool(TTF_TRACK | TTF_ABSOLUTE, nullptr, L"");
-    ::SendMessageW(balloon_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     return std::nullopt;
+}
+
+HWND frmMain::TipWindow(DWORD style) {
+    return ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | style, 0, 0, 0, 0, hwnd_,
+                             nullptr, ::GetModuleHandleW(nullptr), nullptr);
 }
 
 TTTOOLINFOW frmMain::Tool(UINT flags, HWND control, const wchar_t* text) const {
@@ -228,13 +232,17 @@ TTTOOLINFOW frmMain::Tool(UINT flags, HWND control, const wchar_t* text) const {
 }
 
 // A balloon on the result box that says why its short form keeps a long name: the box's own,
-// or, where the edit control has none (Wine's), ours below the window under the box, where no
-// z-order can hide it behind the window.
+// or, where the edit control has none (Wine's), ours, made when first needed, below the window
+// under the box, where no z-order can hide it behind the window.
 void frmMain::ShowBalloon(const wchar_t* title, const std::wstring& text) {
     const HWND box = Item(txtShortex);
     HideBalloon();
     EDITBALLOONTIP tip{sizeof tip, title, text.c_str(), TTI_INFO};
     if (::SendMessageW(box, EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&tip))) return;
+    if (!balloon_ && (balloon_ = TipWindow(TTS_BALLOON))) {
+        TTTOOLINFOW track = Tool(TTF_TRACK | TTF_ABSOLUTE, nullptr, L"");
+        ::SendMessageW(balloon_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&track));
+    }
     TTTOOLINFOW tool = Tool(0, nullptr, text.c_str());
     ::SendMessageW(balloon_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     ::SendMessageW(balloon_, TTM_SETTITLEW, TTI_INFO, reinterpret_cast<LPARAM>(title));

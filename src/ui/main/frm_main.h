@@ -72,6 +72,7 @@ private:
     void OnDestroy();
 
     std::optional<Failure> CreateTips();
+    HWND TipWindow(DWORD style);
     TTTOOLINFOW Tool(UINT flags, HWND control, const wchar_t* text) const;
     void ShowBalloon(const wchar_t* title, const std::wstring& text);
     void HideBalloon();
