@@ -6,7 +6,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <thread>
 
 namespace shortex::main_window {
 namespace {
@@ -60,13 +59,8 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
         case WM_CREATE: return OnCreate() ? 0 : -1;
         case kLookupAnswered: if (pending_ && wParam == pending_->number && pending_->Answered(0)) ShowAnswer(); return 0;
         case WM_PAINT:
-            // OLE stays out of start-up: once the window has been drawn, another thread loads its
-            // DLLs, and drops are taken from then on.
-            if (!std::exchange(painted_, true))
-                std::thread([window = hwnd_] {
-                    ::LoadLibraryExW(L"ole32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-                    ::PostMessageW(window, kAcceptDrops, 0, 0);
-                }).detach();
+            // OLE stays out of start-up: drops are taken once the window has been drawn.
+            if (!std::exchange(painted_, true)) ::PostMessageW(hwnd_, kAcceptDrops, 0, 0);
             break;
         case kAcceptDrops: dropTarget_ = std::make_unique<DropTarget>(hwnd_, [this](const std::wstring& path) { TakePath(path); }); return 0;
         case WM_MOVE: HideBalloon(); break;  // it would stay where the box was

@@ -1,5 +1,5 @@
-// A question for the file system, asked on a thread of its own so that a volume slow to answer
-// (an offline share, a sleeping drive) cannot freeze the window.
+// A question for the file system, asked on a thread of the process's pool so that a volume slow
+// to answer (an offline share, a sleeping drive) cannot freeze the window.
 #pragma once
 
 #include "common/unique_handle.h"
@@ -17,7 +17,7 @@ inline constexpr UINT kLookupAnswered = WM_APP + 1;
 enum class Check { None, FileOrFolder, Folder };
 
 struct Lookup {
-    // Asks on a new thread, which shares the file system and the lookup with its caller.
+    // Asks on a pool thread, which shares the file system and the lookup with its caller.
     static std::shared_ptr<Lookup> Start(std::shared_ptr<FileSystem> files, HWND window, std::wstring path,
                                          Check check, bool longForm);
     // True when the answer is there, within that wait; only then may the fields below be read.
