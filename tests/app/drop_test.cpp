@@ -19,9 +19,7 @@ public:
     Dragged(CLIPFORMAT format, const std::wstring& text, POINT onto, int tries)
         : DataObject({{format, format == CF_HDROP ? DropFilesBlock({text}) : TextBlock(text)}}), onto_(onto), tries_(tries) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-        if (id != IID_IDropSource) return DataObject::QueryInterface(id, object);
-        *object = static_cast<IDropSource*>(this);
-        return S_OK;
+        return id == IID_IDropSource ? (*object = static_cast<IDropSource*>(this), S_OK) : DataObject::QueryInterface(id, object);
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cwchar>
-#include <utility>
-
 namespace shortex::testing {
 namespace {
 
@@ -97,16 +94,9 @@ TEST(CliExe, TreeListsALinkToItsParentWithoutEnteringIt) {
 }
 
 TEST(CliExe, InstallExplorerSaysWhereWindows11ShowsTheMenu) {  // Wine reports the build its registry names
-    const auto setBuild = [](const wchar_t* build) {
-        for (const wchar_t* name : {L"CurrentBuildNumber", L"CurrentBuild"})
-            ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion", name, REG_SZ, build,
-                              static_cast<DWORD>((std::wcslen(build) + 1) * sizeof(wchar_t)));
-    };
-    wchar_t was[64] = L"7601";
-    DWORD bytes = sizeof was;
-    ::RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion", L"CurrentBuild", RRF_RT_REG_SZ, nullptr, was, &bytes);
-    for (const auto& [build, shown] : {std::pair{L"22000", true}, std::pair<const wchar_t*, bool>{was, false}}) {
-        setBuild(build);
+    const std::wstring key = L"Software\\Microsoft\\Windows NT\\CurrentVersion", was = RegText(HKEY_LOCAL_MACHINE, key, L"CurrentBuild");
+    for (const auto& [build, shown] : {std::pair{std::wstring(L"22000"), true}, std::pair{was, false}}) {
+        for (const wchar_t* name : {L"CurrentBuildNumber", L"CurrentBuild"}) SetRegText(HKEY_LOCAL_MACHINE, key, name, build);
         const ProcessResult run = RunProcess(kCli, {L"--install-explorer"});
         EXPECT_EQ(run.exitCode, 0u);
         EXPECT_EQ(run.output.find("On Windows 11, \"Copy short path\" is under \"Show more options\"") != std::string::npos, shown);

@@ -41,13 +41,6 @@ std::wstring SendToListing() {
     return listing;
 }
 
-std::wstring Text(const std::wstring& key, const wchar_t* name) {
-    std::wstring text(1024, L'\0');
-    DWORD bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    ::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text.data(), &bytes);
-    return text.substr(0, text.find(L'\0'));
-}
-
 // Waits for the program to end, answering its box (which names every missing item) on the way;
 // its exit code.
 DWORD Finish(RunningProcess& run, const std::vector<std::wstring>& missing) {
@@ -64,7 +57,7 @@ DWORD Finish(RunningProcess& run, const std::vector<std::wstring>& missing) {
 
 // Runs the verb's command as Explorer would, with the folder filled in; its exit code.
 DWORD RunVerb(const wchar_t* type, const std::wstring& folder) {
-    std::wstring command = Text(std::wstring(L"Software\\Classes\\") + type + L"\\shell\\Shortex.CopyShortPath\\command", nullptr);
+    std::wstring command = RegText(HKEY_CURRENT_USER, std::wstring(L"Software\\Classes\\") + type + L"\\shell\\Shortex.CopyShortPath\\command", nullptr);
     command.replace(command.find(L"%V"), 2, folder);
     RunningProcess verb(command.substr(1, command.find(L'"', 1) - 1), command.substr(command.find(L'"', 1) + 2));
     return Finish(verb, {});
@@ -75,11 +68,11 @@ DWORD RunVerb(const wchar_t* type, const std::wstring& folder) {
 // the server the registration names is started here as COM starts it, and then activated.
 DWORD DropVerb(const wchar_t* type, const std::vector<std::wstring>& items, const std::vector<std::wstring>& missing) {
     const std::wstring key = std::wstring(L"Software\\Classes\\") + type + L"\\shell\\Shortex.CopyShortPath";
-    const std::wstring name = Text(key + L"\\DropTarget", L"CLSID");
-    EXPECT_EQ(Text(key, L"MultiSelectModel"), L"Player");
+    const std::wstring name = RegText(HKEY_CURRENT_USER, key + L"\\DropTarget", L"CLSID");
+    EXPECT_EQ(RegText(HKEY_CURRENT_USER, key, L"MultiSelectModel"), L"Player");
     CLSID verbClass{};
     ::CLSIDFromString(name.c_str(), &verbClass);
-    const std::wstring server = Text(L"Software\\Classes\\CLSID\\" + name + L"\\LocalServer32", nullptr);
+    const std::wstring server = RegText(HKEY_CURRENT_USER, L"Software\\Classes\\CLSID\\" + name + L"\\LocalServer32", nullptr);
     RunningProcess run(server.substr(1, server.size() - 2), L"-Embedding");
     {
         ComPtr<IDropTarget> target;

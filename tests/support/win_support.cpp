@@ -175,16 +175,18 @@ std::wstring ClipboardText() {
 
 void ClearSettings() { ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey); }
 
-std::wstring Setting(const wchar_t* name) {
+std::wstring Setting(const wchar_t* name) { return RegText(HKEY_CURRENT_USER, kSettingsKey, name); }
+
+void SetSetting(const wchar_t* name, const std::wstring& text) { SetRegText(HKEY_CURRENT_USER, kSettingsKey, name, text); }
+
+std::wstring RegText(HKEY root, const std::wstring& key, const wchar_t* name) {
     wchar_t value[4096] = {};
     DWORD bytes = sizeof value;
-    return ::RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ, nullptr, value, &bytes) ? L"<none>"
-                                                                                                         : value;
+    return ::RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &bytes) ? L"<none>" : value;
 }
 
-void SetSetting(const wchar_t* name, const std::wstring& text) {
-    ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ, text.c_str(),
-                      static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+void SetRegText(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& text) {
+    ::RegSetKeyValueW(root, key.c_str(), name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
 }  // namespace shortex::testing

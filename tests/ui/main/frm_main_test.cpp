@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
-#include <atomic>
-
 #include <cstdlib>
 #include <cwctype>
 
@@ -104,12 +102,7 @@ protected:
 };
 
 TEST_F(FrmMainTest, StartShowsTheCommandLinePathOrTheRememberedOneWithItsShortForm) {
-    const struct {
-        const wchar_t* remembered;
-        std::wstring arguments;
-        std::wstring shown;
-        bool noSuchPathBox;
-    } cases[] = {
+    const struct { const wchar_t* remembered; std::wstring arguments, shown; bool noSuchPathBox; } cases[] = {
         {nullptr, L"", L"", false},
         {L"Error", L"", L"", false},
         {L"C:\\windows", L"", L"C:\\windows", false},
@@ -125,10 +118,7 @@ TEST_F(FrmMainTest, StartShowsTheCommandLinePathOrTheRememberedOneWithItsShortFo
         WaitForAnswer();
         EXPECT_EQ(Text(txtPath), c.shown) << c.arguments;
         ExpectShortFormShown();
-        ASSERT_EQ(boxes.shown.size(), c.noSuchPathBox ? 1u : 0u) << c.arguments;
-        if (c.noSuchPathBox) {
-            EXPECT_EQ(boxes.shown[0].text, L"No such file or folder.          ");
-        }
+        EXPECT_EQ(boxes.shown.empty() ? L"" : boxes.shown[0].text, c.noSuchPathBox ? L"No such file or folder.          " : L"");
     }
 }
 
@@ -277,12 +267,7 @@ TEST_F(FrmMainTest, PickersShowTheChoiceRememberItOrReportWhyNot) {
     const std::wstring remembered = L"C:";
     std::wstring lower = programFiles;
     for (wchar_t& c : lower) c = static_cast<wchar_t>(std::towlower(c));
-    const struct {
-        int button;
-        Choice answer;
-        std::wstring startedAt, shown, stored, boxTitle;
-        bool focusOnGetShortex;
-    } cases[] = {
+    const struct { int button; Choice answer; std::wstring startedAt, shown, stored, boxTitle; bool focusOnGetShortex; } cases[] = {
         {cmdOpenFile, {std::nullopt, programFiles}, L"C:", programFiles, programFiles, L"", true},
         {cmdOpenFile, {}, L"C:", L"C:", L"C:", L"", true},
         {cmdOpenFile, {Failure{-2147467259, L"Unspecified error"}, std::nullopt}, L"C:", L"C:", L"C:", L"Error", false},
