@@ -16,7 +16,6 @@ template <typename T>
 class ComPtr {
 public:
     ComPtr() = default;
-    explicit ComPtr(T* object) : object_(object) {}  // takes over a reference
     ComPtr(ComPtr&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;
