@@ -3,11 +3,10 @@
 #include "support/win_support.h"
 #include "ui/dropped_paths.h"
 
+#include <gtest/gtest.h>
 #include <shlobj.h>
 
 #include <cstring>
-
-#include <gtest/gtest.h>
 
 namespace shortex::testing {
 namespace {
