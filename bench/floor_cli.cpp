@@ -10,7 +10,8 @@ void Answer(const std::wstring& path, std::string& out) {
     wchar_t shortPath[32768];
     const DWORD length = GetShortPathNameW(path.c_str(), shortPath, 32768);
     char bytes[3 * 32768];
-    const int count = length ? WideCharToMultiByte(CP_UTF8, 0, shortPath, length, bytes, sizeof bytes, nullptr, nullptr) : 0;
+    const int count =
+        length ? WideCharToMultiByte(CP_UTF8, 0, shortPath, length, bytes, sizeof bytes, nullptr, nullptr) : 0;
     out.append(bytes, count);
     out += "\r\n";
 }
@@ -27,14 +28,16 @@ int wmain(int argc, wchar_t** argv) {
         std::string input;
         char chunk[65536];
         DWORD read = 0;
-        while (ReadFile(GetStdHandle(STD_INPUT_HANDLE), chunk, sizeof chunk, &read, nullptr) && read) input.append(chunk, read);
+        while (ReadFile(GetStdHandle(STD_INPUT_HANDLE), chunk, sizeof chunk, &read, nullptr) && read)
+            input.append(chunk, read);
         std::size_t start = 0;
         while (start < input.size()) {
             std::size_t end = input.find('\n', start);
             if (end == std::string::npos) end = input.size();
             std::size_t stop = end > start && input[end - 1] == '\r' ? end - 1 : end;
             wchar_t wide[32768];
-            const int length = MultiByteToWideChar(CP_UTF8, 0, input.data() + start, static_cast<int>(stop - start), wide, 32767);
+            const int length =
+                MultiByteToWideChar(CP_UTF8, 0, input.data() + start, static_cast<int>(stop - start), wide, 32767);
             Answer(std::wstring(wide, length), out);
             start = end + 1;
         }

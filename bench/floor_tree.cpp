@@ -29,7 +29,8 @@ int wmain(int argc, wchar_t** argv) {
             out.append(bytes, WideCharToMultiByte(CP_UTF8, 0, answer.data(), static_cast<int>(answer.size()), bytes,
                                                   sizeof bytes, nullptr, nullptr));
             out += "\r\n";
-            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
                 folders.push_back(path);
         } while (FindNextFileW(search, &entry));
         FindClose(search);

@@ -30,11 +30,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) 
         const wchar_t* text;
         int id;
     };
-    const Child children[] = {{L"EDIT", commandLine, 100}, {L"STATIC", L"Enter path :", 101},
-                              {L"BUTTON", L"Select Dir", 102}, {L"BUTTON", L"Select File", 103},
-                              {L"EDIT", L"", 104}, {L"BUTTON", L"Get Shortex", 1},
-                              {L"BUTTON", L"&Copy", 106}, {L"BUTTON", L"&About", 107},
-                              {L"BUTTON", L"E&xit", 2}, {L"BUTTON", L"Get Long Name", 109}};
+    const Child children[] = {{L"EDIT", commandLine, 100},
+                              {L"STATIC", L"Enter path :", 101},
+                              {L"BUTTON", L"Select Dir", 102},
+                              {L"BUTTON", L"Select File", 103},
+                              {L"EDIT", L"", 104},
+                              {L"BUTTON", L"Get Shortex", 1},
+                              {L"BUTTON", L"&Copy", 106},
+                              {L"BUTTON", L"&About", 107},
+                              {L"BUTTON", L"E&xit", 2},
+                              {L"BUTTON", L"Get Long Name", 109}};
     int y = 0;
     for (const auto& child : children)
         CreateWindowExW(0, child.kind, child.text, WS_CHILD | WS_VISIBLE, 0, y += 10, 100, 10, window,

@@ -55,8 +55,8 @@ int wmain(int argc, wchar_t** argv) {
         window = VisibleWindowOf(process.dwProcessId);
         if (window) {
             wchar_t text[16] = {};
-            SendMessageTimeoutW(GetDlgItem(window, 104), WM_GETTEXT, 16, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                                1000, nullptr);
+            SendMessageTimeoutW(GetDlgItem(window, 104), WM_GETTEXT, 16, reinterpret_cast<LPARAM>(text),
+                                SMTO_ABORTIFHUNG, 1000, nullptr);
             if (text[0]) break;
         }
         if (WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) return 4;
@@ -65,7 +65,8 @@ int wmain(int argc, wchar_t** argv) {
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
     K32GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
-    std::printf("%.2f %llu\n", 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart),
+    std::printf("%.2f %llu\n",
+                1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart),
                 static_cast<unsigned long long>(memory.PeakWorkingSetSize));
     PostMessageW(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);

@@ -12,7 +12,8 @@ namespace {
 // splits them; nothing otherwise. shell32 is bound only then.
 std::optional<std::vector<std::wstring>> CopyArguments(const std::wstring& argumentText) {
     if (!argumentText.starts_with(L"--copy") && !argumentText.starts_with(L"\"--copy\"")) return std::nullopt;
-    const auto split = shortex::BindSystemFunction<decltype(&::CommandLineToArgvW)>(L"shell32.dll", "CommandLineToArgvW");
+    const auto split =
+        shortex::BindSystemFunction<decltype(&::CommandLineToArgvW)>(L"shell32.dll", "CommandLineToArgvW");
     int count = 0;
     wchar_t** arguments = split ? split(::GetCommandLineW(), &count) : nullptr;
     std::optional<std::vector<std::wstring>> paths;

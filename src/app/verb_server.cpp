@@ -17,8 +17,12 @@ struct CopyVerb final : IDropTarget {
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return asked = true, ++references; }
     ULONG STDMETHODCALLTYPE Release() override { return --references ? references : (QuitWhenDone(), 0); }
-    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject*, DWORD, POINTL, DWORD* effect) override { return DragOver(0, {}, effect); }
-    HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override { return *effect = DROPEFFECT_COPY, S_OK; }
+    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject*, DWORD, POINTL, DWORD* effect) override {
+        return DragOver(0, {}, effect);
+    }
+    HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override {
+        return *effect = DROPEFFECT_COPY, S_OK;
+    }
     HRESULT STDMETHODCALLTYPE DragLeave() override { return S_OK; }
     // Explorer waits for this call, so the paths are read now and the copy, with any box it
     // shows, runs after it returns. The items themselves are neither copied nor moved.

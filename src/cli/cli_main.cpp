@@ -5,7 +5,6 @@
 #include "explorer_menu.h"
 #include "tree_walk.h"
 
-
 #include <windows.h>
 
 #include <atomic>
@@ -28,8 +27,11 @@ std::wstring FromUtf8(std::string_view text) {
 
 std::string ToUtf8(std::wstring_view text) {
     const int size = static_cast<int>(text.size());
-    std::string bytes(static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
+    std::string bytes(
+        static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
+        '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                          nullptr);
     return bytes;
 }
 
@@ -41,8 +43,7 @@ bool IsConsole(HANDLE handle) {
 // Collects lines and writes them in large pieces: real Unicode to a console, UTF-8 anywhere else.
 class LineWriter {
 public:
-    explicit LineWriter(DWORD standardHandle)
-        : handle_(::GetStdHandle(standardHandle)), console_(IsConsole(handle_)) {}
+    explicit LineWriter(DWORD standardHandle) : handle_(::GetStdHandle(standardHandle)), console_(IsConsole(handle_)) {}
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
     ~LineWriter() { Flush(); }
@@ -204,7 +205,8 @@ int ListTree(const std::wstring& folder, bool strict, LineWriter& output) {
             anyLongName = WarnOfLongName(files, errors, longForm, ownName, volume) || anyLongName;
             ++entries;
             folders += (attributes & kFolder) != 0;
-            if (showProgress && entries % 256 == 0 && ::GetTickCount64() - start > 1000 && ::GetTickCount64() - shown > 200) {
+            if (showProgress && entries % 256 == 0 && ::GetTickCount64() - start > 1000 &&
+                ::GetTickCount64() - shown > 200) {
                 shown = ::GetTickCount64();
                 output.Flush();  // entries first, then the line that counts them
                 progress(L"\r" + std::to_wstring(folders) + L" folders, " + std::to_wstring(entries) + L" entries");
@@ -241,9 +243,10 @@ int Run(const std::vector<std::wstring>& arguments) {
 
     LineWriter output(STD_OUTPUT_HANDLE);
     if (request.action == CliRequest::Action::ListTree) return ListTree(request.paths[0], request.strict, output);
-    if (request.action == CliRequest::Action::InstallExplorer || request.action == CliRequest::Action::UninstallExplorer) {
-        const MenuChange change = request.action == CliRequest::Action::InstallExplorer ? InstallExplorerMenu()
-                                                                                        : UninstallExplorerMenu();
+    if (request.action == CliRequest::Action::InstallExplorer ||
+        request.action == CliRequest::Action::UninstallExplorer) {
+        const MenuChange change =
+            request.action == CliRequest::Action::InstallExplorer ? InstallExplorerMenu() : UninstallExplorerMenu();
         for (const std::wstring& line : change.done) output.WriteLine(line);
         if (request.action == CliRequest::Action::InstallExplorer && change.failure.empty() &&
             WindowsBuild() >= kWindows11FirstBuild)

@@ -22,10 +22,8 @@ struct Verb {
     const wchar_t* type;
     const wchar_t* argument;  // how Explorer fills in the folder; null for a DropTarget verb
 };
-constexpr std::array<Verb, 4> kVerbs{{{L"*", nullptr},
-                                      {L"Directory", nullptr},
-                                      {L"Drive", nullptr},
-                                      {L"Directory\\Background", L"\"%V\""}}};
+constexpr std::array<Verb, 4> kVerbs{
+    {{L"*", nullptr}, {L"Directory", nullptr}, {L"Drive", nullptr}, {L"Directory\\Background", L"\"%V\""}}};
 
 std::wstring KeyName(const Verb& verb) { return std::wstring(kClasses) + verb.type + kVerb; }
 
@@ -95,8 +93,8 @@ MenuChange InstallEverything() {
     change.done.push_back(L"added HKEY_CURRENT_USER\\" + ClassKeyName());
     for (const Verb& verb : kVerbs) {
         UniqueHkey key, command;
-        status = ::RegCreateKeyExW(HKEY_CURRENT_USER, KeyName(verb).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(),
-                                   nullptr);
+        status = ::RegCreateKeyExW(HKEY_CURRENT_USER, KeyName(verb).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                                   key.put(), nullptr);
         if (status == ERROR_SUCCESS) status = SetText(key.get(), L"MUIVerb", L"Copy short path");
         if (status == ERROR_SUCCESS) status = SetText(key.get(), L"Icon", L"\"" + exe + L"\",0");
         // One way to run the verb: a command an earlier version left beside DropTarget goes.
@@ -139,7 +137,8 @@ MenuChange UninstallExplorerMenu() {
     MenuChange change;
     // Only what is not there is nothing to remove; every other failure is named, and the rest goes on.
     const auto failed = [&](const std::wstring& what, std::uint32_t error) {
-        change.failure += (change.failure.empty() ? L"cannot remove " : L"; cannot remove ") + what + L": " + SystemMessage(error);
+        change.failure +=
+            (change.failure.empty() ? L"cannot remove " : L"; cannot remove ") + what + L": " + SystemMessage(error);
     };
     for (const Verb& verb : kVerbs) {
         const LSTATUS status = ::RegDeleteTreeW(HKEY_CURRENT_USER, KeyName(verb).c_str());

@@ -49,7 +49,8 @@ void WalkTree(FileSystem& files, const std::wstring& rootShort, const std::wstri
             continue;
         }
         const FolderEntry& entry = folder.entries[folder.next++];
-        std::wstring shortForm = folder.shortForm + L'\\' + (entry.alternateName.empty() ? entry.name : entry.alternateName);
+        std::wstring shortForm =
+            folder.shortForm + L'\\' + (entry.alternateName.empty() ? entry.name : entry.alternateName);
         std::wstring longForm = folder.longForm + L'\\' + entry.name;
         onEntry(shortForm, longForm, entry.attributes);
         if (EntersFolder(entry)) enter(std::move(shortForm), std::move(longForm));

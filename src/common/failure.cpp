@@ -17,21 +17,19 @@ std::wstring ShortReport(const Failure& failure, std::wstring_view advice) {
 }
 
 std::wstring LongReport(const Failure& failure, std::wstring_view procedure, std::wstring_view advice) {
-    return L"An Error was generated:\r\n\r\nDescription:\r\n" + ErrorLine(failure) + L"\r\n" +
-           std::wstring(procedure) + L"\r\n\r\n" + std::wstring(advice);
+    return L"An Error was generated:\r\n\r\nDescription:\r\n" + ErrorLine(failure) + L"\r\n" + std::wstring(procedure) +
+           L"\r\n\r\n" + std::wstring(advice);
 }
 
 }  // namespace
 
 std::wstring StartupReport(const Failure& failure) {
     switch (failure.number) {
-        case kComponentMissing:
-            return ShortReport(failure, kReinstall);
+        case kComponentMissing: return ShortReport(failure, kReinstall);
         case kWindowLoadFailed:
             return ShortReport(failure,
                                L"Re-install the program to fix this, or get the latest vbruntimes at Tandril.");
-        default:
-            return LongReport(failure, L"Mod Startup - Main procedure", kInformAuthor);
+        default: return LongReport(failure, L"Mod Startup - Main procedure", kInformAuthor);
     }
 }
 

@@ -47,7 +47,8 @@ NameForm FormOf(std::wstring_view name) {
     bool beyondAscii = false;
     for (const wchar_t c : name) {
         const std::uint32_t unit = c;  // no OEM code page holds a character past U+FFFF
-        if (c <= L' ' || (unit >= 0xD800 && (unit <= 0xDFFF || unit > 0xFFFF)) || std::wstring_view(L"\"*+,/:;<=>?[\\]|").find(c) != std::wstring_view::npos)
+        if (c <= L' ' || (unit >= 0xD800 && (unit <= 0xDFFF || unit > 0xFFFF)) ||
+            std::wstring_view(L"\"*+,/:;<=>?[\\]|").find(c) != std::wstring_view::npos)
             return NameForm::Long;
         beyondAscii = beyondAscii || c > 0x7F;
     }
@@ -60,15 +61,18 @@ std::wstring WhyNoShortName(const VolumeFacts& volume) {
     if (volume.fileSystem.empty()) return L"The file system of its volume cannot be read.";
     if (volume.fileSystem.starts_with(L"FAT"))
         return volume.fileSystem + L" keeps a short name for every entry, yet none was reported for this one.";
-    if (volume.fileSystem != L"NTFS") return L"Its volume's file system (" + volume.fileSystem + L") keeps no short names.";
+    if (volume.fileSystem != L"NTFS")
+        return L"Its volume's file system (" + volume.fileSystem + L") keeps no short names.";
     const std::wstring turnOn = L" turns it on, as administrator, for names made from then on.";
     const std::wstring name = volume.name.find(L' ') == std::wstring::npos ? volume.name : L'"' + volume.name + L'"';
-    if (volume.systemSetting == 1) return L"8.3 name creation is off for every volume; \"fsutil 8dot3name set 0\"" + turnOn;
+    if (volume.systemSetting == 1)
+        return L"8.3 name creation is off for every volume; \"fsutil 8dot3name set 0\"" + turnOn;
     if (volume.systemSetting == 3 && !volume.systemVolume)
         return L"8.3 name creation is off for every volume but the system volume; \"fsutil 8dot3name set 0\"" + turnOn;
     if (volume.systemSetting != 0 && volume.systemSetting != 3 && volume.creationOffOnVolume)
         return L"8.3 name creation is off on " + volume.name + L"; \"fsutil 8dot3name set " + name + L" 0\"" + turnOn;
-    return L"It was made while 8.3 name creation was off; as administrator, \"fsutil file setshortname\" can give it one.";
+    return L"It was made while 8.3 name creation was off; as administrator, \"fsutil file setshortname\" can give it "
+           L"one.";
 }
 
 }  // namespace
@@ -129,8 +133,9 @@ ShortFormNote NoteOnShortForm(FileSystem& files, const std::wstring& path, const
     }
     if (beyondAscii.empty()) return {};
     return {false, L"Short name beyond ASCII",
-            L'"' + beyondAscii + L"\" is a short name, but holds characters beyond ASCII: programs limited to the ANSI "
-                                 L"code page may not open it."};
+            L'"' + beyondAscii +
+                L"\" is a short name, but holds characters beyond ASCII: programs limited to the ANSI "
+                L"code page may not open it."};
 }
 
 ShortFormNote NoteOnShortForm(FileSystem& files, const std::wstring& path, const std::wstring& shortForm) {

@@ -92,8 +92,8 @@ std::uint32_t SystemFileSystem::ListFolder(const std::wstring& folder, std::vect
     if (extended.empty()) return ERROR_INVALID_NAME;
     const std::wstring pattern = extended + L'*';
     WIN32_FIND_DATAW entry{};
-    const UniqueFindHandle search(::FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &entry,
-                                                     FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    const UniqueFindHandle search(::FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &entry, FindExSearchNameMatch,
+                                                     nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!search) return ::GetLastError() == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : ::GetLastError();
     do {
         const std::wstring_view name = entry.cFileName;
@@ -113,12 +113,15 @@ VolumeFacts SystemFileSystem::Volume(const std::wstring& path) {
     // The mount point of the volume a path lies on (D:\, C:\mnt\x\, \\server\share\), asked for the full
     // path: for a relative one GetVolumePathNameW answers the boot volume.
     const auto mountPoint = [](const std::wstring& path) {
-        const std::wstring full = TextOfAnyLength(
-            [&](wchar_t* buffer, DWORD capacity) { return ::GetFullPathNameW(path.c_str(), capacity, buffer, nullptr); });
+        const std::wstring full = TextOfAnyLength([&](wchar_t* buffer, DWORD capacity) {
+            return ::GetFullPathNameW(path.c_str(), capacity, buffer, nullptr);
+        });
         std::wstring root(full.size() + 2, L'\0');
-        if (full.empty() || !::GetVolumePathNameW(full.c_str(), root.data(), static_cast<DWORD>(root.size()))) return std::wstring();
+        if (full.empty() || !::GetVolumePathNameW(full.c_str(), root.data(), static_cast<DWORD>(root.size())))
+            return std::wstring();
         root.resize(root.find(L'\0'));
-        if (root.starts_with(kExtendedPrefix) && root.size() == 7 && root[5] == L':') root.erase(0, kExtendedPrefix.size());
+        if (root.starts_with(kExtendedPrefix) && root.size() == 7 && root[5] == L':')
+            root.erase(0, kExtendedPrefix.size());
         return root;
     };
     // The volume GUID path names a volume whatever drive letters or folders it is mounted at.
@@ -136,19 +139,19 @@ VolumeFacts SystemFileSystem::Volume(const std::wstring& path) {
     if (::GetVolumeInformationW(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, fileSystem.data(), MAX_PATH + 1))
         facts.fileSystem = fileSystem.c_str();
     const UniqueFileHandle volume(::CreateFileW(root.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+                                                nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     FILE_FS_PERSISTENT_VOLUME_INFORMATION state{0, 0, 1, 0};
     DWORD bytes = 0;
-    if (volume && ::DeviceIoControl(volume.get(), FSCTL_QUERY_PERSISTENT_VOLUME_STATE, &state, sizeof state, &state, sizeof state,
-                          &bytes, nullptr))
+    if (volume && ::DeviceIoControl(volume.get(), FSCTL_QUERY_PERSISTENT_VOLUME_STATE, &state, sizeof state, &state,
+                                    sizeof state, &bytes, nullptr))
         facts.creationOffOnVolume = state.VolumeFlags & PERSISTENT_VOLUME_STATE_SHORT_NAME_CREATION_DISABLED;
     DWORD setting = 0, size = sizeof setting;
     if (::RegGetValueW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control\\FileSystem",
                        L"NtfsDisable8dot3NameCreation", RRF_RT_REG_DWORD, nullptr, &setting, &size) == ERROR_SUCCESS)
         facts.systemSetting = setting;
     windows.resize(::GetSystemWindowsDirectoryW(windows.data(), MAX_PATH + 1));
-    facts.systemVolume = ::CompareStringOrdinal(volumeName(root).c_str(), -1, volumeName(mountPoint(windows)).c_str(), -1,
-                                                TRUE) == CSTR_EQUAL;
+    facts.systemVolume = ::CompareStringOrdinal(volumeName(root).c_str(), -1, volumeName(mountPoint(windows)).c_str(),
+                                                -1, TRUE) == CSTR_EQUAL;
     return facts;
 }
 

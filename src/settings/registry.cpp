@@ -34,8 +34,8 @@ std::optional<std::wstring> ReadString(HKEY key, const std::wstring& name) {
         std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
         const auto capacity = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
         bytes = capacity;
-        const LSTATUS status = ::RegQueryValueExW(key, name.c_str(), nullptr, &type,
-                                                  reinterpret_cast<BYTE*>(buffer.data()), &bytes);
+        const LSTATUS status =
+            ::RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &bytes);
         if (status == ERROR_SUCCESS && type == REG_SZ) {
             const auto end = buffer.begin() + std::min(bytes, capacity) / sizeof(wchar_t);
             return std::wstring(buffer.begin(), std::find(buffer.begin(), end, L'\0'));

@@ -56,8 +56,8 @@ std::vector<std::wstring> DroppedFiles(const std::string& block) {
     std::vector<std::wstring> paths;
     for (const std::string& name : NamesOf(CharactersOf<char>(list))) {
         std::wstring wide(name.size(), L'\0');
-        wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()),
-                                                                   wide.data(), static_cast<int>(wide.size()))));
+        wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(
+            CP_ACP, 0, name.data(), static_cast<int>(name.size()), wide.data(), static_cast<int>(wide.size()))));
         paths.push_back(std::move(wide));
     }
     return paths;
@@ -73,15 +73,16 @@ std::vector<std::wstring> ItemListPaths(IDataObject& data) {
     FORMATETC wanted{itemList, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     ComPtr<IShellItemArray> items;
     DWORD count = 0;
-    if (!toArray || data.QueryGetData(&wanted) != S_OK || FAILED(toArray(&data, IID_IShellItemArray, items.put_void())) ||
-        FAILED(items->GetCount(&count)))
+    if (!toArray || data.QueryGetData(&wanted) != S_OK ||
+        FAILED(toArray(&data, IID_IShellItemArray, items.put_void())) || FAILED(items->GetCount(&count)))
         return {};
     std::vector<std::wstring> paths;
     for (DWORD i = 0; i < count; ++i) {
         ComPtr<IShellItem> item;
         wchar_t* name = nullptr;
-        if (FAILED(items->GetItemAt(i, item.put())) || (FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &name)) &&
-                                                         FAILED(item->GetDisplayName(SIGDN_DESKTOPABSOLUTEPARSING, &name))))
+        if (FAILED(items->GetItemAt(i, item.put())) ||
+            (FAILED(item->GetDisplayName(SIGDN_FILESYSPATH, &name)) &&
+             FAILED(item->GetDisplayName(SIGDN_DESKTOPABSOLUTEPARSING, &name))))
             return {};
         paths.push_back(TakeComText(name));
     }

@@ -30,11 +30,11 @@ struct RectTwips {
 };
 
 enum class ControlKind {
-    TextBox,        // single line, no length limit
-    Label,          // as designed
-    HiddenLabel,    // never shown: names the box made after it for screen readers
-    FittedLabel,    // as wide and as high as its text
-    Link,           // a fitted label that takes the focus and clicks
+    TextBox,      // single line, no length limit
+    Label,        // as designed
+    HiddenLabel,  // never shown: names the box made after it for screen readers
+    FittedLabel,  // as wide and as high as its text
+    Link,         // a fitted label that takes the focus and clicks
     Button,
     DefaultButton,  // pressed by Enter
     HiddenButton,   // made, never shown

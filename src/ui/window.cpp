@@ -18,22 +18,14 @@ struct ClassAndStyle {
 ClassAndStyle ControlClass(ControlKind kind) {
     constexpr DWORD kLabel = WS_VISIBLE | SS_NOPREFIX;
     switch (kind) {
-        case ControlKind::TextBox:
-            return {WC_EDITW, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-        case ControlKind::Label:
-            return {WC_STATICW, kLabel | SS_LEFT};
-        case ControlKind::HiddenLabel:
-            return {WC_STATICW, SS_NOPREFIX};
-        case ControlKind::FittedLabel:
-            return {WC_STATICW, kLabel | SS_LEFTNOWORDWRAP};
-        case ControlKind::Link:
-            return {WC_STATICW, kLabel | SS_LEFTNOWORDWRAP | SS_NOTIFY | WS_TABSTOP};
-        case ControlKind::Button:
-            return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON};
-        case ControlKind::DefaultButton:
-            return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON};
-        case ControlKind::HiddenButton:
-            return {WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON};
+        case ControlKind::TextBox: return {WC_EDITW, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case ControlKind::Label: return {WC_STATICW, kLabel | SS_LEFT};
+        case ControlKind::HiddenLabel: return {WC_STATICW, SS_NOPREFIX};
+        case ControlKind::FittedLabel: return {WC_STATICW, kLabel | SS_LEFTNOWORDWRAP};
+        case ControlKind::Link: return {WC_STATICW, kLabel | SS_LEFTNOWORDWRAP | SS_NOTIFY | WS_TABSTOP};
+        case ControlKind::Button: return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON};
+        case ControlKind::DefaultButton: return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON};
+        case ControlKind::HiddenButton: return {WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON};
     }
     return {WC_STATICW, 0};
 }
@@ -43,10 +35,9 @@ ClassAndStyle ControlClass(ControlKind kind) {
 std::optional<Failure> CreateControls(HWND parent, std::span<const ControlDesign> design, int dpi) {
     for (const ControlDesign& control : design) {
         const ClassAndStyle kind = ControlClass(control.kind);
-        const HWND child = ::CreateWindowExW(kind.exStyle, kind.windowClass, std::wstring(control.text).c_str(),
-                                             WS_CHILD | kind.style, 0, 0, 0, 0, parent,
-                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                                             ::GetModuleHandleW(nullptr), nullptr);
+        const HWND child = ::CreateWindowExW(
+            kind.exStyle, kind.windowClass, std::wstring(control.text).c_str(), WS_CHILD | kind.style, 0, 0, 0, 0,
+            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), ::GetModuleHandleW(nullptr), nullptr);
         if (!child)
             return Failure{kComponentMissing, L"A control could not be created. " + SystemMessage(::GetLastError())};
         if (control.kind == ControlKind::TextBox) ::SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // no limit

@@ -17,9 +17,12 @@ namespace {
 class Dragged final : public DataObject, public IDropSource {
 public:
     Dragged(CLIPFORMAT format, const std::wstring& text, POINT onto, int tries)
-        : DataObject({{format, format == CF_HDROP ? DropFilesBlock({text}) : TextBlock(text)}}), onto_(onto), tries_(tries) {}
+        : DataObject({{format, format == CF_HDROP ? DropFilesBlock({text}) : TextBlock(text)}}),
+          onto_(onto),
+          tries_(tries) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-        return id == IID_IDropSource ? (*object = static_cast<IDropSource*>(this), S_OK) : DataObject::QueryInterface(id, object);
+        return id == IID_IDropSource ? (*object = static_cast<IDropSource*>(this), S_OK)
+                                     : DataObject::QueryInterface(id, object);
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
@@ -66,12 +69,17 @@ TEST(DropOnShortex, AFileOrALineOfTextIsTakenAsAChosenFileFromStartUpOnAndNothin
     const HWND window = WaitForWindow(run.id(), L"ShortexMainWindow");  // and dragged onto at once
     const auto box = [&](int id) { return WindowText(::GetDlgItem(window, id)); };
     using namespace main_window;
-    const struct { CLIPFORMAT format; std::wstring dragged, taken; } cases[] = {
-        {CF_HDROP, file, file}, {CF_UNICODETEXT, L"C:\\windows\r\n", L"C:\\windows"}, {CF_UNICODETEXT, L"two\r\nlines", L""}};
+    const struct {
+        CLIPFORMAT format;
+        std::wstring dragged, taken;
+    } cases[] = {{CF_HDROP, file, file},
+                 {CF_UNICODETEXT, L"C:\\windows\r\n", L"C:\\windows"},
+                 {CF_UNICODETEXT, L"two\r\nlines", L""}};
     for (const auto& c : cases) {
         const std::wstring before = box(txtPath);
         const int tries = c.taken.empty() ? 3 : 100;
-        EXPECT_EQ(Drag(window, c.format, c.dragged, tries), c.taken.empty() ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY));
+        EXPECT_EQ(Drag(window, c.format, c.dragged, tries),
+                  c.taken.empty() ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY));
         EXPECT_TRUE(PumpUntil([&] { return box(txtShortex) == ShortPath(files, box(txtPath)); }));
         EXPECT_EQ(box(txtPath), c.taken.empty() ? before : c.taken);
         EXPECT_EQ(Setting(L"PreviousPath"), c.taken.empty() ? Setting(L"PreviousPath") : c.taken);

@@ -70,8 +70,14 @@ TEST_F(ShortexExe, CopyPutsEveryShortFormOnTheClipboardOrSaysWhyNothingWasCopied
     TempFolder folder;
     SystemFileSystem files;
     const std::wstring a = folder.MakeFolder(L"a folder"), b = folder.MakeFile(L"b file.txt");
-    const HWND holder = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    const struct { std::wstring arguments; bool clipboardHeld; std::wstring copied, box; } cases[] = {  // box: how it begins
+    const HWND holder =
+        ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    const struct {
+        std::wstring arguments;
+        bool clipboardHeld;
+        std::wstring copied, box;
+    } cases[] = {
+        // box: how it begins
         {L"--copy \"" + a + L"\" \"" + b + L"\" C:\\", false,
          ShortPath(files, a) + L"\r\n" + ShortPath(files, b) + L"\r\nC:\\", L""},
         {L"--copy", false, L"<none>", L"Give the paths"},

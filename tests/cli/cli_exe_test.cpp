@@ -21,7 +21,11 @@ TEST(CliExe, AnswersAndExitCodes) {
     SystemFileSystem files;
     const std::wstring path = folder.MakeFolder(L"\u65e5\u672c \u0416\u0435\u043d\u044f \U0001F600");
     const std::string shortForm = Utf8(ShortPath(files, path));
-    const struct { std::vector<std::wstring> arguments; unsigned long exitCode; std::string output; } cases[] = {
+    const struct {
+        std::vector<std::wstring> arguments;
+        unsigned long exitCode;
+        std::string output;
+    } cases[] = {
         {{path, L"C:\\no such folder", L"C:\\"}, 1, shortForm + "\r\n\r\nC:\\\r\n"},
         {{L"--long", ShortPath(files, path)}, 0, Utf8(path) + "\r\n"},
         {{L"--", L"--help"}, 1, "\r\n"},
@@ -30,7 +34,8 @@ TEST(CliExe, AnswersAndExitCodes) {
         {{L"--long"}, 2, ""},
         {{L"C:\\", L"--long"}, 2, ""},  // --long only first
         {{L"--shrt", L"C:\\"}, 2, ""},
-        {{L"--tree", L""}, 2, ""}, {{L"--tree", L"   "}, 2, ""},  // a blank folder would list the current one at every depth
+        {{L"--tree", L""}, 2, ""},
+        {{L"--tree", L"   "}, 2, ""},  // a blank folder would list the current one at every depth
     };
     for (const auto& c : cases) {
         const ProcessResult run = RunProcess(kCli, c.arguments);
@@ -71,7 +76,8 @@ TEST(CliExe, TreeListsEveryEntryWithTheShortFormTheSystemGivesFromOneListingPerF
     TempFolder folder;
     SystemFileSystem files;
     std::wstring deep = L"Program Files";
-    const std::wstring names[] = {L"a.b.c", L"\u0416\u0451\u043b\u0442\u044b\u0439", L"UPPER.TXT", L"C.txt", L"b.txt", L"A.txt", L"dot."};
+    const std::wstring names[] = {
+        L"a.b.c", L"\u0416\u0451\u043b\u0442\u044b\u0439", L"UPPER.TXT", L"C.txt", L"b.txt", L"A.txt", L"dot."};
     for (folder.MakeFolder(deep); deep.size() < 300;) folder.MakeFolder(deep += L"\\a long folder name");
     for (const std::wstring& name : names) folder.MakeFile(deep + L"\\" + name);
     folder.MakeFile(L"\u65e5\u672c \U0001F600.txt");
@@ -81,9 +87,11 @@ TEST(CliExe, TreeListsEveryEntryWithTheShortFormTheSystemGivesFromOneListingPerF
     for (const auto& [shortForm, longForm] : lines) {
         EXPECT_EQ(shortForm, longForm.ends_with(L'.') ? shortForm : ShortPath(files, longForm));  // GetShortPathNameW's
         EXPECT_EQ(LongPath(files, shortForm), longForm);
-        if (longForm.ends_with(L".txt") || longForm.ends_with(L".TXT")) order.push_back(longForm.substr(longForm.rfind(L'\\') + 1));
+        if (longForm.ends_with(L".txt") || longForm.ends_with(L".TXT"))
+            order.push_back(longForm.substr(longForm.rfind(L'\\') + 1));
     }
-    EXPECT_EQ(order, (std::vector<std::wstring>{L"A.txt", L"b.txt", L"C.txt", L"UPPER.TXT", L"\u65e5\u672c \U0001F600.txt"}));
+    EXPECT_EQ(order,
+              (std::vector<std::wstring>{L"A.txt", L"b.txt", L"C.txt", L"UPPER.TXT", L"\u65e5\u672c \U0001F600.txt"}));
 }
 
 TEST(CliExe, TreeListsALinkToItsParentWithoutEnteringIt) {
@@ -94,12 +102,16 @@ TEST(CliExe, TreeListsALinkToItsParentWithoutEnteringIt) {
 }
 
 TEST(CliExe, InstallExplorerSaysWhereWindows11ShowsTheMenu) {  // Wine reports the build its registry names
-    const std::wstring key = L"Software\\Microsoft\\Windows NT\\CurrentVersion", was = RegText(HKEY_LOCAL_MACHINE, key, L"CurrentBuild");
+    const std::wstring key = L"Software\\Microsoft\\Windows NT\\CurrentVersion",
+                       was = RegText(HKEY_LOCAL_MACHINE, key, L"CurrentBuild");
     for (const auto& [build, shown] : {std::pair{std::wstring(L"22000"), true}, std::pair{was, false}}) {
-        for (const wchar_t* name : {L"CurrentBuildNumber", L"CurrentBuild"}) SetRegText(HKEY_LOCAL_MACHINE, key, name, build);
+        for (const wchar_t* name : {L"CurrentBuildNumber", L"CurrentBuild"})
+            SetRegText(HKEY_LOCAL_MACHINE, key, name, build);
         const ProcessResult run = RunProcess(kCli, {L"--install-explorer"});
         EXPECT_EQ(run.exitCode, 0u);
-        EXPECT_EQ(run.output.find("On Windows 11, \"Copy short path\" is under \"Show more options\"") != std::string::npos, shown);
+        EXPECT_EQ(
+            run.output.find("On Windows 11, \"Copy short path\" is under \"Show more options\"") != std::string::npos,
+            shown);
         RunProcess(kCli, {L"--uninstall-explorer"});
     }
 }

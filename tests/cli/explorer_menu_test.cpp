@@ -24,7 +24,8 @@ std::wstring Dump(const std::wstring& key) {
     std::wstring text;
     wchar_t name[512], data[2048];
     DWORD length = 512, bytes = sizeof data;
-    for (DWORD i = 0; ::RegEnumValueW(open, i++, name, &length, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &bytes) == 0;)
+    for (DWORD i = 0;
+         ::RegEnumValueW(open, i++, name, &length, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &bytes) == 0;)
         text += key + L":" + name + L"=" + data + L"\n", length = 512, bytes = sizeof data;
     for (DWORD i = 0; ::RegEnumKeyExW(open, i++, name, &(length = 512), nullptr, nullptr, nullptr, nullptr) == 0;)
         text += key + L"\\" + name + L"\n" + Dump(key + L"\\" + name);
@@ -57,7 +58,9 @@ DWORD Finish(RunningProcess& run, const std::vector<std::wstring>& missing) {
 
 // Runs the verb's command as Explorer would, with the folder filled in; its exit code.
 DWORD RunVerb(const wchar_t* type, const std::wstring& folder) {
-    std::wstring command = RegText(HKEY_CURRENT_USER, std::wstring(L"Software\\Classes\\") + type + L"\\shell\\Shortex.CopyShortPath\\command", nullptr);
+    std::wstring command =
+        RegText(HKEY_CURRENT_USER,
+                std::wstring(L"Software\\Classes\\") + type + L"\\shell\\Shortex.CopyShortPath\\command", nullptr);
     command.replace(command.find(L"%V"), 2, folder);
     RunningProcess verb(command.substr(1, command.find(L'"', 1) - 1), command.substr(command.find(L'"', 1) + 2));
     return Finish(verb, {});
@@ -72,12 +75,14 @@ DWORD DropVerb(const wchar_t* type, const std::vector<std::wstring>& items, cons
     EXPECT_EQ(RegText(HKEY_CURRENT_USER, key, L"MultiSelectModel"), L"Player");
     CLSID verbClass{};
     ::CLSIDFromString(name.c_str(), &verbClass);
-    const std::wstring server = RegText(HKEY_CURRENT_USER, L"Software\\Classes\\CLSID\\" + name + L"\\LocalServer32", nullptr);
+    const std::wstring server =
+        RegText(HKEY_CURRENT_USER, L"Software\\Classes\\CLSID\\" + name + L"\\LocalServer32", nullptr);
     RunningProcess run(server.substr(1, server.size() - 2), L"-Embedding");
     {
         ComPtr<IDropTarget> target;
         EXPECT_TRUE(PumpUntil([&] {
-            return SUCCEEDED(::CoCreateInstance(verbClass, nullptr, CLSCTX_LOCAL_SERVER, IID_IDropTarget, target.put_void()));
+            return SUCCEEDED(
+                ::CoCreateInstance(verbClass, nullptr, CLSCTX_LOCAL_SERVER, IID_IDropTarget, target.put_void()));
         }));
         DataObject selection({{CF_HDROP, DropFilesBlock(items)}});
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
@@ -109,11 +114,17 @@ TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
     }
     const std::wstring file = many[0], missing = folder.path() + L"\\missing", gone = folder.path() + L"\\gone";
     RunningProcess window(BuildPath(SHORTEX_EXE), L"");  // a running copy does not refuse the verb
-    const struct { const wchar_t* type; std::vector<std::wstring> items, missing; std::wstring copied; } cases[] = {
-        {L"*", {file}, {}, ShortPath(files, file)},
-        {L"Directory", {folder.path(), L"C:\\", file}, {}, ShortPath(files, folder.path()) + L"\r\nC:\\\r\n" + ShortPath(files, file)},
-        {L"*", many, {}, manyCopied},
-        {L"Drive", {file, missing, L"C:\\", gone}, {missing, gone}, manyCopied}};  // nothing copied
+    const struct {
+        const wchar_t* type;
+        std::vector<std::wstring> items, missing;
+        std::wstring copied;
+    } cases[] = {{L"*", {file}, {}, ShortPath(files, file)},
+                 {L"Directory",
+                  {folder.path(), L"C:\\", file},
+                  {},
+                  ShortPath(files, folder.path()) + L"\r\nC:\\\r\n" + ShortPath(files, file)},
+                 {L"*", many, {}, manyCopied},
+                 {L"Drive", {file, missing, L"C:\\", gone}, {missing, gone}, manyCopied}};  // nothing copied
     for (const auto& c : cases) {
         EXPECT_EQ(DropVerb(c.type, c.items, c.missing), c.missing.empty() ? 0u : 1u) << c.items.size();
         EXPECT_EQ(ClipboardText(), c.copied) << c.items.size();
@@ -133,7 +144,8 @@ TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
     ::SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &sendTo);
     const std::wstring shortcut = sendTo + std::wstring(L"\\Short path (Shortex).lnk");
     ::CoTaskMemFree(sendTo);
-    UniqueFileHandle inUse(::CreateFileW(shortcut.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    UniqueFileHandle inUse(
+        ::CreateFileW(shortcut.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     const ProcessResult held = RunProcess(kCli, {L"--uninstall-explorer"});
     EXPECT_TRUE(held.exitCode == 1 && held.errors.find("cannot remove C:\\") != std::string::npos) << held.errors;
     inUse.reset();

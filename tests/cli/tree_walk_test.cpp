@@ -20,22 +20,27 @@ TEST(TreeWalk, FoldersComeBeforeTheirContentsWithShortNamesWhereTheyExistAndLink
         .Unreadable(L"C:\\Top\\Locked");
     std::vector<std::wstring> lines, errors;
     WalkTree(
-        volume, L"C:\\TOP", L"C:\\Top", [&](auto& shortForm, auto& longForm, auto) { lines.push_back(shortForm + L"|" + longForm); },
-        [&](auto& folder, auto error) { errors.push_back(folder + L"|" + std::to_wstring(error)); }, [] { return false; });
-    EXPECT_EQ(lines, (std::vector<std::wstring>{L"C:\\TOP\\Cloud|C:\\Top\\Cloud", L"C:\\TOP\\Cloud\\x|C:\\Top\\Cloud\\x",
-                                                L"C:\\TOP\\Link|C:\\Top\\Link", L"C:\\TOP\\Locked|C:\\Top\\Locked",
-                                                L"C:\\TOP\\PROGRA~1|C:\\Top\\Program Files",
-                                                L"C:\\TOP\\PROGRA~1\\AB~1.TXT|C:\\Top\\Program Files\\a b.txt",
-                                                L"C:\\TOP\\z.txt|C:\\Top\\z.txt"}));
+        volume, L"C:\\TOP", L"C:\\Top",
+        [&](auto& shortForm, auto& longForm, auto) { lines.push_back(shortForm + L"|" + longForm); },
+        [&](auto& folder, auto error) { errors.push_back(folder + L"|" + std::to_wstring(error)); },
+        [] { return false; });
+    EXPECT_EQ(
+        lines,
+        (std::vector<std::wstring>{
+            L"C:\\TOP\\Cloud|C:\\Top\\Cloud", L"C:\\TOP\\Cloud\\x|C:\\Top\\Cloud\\x", L"C:\\TOP\\Link|C:\\Top\\Link",
+            L"C:\\TOP\\Locked|C:\\Top\\Locked", L"C:\\TOP\\PROGRA~1|C:\\Top\\Program Files",
+            L"C:\\TOP\\PROGRA~1\\AB~1.TXT|C:\\Top\\Program Files\\a b.txt", L"C:\\TOP\\z.txt|C:\\Top\\z.txt"}));
     EXPECT_EQ(errors, std::vector<std::wstring>{L"C:\\Top\\Locked|5"});
 
     int asked = 0;  // stopping ends the walk at once
-    WalkTree(volume, L"C:\\TOP", L"C:\\Top", [](auto&, auto&, auto) {}, [](auto&, auto) {}, [&] { return ++asked > 2; });
+    WalkTree(
+        volume, L"C:\\TOP", L"C:\\Top", [](auto&, auto&, auto) {}, [](auto&, auto) {}, [&] { return ++asked > 2; });
     EXPECT_EQ(asked, 3);
 }
 
 TEST(NoteLine, WarnsOfANameWithoutAShortNameAndNotesTheRest) {
-    EXPECT_EQ(NoteLine(L"e:\\x", {true, L"No short name", L"\"x\" has no short name."}), L"shortex-cli: warning: e:\\x: \"x\" has no short name.");
+    EXPECT_EQ(NoteLine(L"e:\\x", {true, L"No short name", L"\"x\" has no short name."}),
+              L"shortex-cli: warning: e:\\x: \"x\" has no short name.");
     EXPECT_EQ(NoteLine(L"e:\\x", {false, L"Short name beyond ASCII", L"Note."}), L"shortex-cli: note: e:\\x: Note.");
     EXPECT_EQ(NoteLine(L"e:\\x", {}), L"");
 }

@@ -3,6 +3,7 @@
 namespace shortex::testing {
 
 std::vector<std::wstring> HostileTexts() {
+    // clang-format off
     std::vector<std::wstring> texts = {
         L"", L" ", L"   ", L"\t", L"\r\n", L" C:\\Windows ", L".", L"..", L"...", L"\\", L"\\\\", L"\\\\\\", L"/",
         L"//", L"C:", L"c:", L"C:\\", L"C:/", L"C:\\\\", L"C:\\.", L"C:\\..", L"C:\\..\\..\\..", L"C:..",
@@ -21,6 +22,7 @@ std::vector<std::wstring> HostileTexts() {
         L"C:\\trailing.dots...", L"C:\\ leading space", L"\u00a0", L"C:\\\u200b", L"C:\\\ufeff",
         L"C:\\\u0416\u0435\u043d\u044f", L"C:\\\u65e5\u672c", L"C:\\\U0001F600", L"\U0001F600", L"\ufffd", L"\uffff",
     };
+    // clang-format on
     // Unpaired surrogates and embedded NULs are spelled out: literals cannot hold them portably.
     for (wchar_t unit : {wchar_t(0xD800), wchar_t(0xDBFF), wchar_t(0xDC00), wchar_t(0xDFFF)}) {
         texts.push_back(std::wstring(1, unit));

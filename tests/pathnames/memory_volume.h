@@ -12,7 +12,8 @@ namespace shortex::testing {
 
 class MemoryVolume final : public FileSystem {
 public:
-    MemoryVolume& Add(const std::wstring& path, const std::wstring& shortName = {}, std::uint32_t attributes = 0, std::uint32_t tag = 0) {
+    MemoryVolume& Add(const std::wstring& path, const std::wstring& shortName = {}, std::uint32_t attributes = 0,
+                      std::uint32_t tag = 0) {
         entries_[Fold(path)] = {path.substr(path.rfind(L'\\') + 1), shortName, attributes, tag};
         return *this;
     }
@@ -20,7 +21,8 @@ public:
 
     std::wstring ShortPathName(const std::wstring& path) override {
         std::wstring answer = path.substr(0, 2);
-        for (const Entry* entry : Walk(path)) answer += L"\\" + (entry->shortName.empty() ? entry->name : entry->shortName);
+        for (const Entry* entry : Walk(path))
+            answer += L"\\" + (entry->shortName.empty() ? entry->name : entry->shortName);
         return answer.size() > 2 ? answer : L"";
     }
     std::optional<std::uint32_t> Attributes(const std::wstring& path) override {
@@ -67,7 +69,8 @@ private:
             const auto child = std::find_if(entries_.begin(), entries_.end(), [&](const auto& keyAndEntry) {
                 const auto& [key, entry] = keyAndEntry;
                 return key.starts_with(resolved + L"\\") && key.find(L'\\', resolved.size() + 1) == key.npos &&
-                       (Fold(entry.name) == component || (!entry.shortName.empty() && Fold(entry.shortName) == component));
+                       (Fold(entry.name) == component ||
+                        (!entry.shortName.empty() && Fold(entry.shortName) == component));
             });
             if (child == entries_.end()) return {};
             found.push_back(&child->second);

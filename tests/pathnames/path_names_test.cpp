@@ -21,7 +21,10 @@ MemoryVolume Volume() {
 
 TEST(PathNames, ShortAndLongForms) {
     MemoryVolume volume = Volume();
-    const struct { const wchar_t *path, *shortForm, *longForm; } cases[] = {  // shortForm nullptr: the system's
+    const struct {
+        const wchar_t *path, *shortForm, *longForm;
+    } cases[] = {
+        // shortForm nullptr: the system's
         {L"C:\\Program Files\\Common Files", L"C:\\PROGRA~1\\COMMON~1", L"C:\\Program Files\\Common Files"},
         {L"c:\\PROGRA~1\\common~1", L"c:\\PROGRA~1\\COMMON~1", L"c:\\Program Files\\Common Files"},
         {L"C:\\Program Files\\read me.txt", L"C:\\PROGRA~1\\README~1.TXT", L"C:\\Program Files\\read me.txt"},
@@ -46,12 +49,21 @@ TEST(PathNames, ShortAndLongForms) {
 
 TEST(PathNames, TheNoteOnAShortFormNamesItsFirstLongComponentElseAShortNameBeyondAscii) {
     MemoryVolume volume;
-    const struct { const wchar_t *form, *component; bool noShortName; } forms[] = {  // component "": no note
-        {L"C:\\PROGRA~1\\README~1.TXT", L"", false},      {L"C:\\x.y\\.\\..\\A_B$~1\x7F", L"", false},
-        {L"D:\\No Short Names\\x", L"No Short Names", true}, {L"\\\\server\\long share\\Report 2024.docx", L"Report 2024.docx", true},
-        {L"C:\\NAME.\\x", L"NAME.", true}, {L"C:\\a.b.c", L"a.b.c", true}, {L"C:\\ABCDEFGHI", L"ABCDEFGHI", true}, {L"C:\\x.html", L"x.html", true},
-        {L"C:\\a\U0001F600", L"a\U0001F600", true}, {L"C:\\\u0416\\a;b", L"a;b", true},
-        {L"C:\\\u00C4PFEL~1.TXT\\\u00e4pfel.txt", L"\u00C4PFEL~1.TXT", false}};
+    const struct {
+        const wchar_t *form, *component;
+        bool noShortName;
+    } forms[] = {// component "": no note
+                 {L"C:\\PROGRA~1\\README~1.TXT", L"", false},
+                 {L"C:\\x.y\\.\\..\\A_B$~1\x7F", L"", false},
+                 {L"D:\\No Short Names\\x", L"No Short Names", true},
+                 {L"\\\\server\\long share\\Report 2024.docx", L"Report 2024.docx", true},
+                 {L"C:\\NAME.\\x", L"NAME.", true},
+                 {L"C:\\a.b.c", L"a.b.c", true},
+                 {L"C:\\ABCDEFGHI", L"ABCDEFGHI", true},
+                 {L"C:\\x.html", L"x.html", true},
+                 {L"C:\\a\U0001F600", L"a\U0001F600", true},
+                 {L"C:\\\u0416\\a;b", L"a;b", true},
+                 {L"C:\\\u00C4PFEL~1.TXT\\\u00e4pfel.txt", L"\u00C4PFEL~1.TXT", false}};
     for (const auto& c : forms) {
         const ShortFormNote note = NoteOnShortForm(volume, L"C:\\x", c.form);
         EXPECT_EQ(note.noShortName, c.noShortName) << c.form;
@@ -63,43 +75,57 @@ TEST(PathNames, TheNoteOnAShortFormNamesItsFirstLongComponentElseAShortNameBeyon
 }
 
 TEST(PathNames, WhyNoShortNameOnEveryVolumeAndSetting) {
-    const std::wstring turnOn = L" turns it on, as administrator, for names made from then on.",
-        made = L"It was made while 8.3 name creation was off; as administrator, \"fsutil file setshortname\" can give it one.",
+    const std::wstring
+        turnOn = L" turns it on, as administrator, for names made from then on.",
+        made =
+            L"It was made while 8.3 name creation was off; as administrator, \"fsutil file setshortname\" can give it "
+            L"one.",
         all = L"8.3 name creation is off for every volume; \"fsutil 8dot3name set 0\"" + turnOn,
-        allButSystem = L"8.3 name creation is off for every volume but the system volume; \"fsutil 8dot3name set 0\"" + turnOn,
+        allButSystem =
+            L"8.3 name creation is off for every volume but the system volume; \"fsutil 8dot3name set 0\"" + turnOn,
         onD = L"8.3 name creation is off on D:; \"fsutil 8dot3name set D: 0\"" + turnOn;
     // NTFS: NtfsDisable8dot3NameCreation, the volume's own flag off, the system volume; why.
-    const struct { std::uint32_t setting; bool flagOff, system; const std::wstring& why; } ntfs[] = {
-        {0, 0, 0, made}, {0, 0, 1, made}, {0, 1, 0, made}, {0, 1, 1, made}, {1, 0, 0, all}, {1, 0, 1, all}, {1, 1, 0, all}, {1, 1, 1, all},
-        {2, 0, 0, made}, {2, 0, 1, made}, {2, 1, 0, onD}, {2, 1, 1, onD}, {3, 0, 0, allButSystem}, {3, 0, 1, made}, {3, 1, 0, allButSystem},
-        {3, 1, 1, made}};
+    const struct {
+        std::uint32_t setting;
+        bool flagOff, system;
+        const std::wstring& why;
+    } ntfs[] = {{0, 0, 0, made},         {0, 0, 1, made}, {0, 1, 0, made},         {0, 1, 1, made},
+                {1, 0, 0, all},          {1, 0, 1, all},  {1, 1, 0, all},          {1, 1, 1, all},
+                {2, 0, 0, made},         {2, 0, 1, made}, {2, 1, 0, onD},          {2, 1, 1, onD},
+                {3, 0, 0, allButSystem}, {3, 0, 1, made}, {3, 1, 0, allButSystem}, {3, 1, 1, made}};
     // Every other volume: the same whatever the setting and the flags.
     const std::pair<VolumeFacts, std::wstring> others[] = {
-        {{L"NTFS", true}, L"The network share it lies on gives no short names."}, {{L""}, L"The file system of its volume cannot be read."},
+        {{L"NTFS", true}, L"The network share it lies on gives no short names."},
+        {{L""}, L"The file system of its volume cannot be read."},
         {{L"FAT32"}, L"FAT32 keeps a short name for every entry, yet none was reported for this one."},
-        {{L"exFAT"}, L"Its volume's file system (exFAT) keeps no short names."}, {{L"ReFS"}, L"Its volume's file system (ReFS) keeps no short names."}};
+        {{L"exFAT"}, L"Its volume's file system (exFAT) keeps no short names."},
+        {{L"ReFS"}, L"Its volume's file system (ReFS) keeps no short names."}};
     MemoryVolume volume;
     const auto check = [&](VolumeFacts facts, const std::wstring& why) {  // a long, a beyond ASCII and a plain 8.3 name
         volume.facts = (facts.name = L"D:", facts);
         EXPECT_EQ(NoteOnShortForm(volume, L"D:\\x", L"D:\\Big Files"),
                   (ShortFormNote{true, L"No short name", L"\"Big Files\" has no short name. " + why}));
         EXPECT_EQ(NoteOnShortForm(volume, L"D:\\x", L"D:\\\u00C4PFEL~1.TXT"),
-                  (ShortFormNote{false, L"Short name beyond ASCII", L"\"\u00C4PFEL~1.TXT\" is a short name, but holds characters "
-                                                                    L"beyond ASCII: programs limited to the ANSI code page may not open it."}));
+                  (ShortFormNote{false, L"Short name beyond ASCII",
+                                 L"\"\u00C4PFEL~1.TXT\" is a short name, but holds characters "
+                                 L"beyond ASCII: programs limited to the ANSI code page may not open it."}));
         EXPECT_EQ(NoteOnShortForm(volume, L"D:\\x", L"D:\\BIGFIL~1"), ShortFormNote{});
     };
     for (const auto& c : ntfs) check({L"NTFS", false, c.flagOff, c.setting, c.system}, c.why);
     for (const auto& [facts, why] : others)  // every setting, flag and system volume or not
-        for (std::uint32_t c = 0; c < 16; ++c) check({facts.fileSystem, facts.network, (c & 4) != 0, c & 3, (c & 8) != 0}, why);
+        for (std::uint32_t c = 0; c < 16; ++c)
+            check({facts.fileSystem, facts.network, (c & 4) != 0, c & 3, (c & 8) != 0}, why);
     volume.facts = {L"NTFS", false, true, 2, false, L"C:\\mnt\\my disk"};
-    EXPECT_NE(NoteOnShortForm(volume, L"x", L"a b").text.find(L"\"fsutil 8dot3name set \"C:\\mnt\\my disk\" 0\""), std::wstring::npos);
+    EXPECT_NE(NoteOnShortForm(volume, L"x", L"a b").text.find(L"\"fsutil 8dot3name set \"C:\\mnt\\my disk\" 0\""),
+              std::wstring::npos);
 }
 
 TEST(PathNames, EveryHostileTextKeepsTheInvariants) {
     MemoryVolume volume = Volume();
     const auto texts = HostileTexts();
     ASSERT_GE(texts.size(), 100u);
-    for (const std::wstring& text : texts) EXPECT_EQ(BrokenPathInvariant(volume, text), "") << ::testing::PrintToString(text.substr(0, 60));
+    for (const std::wstring& text : texts)
+        EXPECT_EQ(BrokenPathInvariant(volume, text), "") << ::testing::PrintToString(text.substr(0, 60));
 }
 
 }  // namespace

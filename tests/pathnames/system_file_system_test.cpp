@@ -13,9 +13,12 @@ TEST(SystemFileSystem, ShortFormsOfRealEntriesComeBackToTheirLongForms) {
     std::wstring deep = L"deep";
     for (folder.MakeFolder(deep); deep.size() < 300;) folder.MakeFolder(deep += L"\\a folder of some length");
     const std::wstring entries[] = {
-        folder.MakeFolder(L"Program Files"),           folder.MakeFile(L"Program Files\\read me.txt"),
-        folder.MakeFolder(L"\u0416\u0435\u043d\u044f"), folder.MakeFile(L"\u65e5\u672c\u8a9e \U0001F600.txt"),
-        folder.MakeFolder(L"empty"),                   folder.MakeFile(L"x.y.z"),
+        folder.MakeFolder(L"Program Files"),
+        folder.MakeFile(L"Program Files\\read me.txt"),
+        folder.MakeFolder(L"\u0416\u0435\u043d\u044f"),
+        folder.MakeFile(L"\u65e5\u672c\u8a9e \U0001F600.txt"),
+        folder.MakeFolder(L"empty"),
+        folder.MakeFile(L"x.y.z"),
         folder.path() + L"\\" + deep,
     };
     ::SetFileAttributesW(folder.MakeFile(L"hidden.sys").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
@@ -35,8 +38,10 @@ TEST(SystemFileSystem, ShortFormsOfRealEntriesComeBackToTheirLongForms) {
 
 TEST(SystemFileSystem, TheVolumeIsTheOneThePathLiesOnAndOnlyAFullPathIsListed) {
     SystemFileSystem files;
-    const VolumeFacts system = files.Volume(L"\\\\?\\C:\\windows\\system32");  // local, though it starts with two backslashes
-    EXPECT_EQ(std::tuple(system.name, system.network, system.systemVolume, system.fileSystem.empty()), std::tuple(L"C:", false, true, false));
+    const VolumeFacts system =
+        files.Volume(L"\\\\?\\C:\\windows\\system32");  // local, though it starts with two backslashes
+    EXPECT_EQ(std::tuple(system.name, system.network, system.systemVolume, system.fileSystem.empty()),
+              std::tuple(L"C:", false, true, false));
     EXPECT_FALSE(files.Volume(L"Z:\\tmp").systemVolume);
     std::vector<FolderEntry> entries;  // a pattern of "*" alone would list the current folder
     for (const wchar_t* folder : {L"", L" ", L"\\", L"windows"})

@@ -16,7 +16,8 @@ HRESULT DataObject::QueryInterface(REFIID id, void** object) {
 
 HRESULT DataObject::GetData(FORMATETC* format, STGMEDIUM* medium) {
     if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-    const auto& block = std::find_if(blocks_.begin(), blocks_.end(), [&](auto& b) { return b.first == format->cfFormat; })->second;
+    const auto& block =
+        std::find_if(blocks_.begin(), blocks_.end(), [&](auto& b) { return b.first == format->cfFormat; })->second;
     medium->tymed = TYMED_HGLOBAL;
     medium->hGlobal = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, block.size());
     medium->pUnkForRelease = nullptr;
@@ -26,7 +27,8 @@ HRESULT DataObject::GetData(FORMATETC* format, STGMEDIUM* medium) {
 }
 
 HRESULT DataObject::QueryGetData(FORMATETC* format) {
-    const bool offered = std::any_of(blocks_.begin(), blocks_.end(), [&](auto& b) { return b.first == format->cfFormat; });
+    const bool offered =
+        std::any_of(blocks_.begin(), blocks_.end(), [&](auto& b) { return b.first == format->cfFormat; });
     return offered && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
 }
 
@@ -43,7 +45,8 @@ std::string TextBlock(const std::wstring& text) {
 std::string DropFilesBlock(const std::vector<std::wstring>& paths, bool wide) {
     const DROPFILES header{sizeof(DROPFILES), {}, FALSE, wide};
     std::string block(reinterpret_cast<const char*>(&header), sizeof header);
-    for (const std::wstring& path : paths) block += wide ? TextBlock(path) : std::string(path.begin(), path.end()) + '\0';
+    for (const std::wstring& path : paths)
+        block += wide ? TextBlock(path) : std::string(path.begin(), path.end()) + '\0';
     return block + std::string(wide ? 2 : 1, '\0');
 }
 

@@ -83,7 +83,8 @@ ProcessResult RunProcess(const std::wstring& program, const std::vector<std::wst
     PROCESS_INFORMATION process{};
     if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
                           nullptr, &startup, &process))
-        throw std::runtime_error("CreateProcess failed: " + std::to_string(::GetLastError()) + " " + std::string(program.begin(), program.end()));
+        throw std::runtime_error("CreateProcess failed: " + std::to_string(::GetLastError()) + " " +
+                                 std::string(program.begin(), program.end()));
     ProcessResult result;
     ::WaitForSingleObject(process.hProcess, INFINITE);
     ::GetExitCodeProcess(process.hProcess, &result.exitCode);
@@ -103,7 +104,8 @@ RunningProcess::RunningProcess(const std::wstring& program, const std::wstring& 
     startup.wShowWindow = showCommand;
     if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &info_))
-        throw std::runtime_error("CreateProcess failed: " + std::to_string(::GetLastError()) + " " + std::string(program.begin(), program.end()));
+        throw std::runtime_error("CreateProcess failed: " + std::to_string(::GetLastError()) + " " +
+                                 std::string(program.begin(), program.end()));
 }
 
 RunningProcess::~RunningProcess() {
@@ -133,7 +135,8 @@ void PressKeys(HWND window, HWND focus, std::initializer_list<WORD> keys) {
     ::SetFocus(focus);
     std::vector<INPUT> inputs;
     for (const WORD key : keys) inputs.push_back({INPUT_KEYBOARD, {.ki = {key, 0, 0, 0, 0}}});
-    for (auto key = keys.end(); key != keys.begin();) inputs.push_back({INPUT_KEYBOARD, {.ki = {*--key, 0, KEYEVENTF_KEYUP, 0, 0}}});
+    for (auto key = keys.end(); key != keys.begin();)
+        inputs.push_back({INPUT_KEYBOARD, {.ki = {*--key, 0, KEYEVENTF_KEYUP, 0, 0}}});
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
@@ -177,7 +180,9 @@ void ClearSettings() { ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey); }
 
 std::wstring Setting(const wchar_t* name) { return RegText(HKEY_CURRENT_USER, kSettingsKey, name); }
 
-void SetSetting(const wchar_t* name, const std::wstring& text) { SetRegText(HKEY_CURRENT_USER, kSettingsKey, name, text); }
+void SetSetting(const wchar_t* name, const std::wstring& text) {
+    SetRegText(HKEY_CURRENT_USER, kSettingsKey, name, text);
+}
 
 std::wstring RegText(HKEY root, const std::wstring& key, const wchar_t* name) {
     wchar_t value[4096] = {};
@@ -186,7 +191,8 @@ std::wstring RegText(HKEY root, const std::wstring& key, const wchar_t* name) {
 }
 
 void SetRegText(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& text) {
-    ::RegSetKeyValueW(root, key.c_str(), name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    ::RegSetKeyValueW(root, key.c_str(), name, REG_SZ, text.c_str(),
+                      static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
 }  // namespace shortex::testing

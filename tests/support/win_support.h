@@ -41,7 +41,9 @@ public:
     RunningProcess(const std::wstring& program, const std::wstring& argumentText, WORD showCommand = SW_SHOWNORMAL);
     ~RunningProcess();
     DWORD id() const { return info_.dwProcessId; }
-    bool WaitForExit(DWORD timeoutMs = 10000) { return ::WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0; }
+    bool WaitForExit(DWORD timeoutMs = 10000) {
+        return ::WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+    }
     DWORD ExitCode() const {
         DWORD code = 0;
         return ::GetExitCodeProcess(info_.hProcess, &code), code;

@@ -19,7 +19,10 @@ TEST(PathsIn, PrefersTheItemListAndStaysInsideATruncatedDropFiles) {
     std::string beyond = files;
     const DWORD end = static_cast<DWORD>(files.size());
     std::memcpy(beyond.data(), &end, sizeof end);  // pFiles: the names start past the block
-    const struct { std::vector<std::pair<CLIPFORMAT, std::string>> blocks; std::vector<std::wstring> paths; } cases[] = {
+    const struct {
+        std::vector<std::pair<CLIPFORMAT, std::string>> blocks;
+        std::vector<std::wstring> paths;
+    } cases[] = {
         {{{ItemListFormat(), ItemListBlock({file, sub, L"C:\\"})}}, {file, sub, L"C:\\"}},
         {{{CF_HDROP, DropFilesBlock({L"C:\\windows"})}, {ItemListFormat(), ItemListBlock({sub})}}, {sub}},
         {{{CF_HDROP, DropFilesBlock({L"C:\\windows", file}, false)}}, {L"C:\\windows", file}},

@@ -23,8 +23,8 @@ const std::array<ControlDesign, 11>& AboutDesign() {
 }
 
 std::wstring VersionText() {
-    return L"Version " + std::to_wstring(SHORTEX_VERSION_MAJOR) + L"." + std::to_wstring(SHORTEX_VERSION_MINOR) +
-           L"." + std::to_wstring(SHORTEX_VERSION_PATCH);
+    return L"Version " + std::to_wstring(SHORTEX_VERSION_MAJOR) + L"." + std::to_wstring(SHORTEX_VERSION_MINOR) + L"." +
+           std::to_wstring(SHORTEX_VERSION_PATCH);
 }
 
 std::wstring CopyrightLine(int year) { return L"Copyright \u00A9 2024 - " + std::to_wstring(year); }

@@ -42,9 +42,7 @@ LRESULT CALLBACK LinkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lP
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-        case WM_UPDATEUISTATE:
-            repaintUnder();
-            break;
+        case WM_UPDATEUISTATE: repaintUnder(); break;
         case WM_PAINT: {
             const LRESULT result = ::DefSubclassProc(link, message, wParam, lParam);
             if (::GetFocus() == link && !(::SendMessageW(link, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
@@ -56,8 +54,7 @@ LRESULT CALLBACK LinkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lP
             }
             return result;
         }
-        default:
-            break;
+        default: break;
     }
     return ::DefSubclassProc(link, message, wParam, lParam);
 }
@@ -183,7 +180,7 @@ void frmabout::ApplyFontsAndLayout() {
     ::SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (const ControlDesign& control : AboutDesign()) {
         const HWND child = ::GetDlgItem(hwnd_, control.id);
-        const HFONT font = control.id == lblprogtitle  ? titleFont_.get()
+        const HFONT font = control.id == lblprogtitle ? titleFont_.get()
                            : control.id == lblversion ? versionFont_.get()
                                                       : messageFont_.get();
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
@@ -252,14 +249,9 @@ std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPAR
                            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
         }
-        case WM_CLOSE:
-            Close();
-            return 0;
-        case WM_DESTROY:
-            closed_ = true;
-            break;
-        default:
-            break;
+        case WM_CLOSE: Close(); return 0;
+        case WM_DESTROY: closed_ = true; break;
+        default: break;
     }
     return std::nullopt;
 }

@@ -28,7 +28,10 @@ constexpr Tip kTips[] = {{txtPath, L" Enter path... "},
 }  // namespace
 
 frmMain::frmMain(std::shared_ptr<FileSystem> files, MessageBoxes& boxes, Pickers& pickers, std::wstring argumentText)
-    : files_(std::move(files)), boxes_(boxes), pickers_(pickers), argumentText_(std::move(argumentText)),
+    : files_(std::move(files)),
+      boxes_(boxes),
+      pickers_(pickers),
+      argumentText_(std::move(argumentText)),
       settingsKey_(registry::ParseKeyPath(kSettingsKey)) {}
 
 frmMain::~frmMain() {
@@ -36,7 +39,8 @@ frmMain::~frmMain() {
 }
 
 std::optional<Failure> frmMain::Create() {
-    const SIZE size = OuterSizeForClient(kClientWidth, kClientHeight, kStyle, kExStyle, static_cast<int>(::GetDpiForSystem()));
+    const SIZE size =
+        OuterSizeForClient(kClientWidth, kClientHeight, kStyle, kExStyle, static_cast<int>(::GetDpiForSystem()));
     if (!CreateDialogLike(L"ShortexMainWindow", L"Shortex", kStyle, kExStyle, size, nullptr)) {
         if (creationFailure_) return creationFailure_;
         return Failure{kWindowLoadFailed, L"The main window could not be created. " + SystemMessage(::GetLastError())};
@@ -57,14 +61,20 @@ bool frmMain::TranslateDialogMessage(MSG& message) { return hwnd_ && ::IsDialogM
 std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: return OnCreate() ? 0 : -1;
-        case kLookupAnswered: if (pending_ && wParam == pending_->number && pending_->Answered(0)) ShowAnswer(); return 0;
+        case kLookupAnswered:
+            if (pending_ && wParam == pending_->number && pending_->Answered(0)) ShowAnswer();
+            return 0;
         case WM_PAINT:
             // OLE stays out of start-up: drops are taken once the window has been drawn.
             if (!std::exchange(painted_, true)) ::PostMessageW(hwnd_, kAcceptDrops, 0, 0);
             break;
-        case kAcceptDrops: dropTarget_ = std::make_unique<DropTarget>(hwnd_, [this](const std::wstring& path) { TakePath(path); }); return 0;
+        case kAcceptDrops:
+            dropTarget_ = std::make_unique<DropTarget>(hwnd_, [this](const std::wstring& path) { TakePath(path); });
+            return 0;
         case WM_MOVE: HideBalloon(); break;  // it would stay where the box was
-        case WM_ACTIVATE: if (LOWORD(wParam) == WA_INACTIVE) HideBalloon(); break;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) HideBalloon();
+            break;
         case WM_SIZE: OnSize(wParam); return 0;
         case WM_GETMINMAXINFO: {
             auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
@@ -72,13 +82,20 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
             limits.ptMaxTrackSize.y = PinnedSize().cy;
             return 0;
         }
-        case WM_SYSCOMMAND: if ((wParam & 0xFFF0) == SC_MAXIMIZE) return 0; break;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_MAXIMIZE) return 0;
+            break;
         case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
-        case WM_COMMAND: if (HIWORD(wParam) != BN_CLICKED) break; OnClick(LOWORD(wParam)); return 0;
+        case WM_COMMAND:
+            if (HIWORD(wParam) != BN_CLICKED) break;
+            OnClick(LOWORD(wParam));
+            return 0;
         case WM_CTLCOLOREDIT: return OnEditColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_CLOSE: Close(); return 0;
         case WM_QUERYENDSESSION: return TRUE;  // closing is never refused
-        case WM_ENDSESSION: if (wParam) Close(); return 0;  // Windows or an installer ends the session
+        case WM_ENDSESSION:
+            if (wParam) Close();
+            return 0;  // Windows or an installer ends the session
         case WM_DESTROY: OnDestroy(); return 0;
         default: return std::nullopt;
     }
@@ -92,7 +109,8 @@ bool frmMain::OnCreate() {
     creationFailure_ = CreateControls(hwnd_, MainLayout(PixelsToTwips(client.right, dpi_)), dpi_);
     if (!creationFailure_) creationFailure_ = CreateTips();
     if (creationFailure_) return false;
-    for (const int box : {txtPath, txtShortex}) ::SetWindowSubclass(Item(box), &TextBoxProcedure, box, reinterpret_cast<DWORD_PTR>(this));
+    for (const int box : {txtPath, txtShortex})
+        ::SetWindowSubclass(Item(box), &TextBoxProcedure, box, reinterpret_cast<DWORD_PTR>(this));
     ::SendMessageW(hwnd_, DM_SETDEFID, cmdGetShortex, 0);
     ApplyFontAndIcons();
     return true;
@@ -201,7 +219,8 @@ std::optional<Failure> frmMain::CreateTips() {
     ::InitCommonControlsEx(&tooltipClasses);
     tooltip_ = TipWindow(TTS_ALWAYSTIP);
     if (!tooltip_)
-        return Failure{kComponentMissing, L"The tooltip control could not be created. " + SystemMessage(::GetLastError())};
+        return Failure{kComponentMissing,
+                       L"The tooltip control could not be created. " + SystemMessage(::GetLastError())};
     for (const Tip& tip : kTips) {
         TTTOOLINFOW tool = Tool(TTF_IDISHWND | TTF_SUBCLASS, Item(tip.control), tip.text);
         ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -211,8 +230,8 @@ std::optional<Failure> frmMain::CreateTips() {
 }
 
 HWND frmMain::TipWindow(DWORD style) {
-    return ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | style, 0, 0, 0, 0, hwnd_,
-                             nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    return ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | style, 0, 0, 0, 0,
+                             hwnd_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
 }
 
 TTTOOLINFOW frmMain::Tool(UINT flags, HWND control, const wchar_t* text) const {

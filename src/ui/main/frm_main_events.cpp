@@ -46,9 +46,12 @@ Displays DisplaysAround(HWND window) {
     const int dpi = WindowDpi(window);
     const int titleBar = ::GetSystemMetricsForDpi(SM_CYCAPTION, dpi) + ::GetSystemMetricsForDpi(SM_CYSIZEFRAME, dpi) +
                          ::GetSystemMetricsForDpi(SM_CXPADDEDBORDER, dpi);
-    Displays displays{size.width, size.height, PixelsToTwips(titleBar, ScreenDpi()),
+    Displays displays{size.width,
+                      size.height,
+                      PixelsToTwips(titleBar, ScreenDpi()),
                       PixelsToTwips(::GetSystemMetrics(SM_CXSCREEN), ScreenDpi()),
-                      PixelsToTwips(::GetSystemMetrics(SM_CYSCREEN), ScreenDpi()), {}};
+                      PixelsToTwips(::GetSystemMetrics(SM_CYSCREEN), ScreenDpi()),
+                      {}};
     const auto addWorkArea = [](HMONITOR monitor, HDC, LPRECT, LPARAM areas) -> BOOL {
         MONITORINFO info{};
         info.cbSize = sizeof info;
@@ -62,9 +65,13 @@ Displays DisplaysAround(HWND window) {
 
 }  // namespace
 
-std::optional<std::wstring> frmMain::ReadSetting(const wchar_t* name) { return registry::ReadRegValue(settingsKey_, name); }
+std::optional<std::wstring> frmMain::ReadSetting(const wchar_t* name) {
+    return registry::ReadRegValue(settingsKey_, name);
+}
 
-void frmMain::WriteSetting(const wchar_t* name, const std::wstring& text) { registry::WriteRegValue(settingsKey_, name, text); }
+void frmMain::WriteSetting(const wchar_t* name, const std::wstring& text) {
+    registry::WriteRegValue(settingsKey_, name, text);
+}
 
 std::wstring frmMain::RememberedPath() { return PathShownAtStart(ReadSetting(L"PreviousPath")); }
 
@@ -110,8 +117,8 @@ void frmMain::ShowAnswer() {
     const std::shared_ptr<Lookup> lookup = std::exchange(pending_, nullptr);
     ::SendMessageW(Item(txtShortex), EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(L""));
     if (!lookup->exists && lookup->check == Check::Folder) {
-        ShowBox({L"The location you picked is not available...\r\nPick another folder, please!       ",
-                 L"Attention!", kBoxOk | kBoxExclamation});
+        ShowBox({L"The location you picked is not available...\r\nPick another folder, please!       ", L"Attention!",
+                 kBoxOk | kBoxExclamation});
         cmdGetShortex_Click();
         return Focus(cmdGetShortex);
     }

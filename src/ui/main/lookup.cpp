@@ -19,7 +19,8 @@ void CALLBACK Ask(PTP_CALLBACK_INSTANCE, void* context) {
     Lookup& asked = *question->lookup;
     FileSystem& files = *question->files;
     if (asked.check != Check::None)
-        asked.exists = DirExists(files, asked.path) || (asked.check == Check::FileOrFolder && FileExists(files, asked.path));
+        asked.exists =
+            DirExists(files, asked.path) || (asked.check == Check::FileOrFolder && FileExists(files, asked.path));
     const std::wstring trimmed(Trim(asked.path));
     if (asked.exists) asked.answer = asked.longForm ? LongPath(files, trimmed) : ShortPath(files, trimmed);
     if (asked.exists && !asked.longForm) asked.note = NoteOnShortForm(files, trimmed, asked.answer);
@@ -29,8 +30,8 @@ void CALLBACK Ask(PTP_CALLBACK_INSTANCE, void* context) {
 
 }  // namespace
 
-std::shared_ptr<Lookup> Lookup::Start(std::shared_ptr<FileSystem> files, HWND window, std::wstring path,
-                                      Check check, bool longForm) {
+std::shared_ptr<Lookup> Lookup::Start(std::shared_ptr<FileSystem> files, HWND window, std::wstring path, Check check,
+                                      bool longForm) {
     static std::atomic<unsigned long long> lookups = 0;
     auto lookup = std::make_shared<Lookup>(
         Lookup{.path = std::move(path), .check = check, .longForm = longForm, .number = ++lookups});

@@ -18,12 +18,12 @@ enum class Check { None, FileOrFolder, Folder };
 
 struct Lookup {
     // Asks on a pool thread, which shares the file system and the lookup with its caller.
-    static std::shared_ptr<Lookup> Start(std::shared_ptr<FileSystem> files, HWND window, std::wstring path,
-                                         Check check, bool longForm);
+    static std::shared_ptr<Lookup> Start(std::shared_ptr<FileSystem> files, HWND window, std::wstring path, Check check,
+                                         bool longForm);
     // True when the answer is there, within that wait; only then may the fields below be read.
     bool Answered(DWORD milliseconds) const { return ::WaitForSingleObject(done.get(), milliseconds) == WAIT_OBJECT_0; }
 
-    std::wstring path;         // as the path box gives it
+    std::wstring path;  // as the path box gives it
     Check check = Check::None;
     bool longForm = false;
     unsigned long long number = 0;

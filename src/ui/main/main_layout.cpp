@@ -81,10 +81,11 @@ PointTwips ChoosePosition(std::optional<int> top, std::optional<int> left, const
     const PointTwips remembered{left.value_or(0), top.value_or(0)};
     const long long needWidth = std::min(displays.outerWidth, kGraspableTitleWidth);
     const long long needHeight = std::max(1, displays.titleBarHeight / 2);
-    const bool titleBarSeen = std::any_of(displays.workAreas.begin(), displays.workAreas.end(), [&](const RectTwips& area) {
-        return Overlap(remembered.left, displays.outerWidth, area.left, area.width) >= needWidth &&
-               Overlap(remembered.top, displays.titleBarHeight, area.top, area.height) >= needHeight;
-    });
+    const bool titleBarSeen =
+        std::any_of(displays.workAreas.begin(), displays.workAreas.end(), [&](const RectTwips& area) {
+            return Overlap(remembered.left, displays.outerWidth, area.left, area.width) >= needWidth &&
+                   Overlap(remembered.top, displays.titleBarHeight, area.top, area.height) >= needHeight;
+        });
     return titleBarSeen ? remembered : CentredPosition(displays);
 }
 

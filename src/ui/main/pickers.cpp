@@ -6,7 +6,6 @@
 
 #include <shobjidl.h>
 
-
 namespace shortex::main_window {
 namespace {
 

@@ -65,7 +65,8 @@ TEST_F(AboutBoxTest, OpensModalWithItsTextsAndOnlyOkClosesItFromTheKeyboard) {
 TEST_F(AboutBoxTest, TheLinkShowsAHandAndOpensTheHomePageMinimisingTheMainWindow) {
     WithBox(owner, [](HWND box) {
         const HWND link = ::GetDlgItem(box, lblurl);
-        EXPECT_TRUE(::SendMessageW(box, WM_SETCURSOR, reinterpret_cast<WPARAM>(link), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+        EXPECT_TRUE(
+            ::SendMessageW(box, WM_SETCURSOR, reinterpret_cast<WPARAM>(link), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
         EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_HAND));
         PressKeys(box, link, {VK_SPACE});
     });
@@ -79,7 +80,8 @@ TEST_F(AboutBoxTest, ClosingTheMainWindowWithTheBoxOpenClosesBothAndSaves) {
     main_window::SystemPickers pickers;
     main_window::frmMain window(std::make_shared<SystemFileSystem>(), boxes, pickers, L"");
     ASSERT_FALSE(window.Create());
-    WithBox(window.hwnd(), [&](HWND) { ::PostMessageW(window.hwnd(), WM_CLOSE, 0, 0); }, [&] { window.cmdAbout_Click(); });
+    WithBox(
+        window.hwnd(), [&](HWND) { ::PostMessageW(window.hwnd(), WM_CLOSE, 0, 0); }, [&] { window.cmdAbout_Click(); });
     EXPECT_FALSE(window.hwnd());
     EXPECT_EQ(Setting(L"Startup"), L"True");
     MSG quit;

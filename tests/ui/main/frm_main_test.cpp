@@ -69,7 +69,9 @@ protected:
         window->Show(show);
     }
     // Dispatches messages until the window has shown the answer of its last lookup.
-    void WaitForAnswer() const { EXPECT_TRUE(PumpUntil([&] { return !window->Looking(); })) << "no answer"; }
+    void WaitForAnswer() const {
+        EXPECT_TRUE(PumpUntil([&] { return !window->Looking(); })) << "no answer";
+    }
     HWND Item(int id) const { return window->Item(id); }
     // Puts the text in the path box and clicks the button.
     void Type(const std::wstring& path, int button = cmdGetShortex) {
@@ -87,7 +89,9 @@ protected:
         return ::SendMessageW(tip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool)), text;
     }
     std::wstring Text(int id) const { return ControlText(Item(id)); }
-    void ExpectShortFormShown() const { EXPECT_EQ(Text(txtShortex), ShortPath(*files, std::wstring(Trim(Text(txtPath))))); }
+    void ExpectShortFormShown() const {
+        EXPECT_EQ(Text(txtShortex), ShortPath(*files, std::wstring(Trim(Text(txtPath)))));
+    }
     RECT Outer() const {
         RECT rect{};
         return ::GetWindowRect(window->hwnd(), &rect), rect;
@@ -102,7 +106,11 @@ protected:
 };
 
 TEST_F(FrmMainTest, StartShowsTheCommandLinePathOrTheRememberedOneWithItsShortForm) {
-    const struct { const wchar_t* remembered; std::wstring arguments, shown; bool noSuchPathBox; } cases[] = {
+    const struct {
+        const wchar_t* remembered;
+        std::wstring arguments, shown;
+        bool noSuchPathBox;
+    } cases[] = {
         {nullptr, L"", L"", false},
         {L"Error", L"", L"", false},
         {L"C:\\windows", L"", L"C:\\windows", false},
@@ -118,7 +126,8 @@ TEST_F(FrmMainTest, StartShowsTheCommandLinePathOrTheRememberedOneWithItsShortFo
         WaitForAnswer();
         EXPECT_EQ(Text(txtPath), c.shown) << c.arguments;
         ExpectShortFormShown();
-        EXPECT_EQ(boxes.shown.empty() ? L"" : boxes.shown[0].text, c.noSuchPathBox ? L"No such file or folder.          " : L"");
+        EXPECT_EQ(boxes.shown.empty() ? L"" : boxes.shown[0].text,
+                  c.noSuchPathBox ? L"No such file or folder.          " : L"");
     }
 }
 
@@ -209,14 +218,17 @@ TEST_F(FrmMainTest, AShortFormThatKeepsALongNameSaysWhyInABalloonAndScreenReader
     WaitForAnswer();
     EXPECT_EQ(Text(txtShortex), L"N:\\Big Files\\x");
     EXPECT_TRUE(::IsWindowVisible(window->Balloon()));
-    EXPECT_EQ(TipText(window->Balloon(), 0), L"\"Big Files\" has no short name. Its volume's file system (exFAT) keeps no short names.");
+    EXPECT_EQ(TipText(window->Balloon(), 0),
+              L"\"Big Files\" has no short name. Its volume's file system (exFAT) keeps no short names.");
     Type(programFiles);
     EXPECT_FALSE(::IsWindowVisible(window->Balloon()));
 
     static const GUID kAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
     for (const auto& [box, name] : {std::pair{txtPath, L"Enter path"}, std::pair{txtShortex, L"Short path"}}) {
         IAccessible* accessible = nullptr;
-        ASSERT_EQ(::AccessibleObjectFromWindow(Item(box), OBJID_CLIENT, kAccessible, reinterpret_cast<void**>(&accessible)), S_OK);
+        ASSERT_EQ(
+            ::AccessibleObjectFromWindow(Item(box), OBJID_CLIENT, kAccessible, reinterpret_cast<void**>(&accessible)),
+            S_OK);
         VARIANT self{};
         self.vt = VT_I4;  // CHILDID_SELF
         BSTR spoken = nullptr;
@@ -267,13 +279,24 @@ TEST_F(FrmMainTest, PickersShowTheChoiceRememberItOrReportWhyNot) {
     const std::wstring remembered = L"C:";
     std::wstring lower = programFiles;
     for (wchar_t& c : lower) c = static_cast<wchar_t>(std::towlower(c));
-    const struct { int button; Choice answer; std::wstring startedAt, shown, stored, boxTitle; bool focusOnGetShortex; } cases[] = {
+    const struct {
+        int button;
+        Choice answer;
+        std::wstring startedAt, shown, stored, boxTitle;
+        bool focusOnGetShortex;
+    } cases[] = {
         {cmdOpenFile, {std::nullopt, programFiles}, L"C:", programFiles, programFiles, L"", true},
         {cmdOpenFile, {}, L"C:", L"C:", L"C:", L"", true},
         {cmdOpenFile, {Failure{-2147467259, L"Unspecified error"}, std::nullopt}, L"C:", L"C:", L"C:", L"Error", false},
         {cmdOpenFolder, {std::nullopt, programFiles}, L"C:\\", lower, lower, L"", true},
         {cmdOpenFolder, {std::nullopt, programFiles + L"\\gone"}, L"C:\\", L"C:\\", L"C:", L"Attention!", true},
-        {cmdOpenFolder, {Failure{kCannotCreateObject, L"none"}, std::nullopt}, L"C:\\", L"C:\\", L"C:", L"Error", false},
+        {cmdOpenFolder,
+         {Failure{kCannotCreateObject, L"none"}, std::nullopt},
+         L"C:\\",
+         L"C:\\",
+         L"C:",
+         L"Error",
+         false},
     };
     for (const auto& c : cases) {
         SetSetting(L"PreviousPath", remembered);

@@ -9,7 +9,8 @@ namespace shortex::main_window {
 namespace {
 
 RectTwips At(const std::array<ControlDesign, 12>& layout, int id) {
-    return std::find_if(layout.begin(), layout.end(), [id](const ControlDesign& control) { return control.id == id; })->rect;
+    return std::find_if(layout.begin(), layout.end(), [id](const ControlDesign& control) { return control.id == id; })
+        ->rect;
 }
 
 TEST(MainLayout, BoxesStretchAndRightHandButtonsFollowTheRightEdge) {
@@ -30,33 +31,46 @@ TEST(MainLayout, TheRememberedPlaceIsUsedOnlyWhereTheTitleBarCanBeGrasped) {
     Displays displays{6000, 2400, 450, 19200, 14400, {{0, 0, 19200, 14400}, {-19200, -3000, 19200, 14400}}};
     const PointTwips centre{6600, 6000};
     ASSERT_EQ(CentredPosition(displays), centre);
-    const struct { std::optional<int> top, left; PointTwips expected; } cases[] = {
+    const struct {
+        std::optional<int> top, left;
+        PointTwips expected;
+    } cases[] = {
         {1500, 3000, {3000, 1500}},
-        {-300, 3000, centre},             // above the screen
-        {1500, 90000, centre},            // right of every display
+        {-300, 3000, centre},              // above the screen
+        {1500, 90000, centre},             // right of every display
         {-2000, -10000, {-10000, -2000}},  // on the display left of and above the primary
-        {1500, std::nullopt, {0, 1500}},  // a missing edge keeps the top-left corner's
+        {1500, std::nullopt, {0, 1500}},   // a missing edge keeps the top-left corner's
         {std::nullopt, std::nullopt, {0, 0}},
         {14300, 3000, centre},  // the title bar below the bottom edge
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ChoosePosition(c.top, c.left, displays), c.expected) << c.top.value_or(-1) << "," << c.left.value_or(-1);
+        EXPECT_EQ(ChoosePosition(c.top, c.left, displays), c.expected)
+            << c.top.value_or(-1) << "," << c.left.value_or(-1);
 }
 
 TEST(MainLayout, RememberedTextsReadAsTheSystemWroteThem) {
-    for (const auto& [text, truth] : {std::pair{L"True", std::optional(true)}, {L"fALSE", false}, {L"-1", true}, {L"0", false},
+    for (const auto& [text, truth] : {std::pair{L"True", std::optional(true)},
+                                      {L"fALSE", false},
+                                      {L"-1", true},
+                                      {L"0", false},
                                       {L"Error", std::nullopt}})
         EXPECT_EQ(TextToTruth(text), truth) << text;
-    const struct { const wchar_t* text; const wchar_t* separator; std::optional<int> twips; } cases[] = {
-        {L"1500", L".", 1500},     {L"-300", L".", -300},  {L" 12,5 ", L",", 13}, {L"1.5e3", L".", 1500},
-                 {L"12.5", L",", std::nullopt}, {L"Error", L".", std::nullopt}, {L"1e999", L".", std::nullopt},
-                 {L"NaN", L".", std::nullopt},  {L"-2147483649", L".", std::nullopt}, {L"", L".", std::nullopt}};
+    const struct {
+        const wchar_t* text;
+        const wchar_t* separator;
+        std::optional<int> twips;
+    } cases[] = {{L"1500", L".", 1500},          {L"-300", L".", -300},         {L" 12,5 ", L",", 13},
+                 {L"1.5e3", L".", 1500},         {L"12.5", L",", std::nullopt}, {L"Error", L".", std::nullopt},
+                 {L"1e999", L".", std::nullopt}, {L"NaN", L".", std::nullopt},  {L"-2147483649", L".", std::nullopt},
+                 {L"", L".", std::nullopt}};
     for (const auto& c : cases) EXPECT_EQ(TextToTwips(c.text, c.separator), c.twips) << c.text;
 }
 
 TEST(MainLayout, TheArgumentTextIsWhatFollowsTheProgramName) {
-    const struct { const wchar_t* commandLine; const wchar_t* arguments; } cases[] = {
-        {L"\"C:\\Program Files\\Shortex.exe\" \"C:\\a b\"", L"\"C:\\a b\""},
+    const struct {
+        const wchar_t* commandLine;
+        const wchar_t* arguments;
+    } cases[] = {{L"\"C:\\Program Files\\Shortex.exe\" \"C:\\a b\"", L"\"C:\\a b\""},
                  {L"Shortex.exe   C:\\a b  ", L"C:\\a b  "},
                  {L"Shortex.exe", L""},
                  {L"\"unclosed quote", L""}};
