@@ -4,6 +4,7 @@
 #include "common/com.h"
 #include "common/failure.h"
 #include "common/unique_handle.h"
+#include "settings/registry.h"
 
 #include <shlobj.h>
 
@@ -28,11 +29,6 @@ constexpr std::array<Verb, 4> kVerbs{
 std::wstring KeyName(const Verb& verb) { return std::wstring(kClasses) + verb.type + kVerb; }
 
 std::wstring ClassKeyName() { return std::wstring(kClasses) + L"CLSID\\" + verb::kCopyShortPathClass; }
-
-LSTATUS SetText(HKEY key, const wchar_t* name, const std::wstring& text) {
-    return ::RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                            static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-}
 
 // The user's Send To folder; COM and shell32 are bound here, the one place that needs them.
 std::wstring SendToFolder() {
@@ -82,35 +78,34 @@ MenuChange InstallEverything() {
         change.failure = L"Shortex.exe is not beside shortex-cli.exe (" + exe + L"); nothing was installed.";
         return change;
     }
-    UniqueHkey server;
-    LSTATUS status = ::RegCreateKeyExW(HKEY_CURRENT_USER, (ClassKeyName() + L"\\LocalServer32").c_str(), 0, nullptr, 0,
-                                       KEY_WRITE, nullptr, server.put(), nullptr);
-    if (status == ERROR_SUCCESS) status = SetText(server.get(), nullptr, L"\"" + exe + L"\"");
+    LSTATUS status = ERROR_SUCCESS;
+    const auto set = [&](const std::wstring& key, const wchar_t* name, const std::wstring& text) {
+        if (status == ERROR_SUCCESS) status = registry::CreateRegKey(HKEY_CURRENT_USER, key.c_str());
+        if (status == ERROR_SUCCESS) status = registry::WriteRegValue(HKEY_CURRENT_USER, key.c_str(), name, text);
+    };
+    set(ClassKeyName() + L"\\LocalServer32", nullptr, L"\"" + exe + L"\"");
     if (status != ERROR_SUCCESS) {
         change.failure = L"cannot write HKEY_CURRENT_USER\\" + ClassKeyName() + L": " + SystemMessage(status);
         return change;
     }
     change.done.push_back(L"added HKEY_CURRENT_USER\\" + ClassKeyName());
     for (const Verb& verb : kVerbs) {
-        UniqueHkey key, command;
-        status = ::RegCreateKeyExW(HKEY_CURRENT_USER, KeyName(verb).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                                   key.put(), nullptr);
-        if (status == ERROR_SUCCESS) status = SetText(key.get(), L"MUIVerb", L"Copy short path");
-        if (status == ERROR_SUCCESS) status = SetText(key.get(), L"Icon", L"\"" + exe + L"\",0");
-        // One way to run the verb: a command an earlier version left beside DropTarget goes.
-        if (status == ERROR_SUCCESS && !verb.argument) ::RegDeleteTreeW(key.get(), L"command");
-        if (status == ERROR_SUCCESS && !verb.argument) status = SetText(key.get(), L"MultiSelectModel", L"Player");
-        if (status == ERROR_SUCCESS)
-            status = ::RegCreateKeyExW(key.get(), verb.argument ? L"command" : L"DropTarget", 0, nullptr, 0, KEY_WRITE,
-                                       nullptr, command.put(), nullptr);
-        if (status == ERROR_SUCCESS)
-            status = verb.argument ? SetText(command.get(), nullptr, L"\"" + exe + L"\" --copy " + verb.argument)
-                                   : SetText(command.get(), L"CLSID", verb::kCopyShortPathClass);
+        const std::wstring key = KeyName(verb);
+        set(key, L"MUIVerb", L"Copy short path");
+        set(key, L"Icon", L"\"" + exe + L"\",0");
+        if (verb.argument) {
+            set(key + L"\\command", nullptr, L"\"" + exe + L"\" --copy " + verb.argument);
+        } else {
+            // One way to run the verb: a command an earlier version left beside DropTarget goes.
+            ::RegDeleteTreeW(HKEY_CURRENT_USER, (key + L"\\command").c_str());
+            set(key, L"MultiSelectModel", L"Player");
+            set(key + L"\\DropTarget", L"CLSID", verb::kCopyShortPathClass);
+        }
         if (status != ERROR_SUCCESS) {
-            change.failure = L"cannot write HKEY_CURRENT_USER\\" + KeyName(verb) + L": " + SystemMessage(status);
+            change.failure = L"cannot write HKEY_CURRENT_USER\\" + key + L": " + SystemMessage(status);
             return change;
         }
-        change.done.push_back(L"added HKEY_CURRENT_USER\\" + KeyName(verb));
+        change.done.push_back(L"added HKEY_CURRENT_USER\\" + key);
     }
     const std::wstring sendTo = SendToFolder();
     const HRESULT saved = sendTo.empty() ? E_FAIL : SaveShortcut(sendTo + kShortcut, exe);

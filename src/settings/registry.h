@@ -1,22 +1,24 @@
-// The settings store: string values under a registry key named by a parsed key path such as
-// "HKEY_CURRENT_USER\Software\Tandril\Shortex". Registry failures are never reported to the user.
+// String values in the registry: the program's settings, and the Explorer menu's keys.
 #pragma once
 
-#include "key_path.h"
+#include <windows.h>
 
 #include <optional>
 #include <string>
 
 namespace shortex::registry {
 
-// The value's text, whole and exactly as stored; nothing when the path names no root key, the key
-// cannot be opened for reading, or the value is missing, unreadable or no REG_SZ.
-std::optional<std::wstring> ReadRegValue(const KeyPath& key, const std::wstring& name);
+// The program's settings key, under HKEY_CURRENT_USER.
+inline constexpr wchar_t kSettingsKey[] = L"Software\\Tandril\\Shortex";
 
-// Stores the text as a REG_SZ value in an existing key; a missing key is not created.
-void WriteRegValue(const KeyPath& key, const std::wstring& name, const std::wstring& text);
+// The value's text, whole and exactly as stored; nothing when the key cannot be opened for
+// reading, or the value is missing, unreadable or no REG_SZ.
+std::optional<std::wstring> ReadRegValue(HKEY root, const wchar_t* subKey, const wchar_t* name);
+
+// Stores the text as a REG_SZ value in an existing key (a missing key is not created); the status.
+LSTATUS WriteRegValue(HKEY root, const wchar_t* subKey, const wchar_t* name, const std::wstring& text);
 
 // Creates the key and every missing key on its path; an existing key is left as it is.
-void CreateRegKey(const KeyPath& key);
+LSTATUS CreateRegKey(HKEY root, const wchar_t* subKey);
 
 }  // namespace shortex::registry

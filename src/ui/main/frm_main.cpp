@@ -28,11 +28,7 @@ constexpr Tip kTips[] = {{txtPath, L" Enter path... "},
 }  // namespace
 
 frmMain::frmMain(std::shared_ptr<FileSystem> files, MessageBoxes& boxes, Pickers& pickers, std::wstring argumentText)
-    : files_(std::move(files)),
-      boxes_(boxes),
-      pickers_(pickers),
-      argumentText_(std::move(argumentText)),
-      settingsKey_(registry::ParseKeyPath(kSettingsKey)) {}
+    : files_(std::move(files)), boxes_(boxes), pickers_(pickers), argumentText_(std::move(argumentText)) {}
 
 frmMain::~frmMain() {
     if (hwnd_) ::DestroyWindow(hwnd_);

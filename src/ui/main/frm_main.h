@@ -9,7 +9,6 @@
 #include "lookup.h"
 #include "pathnames/path_names.h"
 #include "pickers.h"
-#include "settings/key_path.h"
 #include "ui/window.h"
 
 #include <commctrl.h>
@@ -61,7 +60,6 @@ public:
 
 private:
     friend class Window<frmMain>;
-    static constexpr wchar_t kSettingsKey[] = L"HKEY_CURRENT_USER\\Software\\Tandril\\Shortex";
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnCreate();
     void OnClick(int id);
@@ -100,7 +98,6 @@ private:
     MessageBoxes& boxes_;
     Pickers& pickers_;
     const std::wstring argumentText_;
-    const registry::KeyPath settingsKey_;
     std::wstring userFile;  // the command line's path, unquoted
     HWND tooltip_ = nullptr;
     HWND balloon_ = nullptr;

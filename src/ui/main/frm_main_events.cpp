@@ -66,18 +66,17 @@ Displays DisplaysAround(HWND window) {
 }  // namespace
 
 std::optional<std::wstring> frmMain::ReadSetting(const wchar_t* name) {
-    return registry::ReadRegValue(settingsKey_, name);
+    return registry::ReadRegValue(HKEY_CURRENT_USER, registry::kSettingsKey, name);
 }
 
 void frmMain::WriteSetting(const wchar_t* name, const std::wstring& text) {
-    registry::WriteRegValue(settingsKey_, name, text);
+    registry::WriteRegValue(HKEY_CURRENT_USER, registry::kSettingsKey, name, text);
 }
 
 std::wstring frmMain::RememberedPath() { return PathShownAtStart(ReadSetting(L"PreviousPath")); }
 
 void frmMain::Form_Load() {
-    if (settingsKey_.malformed) ShowBox({registry::IncorrectFormatText(kSettingsKey), L"Shortex", kBoxOk});
-    registry::CreateRegKey(settingsKey_);
+    registry::CreateRegKey(HKEY_CURRENT_USER, registry::kSettingsKey);
     const Displays displays = DisplaysAround(hwnd_);
     PointTwips position = CentredPosition(displays);
     if (TextToTruth(ReadSetting(L"Startup").value_or(L"")).value_or(false)) {
