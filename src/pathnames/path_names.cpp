@@ -156,6 +156,8 @@ std::wstring LongPath(FileSystem& files, const std::wstring& path) {
         const std::wstring_view component(path.data() + position, end - position);
         if (component == L"." || component == L"..") {
             longPath += component;
+        } else if (component.find_first_of(L"*?") != component.npos) {
+            return {};  // a pattern names no one entry, so it has no long form
         } else {
             const std::wstring found = files.FirstEntry(path.substr(0, end));
             if (found.empty()) return {};

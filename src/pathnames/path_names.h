@@ -96,7 +96,8 @@ std::wstring ShortPath(FileSystem& files, const std::wstring& path);
 
 // The long form of the path: each component replaced by the name the file system stores for it,
 // looked up on the input's own text up to that component. The root (see RootLength), separators,
-// empty components, "." and ".." stay as written. Empty when a component cannot be found.
+// empty components, "." and ".." stay as written. Empty when a component cannot be found or is a
+// pattern (holds "*" or "?").
 std::wstring LongPath(FileSystem& files, const std::wstring& path);
 
 // The note on the short form of the path. A component has no short name when it breaks the 8.3

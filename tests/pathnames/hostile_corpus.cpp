@@ -52,6 +52,8 @@ std::string BrokenPathInvariant(FileSystem& files, const std::wstring& text) {
     const std::wstring shortForm = ShortPath(files, text), longForm = LongPath(files, text);
     if (shortForm.find(L'\0') != shortForm.npos || longForm.find(L'\0') != longForm.npos) return "a NUL in an answer";
     if (FolderPart(text).size() > text.size() || FixDriveRoot(text).size() > text.size() + 1) return "text grew";
+    const bool namesAnEntry = longForm.find_first_not_of(L"\\/.", RootLength(longForm)) != longForm.npos;
+    if (namesAnEntry && !files.Attributes(text)) return "a long form of no entry";
     if (shortForm.empty()) return {};
     if (FileExists(files, shortForm) != isFile) return "the short form names another kind of entry";
     const std::wstring expanded = LongPath(files, shortForm);
