@@ -53,9 +53,7 @@ int CopyShortForms(FileSystem& files, MessageBoxes& boxes, std::vector<std::wstr
     const HWND owner = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     const bool copied = PutOnClipboard(owner, text);
     ::DestroyWindow(owner);
-    if (!copied)
-        boxes.Show(
-            {L"Another program holds the clipboard, so nothing was copied.", L"Shortex", kBoxOk | kBoxExclamation});
+    if (!copied) boxes.Show(ClipboardHeldBox());
     return copied ? 0 : 1;
 }
 

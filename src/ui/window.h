@@ -84,6 +84,10 @@ bool InitializeOle();
 // Empties the clipboard and puts the text on it as Unicode text. Another program may hold the
 // clipboard for a moment: tries for half a second, then gives up and answers false.
 bool PutOnClipboard(HWND owner, const std::wstring& text);
+// What is said when it gives up.
+inline BoxRequest ClipboardHeldBox() {
+    return {L"Another program holds the clipboard, so nothing was copied.", L"Shortex", kBoxOk | kBoxExclamation};
+}
 
 // Message boxes shown with MessageBoxW.
 class SystemMessageBoxes final : public MessageBoxes {

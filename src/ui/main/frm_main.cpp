@@ -50,6 +50,7 @@ void frmMain::Show(int showCommand) {
     const bool maximise = showCommand == SW_SHOWMAXIMIZED || showCommand == SW_MAXIMIZE;
     ::ShowWindow(hwnd_, maximise ? SW_SHOWNORMAL : showCommand);
     Focus(txtPath);
+    if (noteAtShow_) ShowBalloon(*std::exchange(noteAtShow_, std::nullopt));
 }
 
 bool frmMain::TranslateDialogMessage(MSG& message) { return hwnd_ && ::IsDialogMessageW(hwnd_, &message); }
@@ -58,7 +59,8 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
     switch (message) {
         case WM_CREATE: return OnCreate() ? 0 : -1;
         case kLookupAnswered:
-            if (pending_ && wParam == pending_->number && pending_->Answered(0)) ShowAnswer();
+            if (!pending_ || wParam != pending_->number) return 0;
+            if (const auto answer = pending_->Answered(0)) ShowAnswer(*answer);
             return 0;
         case WM_PAINT:
             // OLE stays out of start-up: drops are taken once the window has been drawn.
@@ -243,18 +245,18 @@ TTTOOLINFOW frmMain::Tool(UINT flags, HWND control, const wchar_t* text) const {
 // A balloon on the result box that says why its short form keeps a long name: the box's own,
 // or, where the edit control has none (Wine's), ours, made when first needed, below the window
 // under the box, where no z-order can hide it behind the window.
-void frmMain::ShowBalloon(const wchar_t* title, const std::wstring& text) {
+void frmMain::ShowBalloon(const ShortFormNote& note) {
     const HWND box = Item(txtShortex);
     HideBalloon();
-    EDITBALLOONTIP tip{sizeof tip, title, text.c_str(), TTI_INFO};
+    EDITBALLOONTIP tip{sizeof tip, note.title.c_str(), note.text.c_str(), TTI_INFO};
     if (::SendMessageW(box, EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&tip))) return;
     if (!balloon_ && (balloon_ = TipWindow(TTS_BALLOON))) {
         TTTOOLINFOW track = Tool(TTF_TRACK | TTF_ABSOLUTE, nullptr, L"");
         ::SendMessageW(balloon_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&track));
     }
-    TTTOOLINFOW tool = Tool(0, nullptr, text.c_str());
+    TTTOOLINFOW tool = Tool(0, nullptr, note.text.c_str());
     ::SendMessageW(balloon_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    ::SendMessageW(balloon_, TTM_SETTITLEW, TTI_INFO, reinterpret_cast<LPARAM>(title));
+    ::SendMessageW(balloon_, TTM_SETTITLEW, TTI_INFO, reinterpret_cast<LPARAM>(note.title.c_str()));
     RECT boxRect{}, window{};
     ::GetWindowRect(box, &boxRect);
     ::GetWindowRect(hwnd_, &window);

@@ -72,7 +72,7 @@ private:
     std::optional<Failure> CreateTips();
     HWND TipWindow(DWORD style);
     TTTOOLINFOW Tool(UINT flags, HWND control, const wchar_t* text) const;
-    void ShowBalloon(const wchar_t* title, const std::wstring& text);
+    void ShowBalloon(const ShortFormNote& note);
     void HideBalloon();
     void ApplyFontAndIcons();
     void Form_Resize();
@@ -83,7 +83,7 @@ private:
     // Asks the file system off this thread; the answer to an older question goes unseen.
     void Look(const std::wstring& path, Check check, bool longForm);
     void ShowBox(BoxRequest box);
-    void ShowAnswer();
+    void ShowAnswer(const Answer& answer);
     void ShowTextAsTooltip(int box);
     void SetText(int id, const std::wstring& text) { ::SetWindowTextW(Item(id), text.c_str()); }
     std::wstring Text(int id) const { return ControlText(Item(id)); }
@@ -101,7 +101,8 @@ private:
     std::wstring userFile;  // the command line's path, unquoted
     HWND tooltip_ = nullptr;
     HWND balloon_ = nullptr;
-    std::shared_ptr<Lookup> pending_;  // the newest question, while it has no answer
+    std::shared_ptr<Lookup> pending_;          // the newest question, while it has no answer
+    std::optional<ShortFormNote> noteAtShow_;  // answered before the window showed
     std::unique_ptr<DropTarget> dropTarget_;
     std::wstring pathTip_, resultTip_;  // the tips the two boxes show now
     UniqueFont font_;

@@ -105,23 +105,24 @@ void frmMain::ShowBox(BoxRequest box) {
 
 void frmMain::Look(const std::wstring& path, Check check, bool longForm) {
     HideBalloon();
+    noteAtShow_.reset();
     pending_ = Lookup::Start(files_, hwnd_, path, check, longForm);
     // An answer that comes within a tenth of a second shows at once, as if asked here.
-    if (pending_->Answered(100)) return ShowAnswer();
+    if (const auto answer = pending_->Answered(100)) return ShowAnswer(*answer);
     SetText(txtShortex, L"");
     ::SendMessageW(Item(txtShortex), EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"Looking up..."));
 }
 
-void frmMain::ShowAnswer() {
+void frmMain::ShowAnswer(const Answer& answer) {
     const std::shared_ptr<Lookup> lookup = std::exchange(pending_, nullptr);
     ::SendMessageW(Item(txtShortex), EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(L""));
-    if (!lookup->exists && lookup->check == Check::Folder) {
+    if (!answer.exists && lookup->check == Check::Folder) {
         ShowBox({L"The location you picked is not available...\r\nPick another folder, please!       ", L"Attention!",
                  kBoxOk | kBoxExclamation});
         cmdGetShortex_Click();
         return Focus(cmdGetShortex);
     }
-    if (!lookup->exists) {
+    if (!answer.exists) {
         ShowBox({L"No such file or folder.          ", L"Sorry, that's a no go...", kBoxOk | kBoxExclamation});
         if (Text(txtPath) != lookup->path) return;  // typed over while it was asked: that stays
         SetText(txtPath, RememberedPath());
@@ -132,8 +133,13 @@ void frmMain::ShowAnswer() {
         WriteSetting(L"PreviousPath", lookup->path);
         Focus(cmdGetShortex);
     }
-    SetText(txtShortex, lookup->answer);
-    if (!lookup->note.text.empty()) ShowBalloon(lookup->note.title.c_str(), lookup->note.text);
+    SetText(txtShortex, answer.text);
+    if (answer.note.text.empty()) return;
+    // A balloon on a hidden window is gone before the window shows: that one waits for Show.
+    if (::IsWindowVisible(hwnd_))
+        ShowBalloon(answer.note);
+    else
+        noteAtShow_ = answer.note;
 }
 
 void frmMain::Form_QueryUnload() {
@@ -156,7 +162,9 @@ void frmMain::cmdGetShortex_Click() { Look(Text(txtPath), Check::None, false); }
 
 void frmMain::cmdGetLongFileName_Click() { Look(Text(txtPath), Check::None, true); }
 
-void frmMain::cmdCopy_Click() { PutOnClipboard(hwnd_, Text(txtShortex)); }
+void frmMain::cmdCopy_Click() {
+    if (!PutOnClipboard(hwnd_, Text(txtShortex))) ShowBox(ClipboardHeldBox());
+}
 
 void frmMain::cmdExit_Click() { ::SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
 

@@ -6,6 +6,7 @@
 #include "pathnames/path_names.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace shortex::main_window {
@@ -16,21 +17,35 @@ inline constexpr UINT kLookupAnswered = WM_APP + 1;
 // What is checked before the path's short or long form is asked.
 enum class Check { None, FileOrFolder, Folder };
 
-struct Lookup {
+struct Answer {
+    bool exists = true;
+    std::wstring text;   // the short or long form; empty when there is none
+    ShortFormNote note;  // what to say of the short form's names
+};
+
+class Lookup {
+public:
     // Asks on a pool thread, which shares the file system and the lookup with its caller.
     static std::shared_ptr<Lookup> Start(std::shared_ptr<FileSystem> files, HWND window, std::wstring path, Check check,
                                          bool longForm);
-    // True when the answer is there, within that wait; only then may the fields below be read.
-    bool Answered(DWORD milliseconds) const { return ::WaitForSingleObject(done.get(), milliseconds) == WAIT_OBJECT_0; }
+    // The answer, when it comes within that wait.
+    std::optional<Answer> Answered(DWORD milliseconds) const {
+        if (::WaitForSingleObject(done_.get(), milliseconds) != WAIT_OBJECT_0) return std::nullopt;
+        return answer_;
+    }
 
-    std::wstring path;  // as the path box gives it
-    Check check = Check::None;
-    bool longForm = false;
-    unsigned long long number = 0;
-    bool exists = true;
-    std::wstring answer{};
-    ShortFormNote note{};  // what to say of the short form's names
-    UniqueKernelHandle done{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    const std::wstring path;  // as the path box gives it
+    const Check check;
+    const bool longForm;
+    const unsigned long long number;
+
+private:
+    Lookup(std::wstring path, Check check, bool longForm, unsigned long long number)
+        : path(std::move(path)), check(check), longForm(longForm), number(number) {}
+    static void CALLBACK Ask(PTP_CALLBACK_INSTANCE, void* context);
+
+    Answer answer_;  // the pool thread's until done_ is set
+    UniqueKernelHandle done_{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
 }  // namespace shortex::main_window
