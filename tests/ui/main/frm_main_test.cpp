@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <cwctype>
+#include <thread>
 
 namespace shortex::main_window {
 namespace {
@@ -23,6 +24,7 @@ struct ScriptedFiles final : SystemFileSystem {
         return path.starts_with(L"N:") ? path : Offline(path) ? L"" : SystemFileSystem::ShortPathName(path);
     }
     std::optional<std::uint32_t> Attributes(const std::wstring& path) override {
+        if (path.starts_with(L"N:")) return kFolder;
         return Offline(path) ? std::nullopt : SystemFileSystem::Attributes(path);
     }
     VolumeFacts Volume(const std::wstring& path) override {
@@ -162,6 +164,21 @@ TEST_F(FrmMainTest, KeysRunTheNameCommandsAndCopy) {
     Type(programFiles + L"\\missing");
     WaitForAnswer();
     EXPECT_EQ(Text(txtShortex), L"");
+    UniqueKernelHandle held(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+        done(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    std::thread holder([&] {  // another program holds the clipboard: Copy says so, and the clipboard keeps its text
+        ::OpenClipboard(
+            ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
+        ::SetEvent(held.get());
+        ::WaitForSingleObject(done.get(), INFINITE);
+        ::CloseClipboard();
+    });
+    ::WaitForSingleObject(held.get(), INFINITE);
+    Click(cmdCopy);
+    ::SetEvent(done.get());
+    holder.join();
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(ClipboardText(), shortForm);
     PressKeys(window->hwnd(), Item(txtShortex), {VK_ESCAPE});
     EXPECT_TRUE(PumpUntil([&] { return !window->hwnd(); }, window->hwnd()));
 }
@@ -213,8 +230,7 @@ TEST_F(FrmMainTest, StartUpChoosingAndClosingNeverWaitForALookupNorLoseWhatWasTy
 }
 
 TEST_F(FrmMainTest, AShortFormThatKeepsALongNameSaysWhyInABalloonAndScreenReadersHearTheBoxesNames) {
-    Open();
-    Type(L"N:\\Big Files\\x");
+    Open(L"\"N:\\Big Files\\x\"");  // answered before the window shows
     WaitForAnswer();
     EXPECT_EQ(Text(txtShortex), L"N:\\Big Files\\x");
     EXPECT_TRUE(::IsWindowVisible(window->Balloon()));
@@ -222,6 +238,8 @@ TEST_F(FrmMainTest, AShortFormThatKeepsALongNameSaysWhyInABalloonAndScreenReader
               L"\"Big Files\" has no short name. Its volume's file system (exFAT) keeps no short names.");
     Type(programFiles);
     EXPECT_FALSE(::IsWindowVisible(window->Balloon()));
+    Type(L"N:\\x y");
+    EXPECT_TRUE(::IsWindowVisible(window->Balloon()));
 
     static const GUID kAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
     for (const auto& [box, name] : {std::pair{txtPath, L"Enter path"}, std::pair{txtShortex, L"Short path"}}) {
@@ -260,19 +278,36 @@ TEST_F(FrmMainTest, ControlsStandWhereTheLayoutPutsThemAndTheHeightStaysPinned) 
     ::SetWindowPos(window->hwnd(), nullptr, 0, 0, 1000, 900, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(Outer().bottom - Outer().top, designed.bottom - designed.top);
     EXPECT_EQ(Outer().right - Outer().left, 1000);
+    const auto expectLaidOutAt = [&](int dpi) {
+        RECT client{};
+        ::GetClientRect(window->hwnd(), &client);
+        for (const ControlDesign& control : MainLayout(PixelsToTwips(client.right, dpi))) {
+            RECT at{};
+            ::GetWindowRect(Item(control.id), &at);
+            ::MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&at), 2);
+            EXPECT_EQ(at.left, TwipsToPixels(control.rect.left, dpi)) << control.id;
+            EXPECT_EQ(at.right, TwipsToPixels(control.rect.left + control.rect.width, dpi)) << control.id;
+            EXPECT_EQ(at.top, TwipsToPixels(control.rect.top, dpi)) << control.id;
+        }
+        LOGFONTW font{}, expected{};
+        ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(Item(txtPath), WM_GETFONT, 0, 0)), sizeof font, &font);
+        ::GetObjectW(MessageFont(dpi).get(), sizeof expected, &expected);
+        EXPECT_EQ(font.lfHeight, expected.lfHeight);
+    };
     RECT client{};
     ::GetClientRect(window->hwnd(), &client);
     EXPECT_EQ(client.bottom, TwipsToPixels(kClientHeight, dpi));
-    for (const ControlDesign& control : MainLayout(PixelsToTwips(client.right, dpi))) {
-        RECT at{};
-        ::GetWindowRect(Item(control.id), &at);
-        ::MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&at), 2);
-        EXPECT_EQ(at.left, TwipsToPixels(control.rect.left, dpi)) << control.id;
-        EXPECT_EQ(at.right, TwipsToPixels(control.rect.left + control.rect.width, dpi)) << control.id;
-        EXPECT_EQ(at.top, TwipsToPixels(control.rect.top, dpi)) << control.id;
-    }
+    expectLaidOutAt(dpi);
     ::SetWindowPos(window->hwnd(), nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(Outer().right - Outer().left, designed.right - designed.left);
+    // Moved to a display with half as many dots again: the system suggests the place, the window keeps its design.
+    RECT suggested = Outer();
+    suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, 3, 2);
+    suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, 3, 2);
+    ::SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi * 3 / 2, dpi * 3 / 2),
+                   reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(Outer().right - Outer().left, suggested.right - suggested.left);
+    expectLaidOutAt(dpi * 3 / 2);
 }
 
 TEST_F(FrmMainTest, PickersShowTheChoiceRememberItOrReportWhyNot) {
