@@ -3,6 +3,7 @@
 #include "common/failure.h"
 #include "common/system_function.h"
 #include "explorer_menu.h"
+#include "shortex_version.h"
 #include "tree_walk.h"
 
 #include <windows.h>
@@ -232,6 +233,10 @@ int Run(const std::vector<std::wstring>& arguments) {
     const CliRequest request = ParseArguments(arguments);
     if (request.action == CliRequest::Action::ShowHelp) {
         LineWriter(STD_OUTPUT_HANDLE).Write(UsageText());
+        return 0;
+    }
+    if (request.action == CliRequest::Action::ShowVersion) {
+        LineWriter(STD_OUTPUT_HANDLE).WriteLine(L"shortex-cli " SHORTEX_VERSION_TEXT);
         return 0;
     }
     if (request.action == CliRequest::Action::UsageError) {

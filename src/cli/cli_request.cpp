@@ -43,6 +43,10 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
             request.action = CliRequest::Action::ShowHelp;
             return request;
         }
+        if (!optionsEnded && argument == L"--version") {
+            request.action = CliRequest::Action::ShowVersion;
+            return request;
+        }
         if (!optionsEnded && argument == L"--") {
             optionsEnded = true;
         } else if (!optionsEnded && argument.starts_with(L"--")) {
@@ -78,6 +82,7 @@ std::wstring_view UsageText() {
            L"  --       take every argument after it as a path\r\n"
            L"  --tree   every file and folder under FOLDER: its short form, a tab, its long form\r\n"
            L"  --help   show this text\r\n"
+           L"  --version show the program's version\r\n"
            L"  --install-explorer    add \"Copy short path\" to Explorer's menus and Send To, for this\r\n"
            L"                        user, running the Shortex.exe beside this program\r\n"
            L"  --uninstall-explorer  remove them again\r\n"

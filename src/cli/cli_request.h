@@ -13,7 +13,7 @@ namespace shortex::cli {
 inline constexpr std::wstring_view kStandardInput = L"-";
 
 struct CliRequest {
-    enum class Action { Convert, ListTree, InstallExplorer, UninstallExplorer, ShowHelp, UsageError };
+    enum class Action { Convert, ListTree, InstallExplorer, UninstallExplorer, ShowHelp, ShowVersion, UsageError };
     Action action = Action::UsageError;
     bool longForm = false;            // --long: expand instead of shorten
     bool strict = false;              // --strict: a short form holding a long name fails

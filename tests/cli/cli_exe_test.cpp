@@ -1,5 +1,6 @@
 // shortex-cli.exe as a script runs it: arguments, standard input, output bytes, exit codes.
 #include "pathnames/path_names.h"
+#include "shortex_version.h"
 #include "support/win_support.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,7 @@ TEST(CliExe, AnswersAndExitCodes) {
         {{L"--long", ShortPath(files, path)}, 0, Utf8(path) + "\r\n"},
         {{L"--", L"--help"}, 1, "\r\n"},
         {{L"C:\\", L"/?"}, 0, "Usage"},
+        {{L"--version"}, 0, "shortex-cli " SHORTEX_VERSION_TEXT "\r\n"},
         {{}, 2, ""},
         {{L"--long"}, 2, ""},
         {{L"C:\\", L"--long"}, 2, ""},  // --long only first
