@@ -103,20 +103,5 @@ TEST(CliExe, TreeListsALinkToItsParentWithoutEnteringIt) {
     EXPECT_EQ(RunProcess(kCli, {L"--tree", BuildPath(SHORTEX_TREE_LINK) + L"\\loop\\missing"}).exitCode, 2u);
 }
 
-TEST(CliExe, InstallExplorerSaysWhereWindows11ShowsTheMenu) {  // Wine reports the build its registry names
-    const std::wstring key = L"Software\\Microsoft\\Windows NT\\CurrentVersion",
-                       was = RegText(HKEY_LOCAL_MACHINE, key, L"CurrentBuild");
-    for (const auto& [build, shown] : {std::pair{std::wstring(L"22000"), true}, std::pair{was, false}}) {
-        for (const wchar_t* name : {L"CurrentBuildNumber", L"CurrentBuild"})
-            SetRegText(HKEY_LOCAL_MACHINE, key, name, build);
-        const ProcessResult run = RunProcess(kCli, {L"--install-explorer"});
-        EXPECT_EQ(run.exitCode, 0u);
-        EXPECT_EQ(
-            run.output.find("On Windows 11, \"Copy short path\" is under \"Show more options\"") != std::string::npos,
-            shown);
-        RunProcess(kCli, {L"--uninstall-explorer"});
-    }
-}
-
 }  // namespace
 }  // namespace shortex::testing
