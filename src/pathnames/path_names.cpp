@@ -57,6 +57,17 @@ NameForm FormOf(std::wstring_view name) {
 
 // Why an entry on the volume has no short name, and what the user can do about it.
 std::wstring WhyNoShortName(const VolumeFacts& volume) {
+    const std::wstring why = WhyVolumeGivesNoShortNames(volume);
+    return !why.empty() ? why
+                        : L"It was made while 8.3 name creation was off; as administrator, \"fsutil file "
+                          L"setshortname\" can give it one.";
+}
+
+}  // namespace
+
+bool HasShortForm(std::wstring_view name) { return FormOf(name) != NameForm::Long; }
+
+std::wstring WhyVolumeGivesNoShortNames(const VolumeFacts& volume) {
     if (volume.network) return L"The network share it lies on gives no short names.";
     if (volume.fileSystem.empty()) return L"The file system of its volume cannot be read.";
     if (volume.fileSystem.starts_with(L"FAT"))
@@ -71,11 +82,8 @@ std::wstring WhyNoShortName(const VolumeFacts& volume) {
         return L"8.3 name creation is off for every volume but the system volume; \"fsutil 8dot3name set 0\"" + turnOn;
     if (volume.systemSetting != 0 && volume.systemSetting != 3 && volume.creationOffOnVolume)
         return L"8.3 name creation is off on " + volume.name + L"; \"fsutil 8dot3name set " + name + L" 0\"" + turnOn;
-    return L"It was made while 8.3 name creation was off; as administrator, \"fsutil file setshortname\" can give it "
-           L"one.";
+    return {};
 }
-
-}  // namespace
 
 std::wstring FixDriveRoot(const std::wstring& path) {
     return !path.empty() && path.back() == L':' ? path + L'\\' : path;

@@ -1,5 +1,9 @@
 #include "hostile_corpus.h"
 
+#include "pathnames/short_names.h"
+
+#include <algorithm>
+
 namespace shortex::testing {
 
 std::vector<std::wstring> HostileTexts() {
@@ -52,6 +56,12 @@ std::string BrokenPathInvariant(FileSystem& files, const std::wstring& text) {
     const std::wstring shortForm = ShortPath(files, text), longForm = LongPath(files, text);
     if (shortForm.find(L'\0') != shortForm.npos || longForm.find(L'\0') != longForm.npos) return "a NUL in an answer";
     if (FolderPart(text).size() > text.size() || FixDriveRoot(text).size() > text.size() + 1) return "text grew";
+    const std::wstring generated = GenerateShortName(text, {text});
+    if (!HasShortForm(generated) || std::any_of(generated.begin(), generated.end(), [](wchar_t c) { return c > 0x7F; }))
+        return "a generated name breaks the 8.3 form";
+    for (const GivenName& given : GiveShortNames(files, text, true))
+        if (!given.error && !HasShortForm(given.name)) return "a planned name breaks the 8.3 form";
+    if (ShortPath(files, text) != shortForm) return "a dry run gave a name";
     if (shortForm.empty()) return {};
     if (FileExists(files, shortForm) != isFile) return "the short form names another kind of entry";
     const std::wstring expanded = LongPath(files, shortForm);
