@@ -55,14 +55,6 @@ NameForm FormOf(std::wstring_view name) {
     return beyondAscii ? NameForm::ShortBeyondAscii : NameForm::Short;
 }
 
-// Why an entry on the volume has no short name, and what the user can do about it.
-std::wstring WhyNoShortName(const VolumeFacts& volume) {
-    const std::wstring why = WhyVolumeGivesNoShortNames(volume);
-    return !why.empty() ? why
-                        : L"It was made while 8.3 name creation was off; as administrator, \"fsutil file "
-                          L"setshortname\" can give it one.";
-}
-
 }  // namespace
 
 bool HasShortForm(std::wstring_view name) { return FormOf(name) != NameForm::Long; }
@@ -137,7 +129,12 @@ ShortFormNote NoteOnShortForm(FileSystem& files, const std::wstring& path, const
         if (form == NameForm::ShortBeyondAscii && beyondAscii.empty()) beyondAscii = component;
         if (form != NameForm::Long) continue;
         if (!volume) volume = files.Volume(path);
-        return {true, L"No short name", L'"' + component + L"\" has no short name. " + WhyNoShortName(*volume)};
+        const std::wstring why = WhyVolumeGivesNoShortNames(*volume);
+        return {true, L"No short name",
+                L'"' + component + L"\" has no short name. " +
+                    (!why.empty() ? why
+                                  : L"It was made while 8.3 name creation was off; as administrator, \"fsutil file "
+                                    L"setshortname\" can give it one.")};
     }
     if (beyondAscii.empty()) return {};
     return {false, L"Short name beyond ASCII",

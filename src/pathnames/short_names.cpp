@@ -7,7 +7,7 @@
 namespace shortex {
 namespace {
 
-inline constexpr std::uint32_t kErrorFileNotFound = 2;
+constexpr std::uint32_t kErrorAlreadyExists = 183;
 
 std::wstring Upper(std::wstring text) {
     for (wchar_t& c : text) c = static_cast<wchar_t>(c >= L'a' && c <= L'z' ? c - 32 : c);
@@ -34,9 +34,8 @@ std::wstring Kept(std::wstring_view text, std::size_t limit) {
 // The failure of giving `name` in words.
 std::wstring Words(std::uint32_t error, bool folder, const std::wstring& name, VolumeFacts volume) {
     switch (error) {
-        case kErrorFileNotFound: return L"not found";
-        case kErrorAccessDenied:
-        case kErrorSharingViolation:
+        case 5:   // ERROR_ACCESS_DENIED
+        case 32:  // ERROR_SHARING_VIOLATION
             return folder ? L"in use: close the programs that have files open in it, then try again"
                           : L"in use: close the programs that have it open, then try again";
         case kErrorPrivilegeNotHeld: return L"administrator rights are needed to give it a short name";
@@ -44,9 +43,9 @@ std::wstring Words(std::uint32_t error, bool folder, const std::wstring& name, V
         case kErrorShortNamesOff:  // the system saw the volume's own flag off where the facts did not
             if (WhyVolumeGivesNoShortNames(volume).empty()) volume.systemSetting = 2, volume.creationOffOnVolume = true;
             return WhyVolumeGivesNoShortNames(volume);
-        case kErrorInvalidParameter:
+        case 87:  // ERROR_INVALID_PARAMETER
             return L"\"" + name + L"\" was refused: its folder is case-sensitive, or the name is not valid there";
-        case kErrorProcNotFound: return L"this system cannot give short names";
+        case 127: return L"this system cannot give short names";  // ERROR_PROC_NOT_FOUND: SetFileShortNameW missing
         default: return L"the system refused to give it \"" + name + L"\" (error " + std::to_wstring(error) + L")";
     }
 }
@@ -74,7 +73,7 @@ std::wstring GenerateShortName(std::wstring_view longName, const std::vector<std
 
 std::vector<GivenName> GiveShortNames(FileSystem& files, const std::wstring& path, bool dryRun) {
     const std::wstring longPath = LongPath(files, path);
-    if (longPath.empty()) return {{path, {}, kErrorFileNotFound, Words(kErrorFileNotFound, false, {}, {})}};
+    if (longPath.empty()) return {{path, {}, 2, L"not found"}};  // ERROR_FILE_NOT_FOUND
     std::vector<GivenName> names;
     std::optional<VolumeFacts> volume;
     for (std::size_t at = RootLength(longPath); (at = longPath.find_first_not_of(L"\\/", at)) != longPath.npos;) {
@@ -85,25 +84,25 @@ std::vector<GivenName> GiveShortNames(FileSystem& files, const std::wstring& pat
         if (component == L"." || component == L".." || HasShortForm(shortForm.substr(shortForm.rfind(L'\\') + 1)))
             continue;
         if (!volume) volume = files.Volume(given.path);
-        const std::wstring refused = WhyVolumeGivesNoShortNames(*volume);
+        if (std::wstring refused = WhyVolumeGivesNoShortNames(*volume); !refused.empty()) {  // nothing is tried
+            const bool off = volume->fileSystem == L"NTFS" && !volume->network;
+            names.push_back({given.path, {}, off ? kErrorShortNamesOff : kErrorNotSupported, std::move(refused)});
+            continue;
+        }
         std::vector<FolderEntry> entries;
         std::vector<std::wstring> taken;
         files.ListFolder(folder, entries);
         for (const FolderEntry& entry : entries) taken.insert(taken.end(), {entry.name, entry.alternateName});
         // A name taken since the folder was listed: the next number, a few times.
-        for (int attempt = 0; refused.empty() && attempt < 10; ++attempt) {
+        for (int attempt = 0; attempt < 10; ++attempt) {
             taken.push_back(given.name = GenerateShortName(component, taken));
             given.error = given.name.empty() ? kErrorAlreadyExists
                           : dryRun           ? 0
                                              : files.SetShortName(given.path, given.name);
             if (given.error != kErrorAlreadyExists || given.name.empty()) break;
         }
-        if (!refused.empty()) {
-            given.error = volume->fileSystem == L"NTFS" && !volume->network ? kErrorShortNamesOff : kErrorNotSupported;
-            given.failure = refused;
-        } else if (given.error) {
+        if (given.error)
             given.failure = Words(given.error, files.Attributes(given.path).value_or(0) & kFolder, given.name, *volume);
-        }
         names.push_back(std::move(given));
     }
     return names;

@@ -6,15 +6,10 @@
 
 namespace shortex {
 
-// The system's error codes the giving tells apart.
-inline constexpr std::uint32_t kErrorAccessDenied = 5;
-inline constexpr std::uint32_t kErrorSharingViolation = 32;
+// Error codes of the system that callers tell apart.
 inline constexpr std::uint32_t kErrorNotSupported = 50;
-inline constexpr std::uint32_t kErrorInvalidParameter = 87;
-inline constexpr std::uint32_t kErrorProcNotFound = 127;  // SetFileShortNameW is missing (Wine)
-inline constexpr std::uint32_t kErrorAlreadyExists = 183;
 inline constexpr std::uint32_t kErrorShortNamesOff = 305;      // ERROR_SHORT_NAMES_NOT_ENABLED_ON_VOLUME
-inline constexpr std::uint32_t kErrorPrivilegeNotHeld = 1314;  // only an elevated process holds SeRestorePrivilege
+inline constexpr std::uint32_t kErrorPrivilegeNotHeld = 1314;  // SeRestorePrivilege: only when elevated
 
 // The 8.3 name a long name gets in a folder whose long and short names are `taken` (any letter
 // case): "How Windows generates 8.3 file names from long file names" (KB 142982), with characters

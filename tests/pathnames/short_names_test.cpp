@@ -39,77 +39,47 @@ TEST(ShortNames, GeneratedAsWindowsDocumentsIt) {
 
 // A folder and a file without short names, under one that has one, beside a long name that is
 // itself the folder's first choice.
-const std::wstring kBig = L"C:\\Program Files\\Big Folder", kFile = kBig + L"\\read me.txt";
-MemoryVolume Volume() {
-    MemoryVolume volume;
-    volume.Add(L"C:\\Program Files", L"PROGRA~1", kFolder)
-        .Add(kBig, L"", kFolder)
-        .Add(L"C:\\Program Files\\BIGFOL~1", L"", kFolder)
-        .Add(kFile);
-    volume.facts.name = L"C:";
-    return volume;
-}
-
-TEST(ShortNames, EachComponentWithoutOneGetsItsNameAndTheOthersKeepTheirs) {
-    MemoryVolume volume = Volume();
-    for (const bool dryRun : {true, false}) {
-        const auto given = GiveShortNames(volume, kFile, dryRun);
-        ASSERT_EQ(given.size(), 2u);
-        EXPECT_EQ(given[0].path + L"=" + given[0].name, kBig + L"=BIGFOL~2");
-        EXPECT_EQ(given[1].path + L"=" + given[1].name, kFile + L"=README~1.TXT");
-        EXPECT_EQ(given[0].error + given[1].error, 0u);
-    }
-    EXPECT_EQ(ShortPath(volume, kFile), L"C:\\PROGRA~1\\BIGFOL~2\\README~1.TXT");
-}
-
-TEST(ShortNames, EachFailureInWordsWithTheOtherComponentsStillDone) {
+TEST(ShortNames, EachFailureInWordsTheOtherComponentStillDone) {
+    const std::wstring folder = L"C:\\Program Files\\Big Folder", file = folder + L"\\read me.txt";
+    const VolumeFacts ntfs{L"NTFS", false, false, 2, false, L"C:"};
     const struct {
-        bool onFolder;
-        std::uint32_t refusal;
+        VolumeFacts facts;
+        const std::wstring* refused;  // nullptr: both
+        std::uint32_t refusal, error;
         const wchar_t* words;
     } cases[] = {
-        {true, 183, L""},  // taken since the listing: the next number
-        {true, 5, L"in use: close the programs that have files open in it, then try again"},
-        {false, 32, L"in use: close the programs that have it open, then try again"},
-        {true, 1314, L"administrator rights are needed to give it a short name"},
-        {false, 87, L"\"README~1.TXT\" was refused: its folder is case-sensitive, or the name is not valid there"},
-        {true, 127, L"this system cannot give short names"},
-        {true, 305, L"8.3 name creation is off on C:; \"fsutil 8dot3name set C: 0\""},
-        {true, 1117, L"the system refused to give it \"BIGFOL~2\" (error 1117)"},
+        {ntfs, &folder, 183, 0, L""},  // taken since the listing: the next number
+        {ntfs, &file, 32, 32, L"in use: close the programs that have it open, then try again"},
+        {ntfs, &file, 87, 87,
+         L"\"README~1.TXT\" was refused: its folder is case-sensitive, or the name is not valid there"},
+        {ntfs, &folder, 305, 305, L"8.3 name creation is off on C:; \"fsutil 8dot3name set C: 0\""},
+        {ntfs, &folder, 1117, 1117, L"the system refused to give it \"BIGFOL~2\" (error 1117)"},
+        {{L"NTFS", false, false, 1}, nullptr, 0, 305, L"8.3 name creation is off for every volume;"},  // nothing tried
+        {{L"exFAT"}, nullptr, 0, 50, L"Its volume's file system (exFAT) keeps no short names."},
+        {{L"NTFS", true}, nullptr, 0, 50, L"The network share it lies on gives no short names."},
     };
     for (const auto& c : cases) {
-        MemoryVolume volume = Volume();
-        volume.refusals[c.onFolder ? L"C:\\PROGRAM FILES\\BIG FOLDER" : L"C:\\PROGRAM FILES\\BIG FOLDER\\READ ME.TXT"] =
-            c.refusal;
-        const auto given = GiveShortNames(volume, kFile, false);
+        MemoryVolume volume;
+        volume.Add(L"C:\\Program Files", L"PROGRA~1", kFolder)
+            .Add(folder, L"", kFolder)
+            .Add(L"C:\\Program Files\\BIGFOL~1", L"", kFolder)
+            .Add(file)
+            .facts = c.facts;
+        if (c.refused)
+            volume.refusals[c.refused == &file ? L"C:\\PROGRAM FILES\\BIG FOLDER\\READ ME.TXT"
+                                               : L"C:\\PROGRAM FILES\\BIG FOLDER"] = c.refusal;
+        const auto given = GiveShortNames(volume, file, false);
         ASSERT_EQ(given.size(), 2u);
-        const GivenName &refused = given[!c.onFolder], &other = given[c.onFolder];
-        EXPECT_EQ(refused.error, c.refusal == 183 ? 0 : c.refusal);
-        EXPECT_EQ(refused.failure.substr(0, std::wcslen(c.words)), c.words) << c.refusal;
-        EXPECT_EQ(refused.name, c.refusal == 183 ? L"BIGFOL~3" : refused.name);
-        EXPECT_EQ(other.error, 0u);
-    }
-    MemoryVolume volume = Volume();
-    const auto missing = GiveShortNames(volume, L"C:\\Program Files\\missing", false);
-    ASSERT_EQ(missing.size(), 1u);
-    EXPECT_EQ(missing[0].failure, L"not found");
-}
-
-TEST(ShortNames, NothingIsTriedWhereTheVolumeGivesNoShortNames) {
-    const std::pair<VolumeFacts, std::uint32_t> volumes[] = {{{L"NTFS", false, false, 1}, 305},
-                                                             {{L"NTFS", false, true, 2}, 305},
-                                                             {{L"NTFS", false, false, 3, false}, 305},
-                                                             {{L"exFAT"}, 50},
-                                                             {{L"NTFS", true}, 50}};
-    for (const auto& [facts, error] : volumes) {
-        MemoryVolume volume = Volume();
-        volume.facts = facts;
-        for (const GivenName& given : GiveShortNames(volume, kFile, false)) {
-            EXPECT_EQ(given.error, error);
-            EXPECT_EQ(given.failure, WhyVolumeGivesNoShortNames(facts));
+        for (const GivenName& one : given) {
+            const bool refused = !c.refused || *c.refused == one.path;
+            EXPECT_EQ(one.error, refused ? c.error : 0) << one.path << c.refusal;
+            EXPECT_EQ(one.failure.substr(0, std::wcslen(c.words)), refused ? c.words : L"");
         }
-        EXPECT_EQ(ShortPath(volume, kFile), L"C:\\PROGRA~1\\Big Folder\\read me.txt");
+        EXPECT_EQ(given[0].name, c.refusal == 183 ? L"BIGFOL~3" : c.refused ? L"BIGFOL~2" : L"");
+        EXPECT_EQ(ShortPath(volume, file) == L"C:\\PROGRA~1\\Big Folder\\read me.txt", !c.refused);
     }
+    MemoryVolume volume;
+    EXPECT_EQ(GiveShortNames(volume, L"C:\\missing", false).at(0).failure, L"not found");
 }
 
 }  // namespace
