@@ -3,6 +3,7 @@
 #include "common/failure.h"
 #include "common/system_function.h"
 #include "explorer_menu.h"
+#include "pathnames/short_names.h"
 #include "shortex_version.h"
 #include "tree_walk.h"
 
@@ -149,6 +150,13 @@ constexpr std::wstring_view kWindows11MenuNote =
 
 std::atomic<bool> interrupted = false;
 
+// The full path the system makes of the path; empty when there is none.
+std::wstring FullPath(const std::wstring& path) {
+    std::wstring full(kMaxPathText + 1, L'\0');
+    full.resize(::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
+    return full.size() > kMaxPathText ? std::wstring() : full;
+}
+
 // Tells on stderr what there is to say of the short form; true when a component has no short name.
 bool WarnOfLongName(FileSystem& files, LineWriter& errors, const std::wstring& path, const std::wstring& shortForm,
                     std::optional<VolumeFacts>& volume) {
@@ -162,9 +170,8 @@ bool WarnOfLongName(FileSystem& files, LineWriter& errors, const std::wstring& p
 int ListTree(const std::wstring& folder, bool strict, LineWriter& output) {
     SystemFileSystem files;
     LineWriter errors(STD_ERROR_HANDLE);
-    std::wstring full(kMaxPathText + 1, L'\0');
-    full.resize(::GetFullPathNameW(folder.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
-    if (full.size() > kMaxPathText || !DirExists(files, full)) {
+    const std::wstring full = FullPath(folder);
+    if (!DirExists(files, full)) {
         errors.WriteLine(L"shortex-cli: not a folder: " + folder);
         return 2;
     }
@@ -262,13 +269,26 @@ int Run(const std::vector<std::wstring>& arguments) {
     }
     SystemFileSystem files;
     LineWriter errors(STD_ERROR_HANDLE);
-    bool everyPathAnswered = true, anyLongName = false;
+    bool everyPathAnswered = true, anyLongName = false, needsAdministrator = false;
     auto answer = [&](const std::wstring& path) {
+        if (request.action == CliRequest::Action::MakeShort) {
+            const std::wstring full = FullPath(path);
+            for (const GivenName& given : GiveShortNames(files, full.empty() ? path : full, request.dryRun)) {
+                if (given.error)
+                    errors.WriteLine(L"shortex-cli: " + given.path + L": " + given.failure);
+                else if (request.dryRun)
+                    output.WriteLine(given.name + L'\t' + given.path);
+                everyPathAnswered = everyPathAnswered && !given.error;
+                needsAdministrator = needsAdministrator || given.error == kErrorPrivilegeNotHeld;
+            }
+            if (request.dryRun) return;
+        }
         const std::wstring converted = ConvertPath(files, request.longForm, path);
         everyPathAnswered = everyPathAnswered && !converted.empty();
         output.WriteLine(converted);
         std::optional<VolumeFacts> volume;
-        if (!request.longForm) anyLongName = WarnOfLongName(files, errors, path, converted, volume) || anyLongName;
+        if (request.action == CliRequest::Action::Convert && !request.longForm)
+            anyLongName = WarnOfLongName(files, errors, path, converted, volume) || anyLongName;
     };
     for (const std::wstring& path : request.paths) {
         if (path == kStandardInput)
@@ -277,7 +297,12 @@ int Run(const std::vector<std::wstring>& arguments) {
             answer(path);
     }
     output.Flush();
-    return request.strict && anyLongName ? 3 : everyPathAnswered ? 0 : 1;
+    // Never a UAC prompt of its own: a script must not wait on one.
+    if (needsAdministrator)
+        errors.WriteLine(
+            L"shortex-cli: run it again from an administrator prompt (right-click Terminal or "
+            L"Command Prompt, \"Run as administrator\").");
+    return needsAdministrator ? 4 : request.strict && anyLongName ? 3 : everyPathAnswered ? 0 : 1;
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
         return request;
     }
     std::size_t next = 0;
-    bool tree = false;
+    bool tree = false, makeShort = false;
     for (; next < arguments.size(); ++next) {
         if (arguments[next] == L"--long")
             request.longForm = true;
@@ -20,11 +20,15 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
             request.strict = true;
         else if (arguments[next] == L"--tree")
             tree = true;
+        else if (arguments[next] == L"--make-short")
+            makeShort = true;
+        else if (arguments[next] == L"--dry-run")
+            request.dryRun = true;
         else
             break;
     }
     if (tree) {
-        if (request.longForm || next + 1 != arguments.size()) {
+        if (request.longForm || makeShort || request.dryRun || next + 1 != arguments.size()) {
             request.error = L"--tree takes one folder, and --strict only";
             return request;
         }
@@ -34,6 +38,10 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
         }
         request.paths = {arguments[next]};
         request.action = CliRequest::Action::ListTree;
+        return request;
+    }
+    if (request.dryRun > makeShort || (makeShort && (request.longForm || request.strict))) {
+        request.error = L"--dry-run goes with --make-short, which takes no other option";
         return request;
     }
     bool optionsEnded = false;
@@ -61,7 +69,7 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
         request.error = L"no path given";
         return request;
     }
-    request.action = CliRequest::Action::Convert;
+    request.action = makeShort ? CliRequest::Action::MakeShort : CliRequest::Action::Convert;
     return request;
 }
 
@@ -69,6 +77,7 @@ std::wstring_view UsageText() {
     return L"Usage: shortex-cli [--long] [--strict] PATH...\r\n"
            L"       shortex-cli [--long] [--strict] -\r\n"
            L"       shortex-cli [--strict] --tree FOLDER\r\n"
+           L"       shortex-cli --make-short [--dry-run] PATH...\r\n"
            L"       shortex-cli --install-explorer | --uninstall-explorer\r\n"
            L"\r\n"
            L"Prints the short (8.3) form of each PATH on a line of its own, as the file system\r\n"
@@ -82,6 +91,9 @@ std::wstring_view UsageText() {
            L"  --       take every argument after it as a path\r\n"
            L"  --tree   every file and folder under FOLDER: its short form, a tab, its long form\r\n"
            L"  --help   show this text\r\n"
+           L"  --make-short  give each component of PATH without a short name one (as administrator),\r\n"
+           L"                then print the short form; --dry-run: each name it would give, a tab,\r\n"
+           L"                the component, and nothing changes\r\n"
            L"  --version show the program's version\r\n"
            L"  --install-explorer    add \"Copy short path\" to Explorer's menus and Send To, for this\r\n"
            L"                        user, running the Shortex.exe beside this program\r\n"
@@ -89,7 +101,8 @@ std::wstring_view UsageText() {
            L"\r\n"
            L"A path without an answer prints an empty line. Exit code: 0 when every path had an\r\n"
            L"answer (with --tree: every folder could be listed), 1 when one had none, 2 when the\r\n"
-           L"arguments were not understood, 3 with --strict when a short form holds a long name.\r\n";
+           L"arguments were not understood, 3 with --strict when a short form holds a long name,\r\n"
+           L"4 when --make-short needs administrator rights.\r\n";
 }
 
 std::wstring ConvertPath(FileSystem& files, bool longForm, const std::wstring& path) {

@@ -13,10 +13,20 @@ namespace shortex::cli {
 inline constexpr std::wstring_view kStandardInput = L"-";
 
 struct CliRequest {
-    enum class Action { Convert, ListTree, InstallExplorer, UninstallExplorer, ShowHelp, ShowVersion, UsageError };
+    enum class Action {
+        Convert,
+        ListTree,
+        MakeShort,
+        InstallExplorer,
+        UninstallExplorer,
+        ShowHelp,
+        ShowVersion,
+        UsageError
+    };
     Action action = Action::UsageError;
     bool longForm = false;            // --long: expand instead of shorten
     bool strict = false;              // --strict: a short form holding a long name fails
+    bool dryRun = false;              // with --make-short: say which names it would give, give none
     std::vector<std::wstring> paths;  // in order; kStandardInput stands for the lines of stdin; the folder of --tree
     std::wstring error;               // for UsageError
 };

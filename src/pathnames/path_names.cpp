@@ -55,8 +55,11 @@ NameForm FormOf(std::wstring_view name) {
     return beyondAscii ? NameForm::ShortBeyondAscii : NameForm::Short;
 }
 
-// Why an entry on the volume has no short name, and what the user can do about it.
-std::wstring WhyNoShortName(const VolumeFacts& volume) {
+}  // namespace
+
+bool HasShortForm(std::wstring_view name) { return FormOf(name) != NameForm::Long; }
+
+std::wstring WhyVolumeGivesNoShortNames(const VolumeFacts& volume) {
     if (volume.network) return L"The network share it lies on gives no short names.";
     if (volume.fileSystem.empty()) return L"The file system of its volume cannot be read.";
     if (volume.fileSystem.starts_with(L"FAT"))
@@ -71,11 +74,8 @@ std::wstring WhyNoShortName(const VolumeFacts& volume) {
         return L"8.3 name creation is off for every volume but the system volume; \"fsutil 8dot3name set 0\"" + turnOn;
     if (volume.systemSetting != 0 && volume.systemSetting != 3 && volume.creationOffOnVolume)
         return L"8.3 name creation is off on " + volume.name + L"; \"fsutil 8dot3name set " + name + L" 0\"" + turnOn;
-    return L"It was made while 8.3 name creation was off; as administrator, \"fsutil file setshortname\" can give it "
-           L"one.";
+    return {};
 }
-
-}  // namespace
 
 std::wstring FixDriveRoot(const std::wstring& path) {
     return !path.empty() && path.back() == L':' ? path + L'\\' : path;
@@ -129,7 +129,12 @@ ShortFormNote NoteOnShortForm(FileSystem& files, const std::wstring& path, const
         if (form == NameForm::ShortBeyondAscii && beyondAscii.empty()) beyondAscii = component;
         if (form != NameForm::Long) continue;
         if (!volume) volume = files.Volume(path);
-        return {true, L"No short name", L'"' + component + L"\" has no short name. " + WhyNoShortName(*volume)};
+        const std::wstring why = WhyVolumeGivesNoShortNames(*volume);
+        return {true, L"No short name",
+                L'"' + component + L"\" has no short name. " +
+                    (!why.empty() ? why
+                                  : L"It was made while 8.3 name creation was off; as administrator, \"fsutil file "
+                                    L"setshortname\" can give it one.")};
     }
     if (beyondAscii.empty()) return {};
     return {false, L"Short name beyond ASCII",

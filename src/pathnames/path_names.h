@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace shortex {
@@ -66,6 +67,8 @@ public:
     virtual std::uint32_t ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) = 0;
     // What is known of the volume the path lies on; asked only when a short form holds a long name.
     virtual VolumeFacts Volume(const std::wstring& path) = 0;
+    // Gives the entry the path names the 8.3 name (SetFileShortNameW); the system's error code, 0 when given.
+    virtual std::uint32_t SetShortName(const std::wstring& path, const std::wstring& name) = 0;
 };
 
 // The real file system (Windows only). Paths past MAX_PATH are asked in their \\?\ form.
@@ -76,6 +79,7 @@ public:
     std::wstring FirstEntry(const std::wstring& pattern) override;
     std::uint32_t ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) override;
     VolumeFacts Volume(const std::wstring& path) override;
+    std::uint32_t SetShortName(const std::wstring& path, const std::wstring& name) override;
 };
 
 // The text with "\" appended when it ends in ":", so a bare drive names its root folder.
@@ -107,6 +111,13 @@ std::wstring LongPath(FileSystem& files, const std::wstring& path);
 ShortFormNote NoteOnShortForm(FileSystem& files, const std::wstring& path, const std::wstring& shortForm,
                               std::optional<VolumeFacts>& volume);
 ShortFormNote NoteOnShortForm(FileSystem& files, const std::wstring& path, const std::wstring& shortForm);
+
+// True when the name has the 8.3 form, as NoteOnShortForm takes it (characters beyond ASCII allowed).
+bool HasShortForm(std::wstring_view name);
+
+// Why the volume gives its entries no short names now, with what the user can do about it; empty
+// when it gives them.
+std::wstring WhyVolumeGivesNoShortNames(const VolumeFacts& volume);
 
 // Length of the root that LongPath keeps as written: "C:", "\\server\share", "\\?\C:",
 // "\\?\UNC\server\share", "\\.\device"; 0 for a relative or rooted ("\dir") path.

@@ -1,6 +1,7 @@
 // The file system's answers from the Win32 API, for paths of any length.
 #include "common/unique_handle.h"
 #include "path_names.h"
+#include "short_names.h"
 
 #include <winioctl.h>
 
@@ -153,6 +154,39 @@ VolumeFacts SystemFileSystem::Volume(const std::wstring& path) {
     facts.systemVolume = ::CompareStringOrdinal(volumeName(root).c_str(), -1, volumeName(mountPoint(windows)).c_str(),
                                                 -1, TRUE) == CSTR_EQUAL;
     return facts;
+}
+
+std::uint32_t SystemFileSystem::SetShortName(const std::wstring& path, const std::wstring& name) {
+    // Bound at run time: Wine has neither, and a static import would keep the exe from loading there.
+    const auto bind = [](const char* function) {
+        return reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), function));
+    };
+    const auto setShortName = reinterpret_cast<BOOL(WINAPI*)(HANDLE, const wchar_t*)>(bind("SetFileShortNameW"));
+    const auto areEnabled = reinterpret_cast<BOOL(WINAPI*)(HANDLE, BOOL*)>(bind("AreShortNamesEnabled"));
+    if (!setShortName) return ERROR_PROC_NOT_FOUND;
+    // SeRestorePrivilege, which only an elevated process holds, enabled once.
+    static const bool privileged = [] {
+        UniqueKernelHandle token;
+        TOKEN_PRIVILEGES restore{1, {{{}, SE_PRIVILEGE_ENABLED}}};
+        return ::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, token.put()) &&
+               ::LookupPrivilegeValueW(nullptr, SE_RESTORE_NAME, &restore.Privileges[0].Luid) &&
+               ::AdjustTokenPrivileges(token.get(), FALSE, &restore, 0, nullptr, nullptr) &&
+               ::GetLastError() == ERROR_SUCCESS;
+    }();
+    // DELETE since Windows 10 1903; before it, the right to write the attributes as well. A link is
+    // named itself, never its target.
+    const std::wstring extended = ExtendedLengthForm(path);
+    const UniqueFileHandle entry(
+        ::CreateFileW((extended.empty() ? path : extended).c_str(), DELETE | FILE_WRITE_ATTRIBUTES,
+                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                      FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    BOOL enabled = TRUE;
+    const DWORD error = !entry                                                        ? ::GetLastError()
+                        : areEnabled && areEnabled(entry.get(), &enabled) && !enabled ? kErrorShortNamesOff
+                        : setShortName(entry.get(), name.c_str())                     ? ERROR_SUCCESS
+                                                                                      : ::GetLastError();
+    // Refused to a process without the privilege: the rights are missing, not a program holding it.
+    return error == ERROR_ACCESS_DENIED && !privileged ? ERROR_PRIVILEGE_NOT_HELD : error;
 }
 
 }  // namespace shortex

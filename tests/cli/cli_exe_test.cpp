@@ -29,6 +29,7 @@ TEST(CliExe, AnswersAndExitCodes) {
     } cases[] = {
         {{path, L"C:\\no such folder", L"C:\\"}, 1, shortForm + "\r\n\r\nC:\\\r\n"},
         {{L"--long", ShortPath(files, path)}, 0, Utf8(path) + "\r\n"},
+        {{L"--make-short", path}, 0, shortForm + "\r\n"},  // every component short: Wine needs no SetFileShortNameW
         {{L"--", L"--help"}, 1, "\r\n"},
         {{L"C:\\", L"/?"}, 0, "Usage"},
         {{L"--version"}, 0, "shortex-cli " SHORTEX_VERSION_TEXT "\r\n"},
@@ -36,6 +37,8 @@ TEST(CliExe, AnswersAndExitCodes) {
         {{L"--long"}, 2, ""},
         {{L"C:\\", L"--long"}, 2, ""},  // --long only first
         {{L"--shrt", L"C:\\"}, 2, ""},
+        {{L"--dry-run", L"C:\\"}, 2, ""},
+        {{L"--make-short", L"--long", L"C:\\"}, 2, ""},
         {{L"--tree", L""}, 2, ""},
         {{L"--tree", L"   "}, 2, ""},  // a blank folder would list the current one at every depth
     };

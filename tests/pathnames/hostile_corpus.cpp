@@ -1,5 +1,7 @@
 #include "hostile_corpus.h"
 
+#include "pathnames/short_names.h"
+
 #include <algorithm>
 
 namespace shortex::testing {
@@ -56,6 +58,11 @@ std::string BrokenPathInvariant(FileSystem& files, const std::wstring& text) {
     if (FolderPart(text).size() > text.size() || FixDriveRoot(text).size() > text.size() + 1) return "text grew";
     const std::wstring last = longForm.substr(std::max(longForm.find_last_of(L"\\/") + 1, RootLength(longForm)));
     if (last != L"" && last != L"." && last != L".." && !files.Attributes(text)) return "a long form of no entry";
+    const std::wstring generated = GenerateShortName(text, {text});
+    if (!HasShortForm(generated) || std::any_of(generated.begin(), generated.end(), [](wchar_t c) { return c > 0x7F; }))
+        return "a generated name breaks the 8.3 form";
+    GiveShortNames(files, text, true);
+    if (ShortPath(files, text) != shortForm) return "a dry run gave a name";
     if (shortForm.empty()) return {};
     if (FileExists(files, shortForm) != isFile) return "the short form names another kind of entry";
     const std::wstring expanded = LongPath(files, shortForm);

@@ -36,8 +36,14 @@ public:
     }
 
     VolumeFacts Volume(const std::wstring&) override { return facts; }
-    std::uint32_t ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) override {
+    // The error `refusals` holds for the long path, once; else the name is given.
+    std::uint32_t SetShortName(const std::wstring& path, const std::wstring& name) override {
+        if (const auto refusal = refusals.extract(Fold(path))) return refusal.mapped();
+        return entries_.at(Fold(path)).shortName = name, 0;
+    }
+    std::uint32_t ListFolder(const std::wstring& path, std::vector<FolderEntry>& entries) override {
         entries.clear();
+        const std::wstring folder = path.ends_with(L'\\') ? path.substr(0, path.size() - 1) : path;
         if (Fold(folder) == unreadable_) return 5;  // access denied
         const auto inside = Walk(folder);
         const std::wstring key = inside.empty() ? Fold(folder) : Fold(folder.substr(0, 2)) + KeyOf(inside);
@@ -87,6 +93,7 @@ private:
 
 public:
     VolumeFacts facts{L"NTFS"};
+    std::map<std::wstring, std::uint32_t> refusals;  // by upper-case path
 
 private:
     std::map<std::wstring, Entry> entries_;
