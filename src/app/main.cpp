@@ -1,7 +1,6 @@
 // Shortex.exe: the entry point and the message loop.
 #include "app/startup.h"
 #include "app/verb_server.h"
-#include "common/system_function.h"
 #include "ui/main/main_layout.h"
 
 #include <shellapi.h>
@@ -9,13 +8,11 @@
 namespace {
 
 // The arguments after "--copy" when the command line starts with it, split as CommandLineToArgvW
-// splits them; nothing otherwise. shell32 is bound only then.
+// splits them; nothing otherwise. shell32 loads only then.
 std::optional<std::vector<std::wstring>> CopyArguments(const std::wstring& argumentText) {
     if (!argumentText.starts_with(L"--copy") && !argumentText.starts_with(L"\"--copy\"")) return std::nullopt;
-    const auto split =
-        shortex::BindSystemFunction<decltype(&::CommandLineToArgvW)>(L"shell32.dll", "CommandLineToArgvW");
     int count = 0;
-    wchar_t** arguments = split ? split(::GetCommandLineW(), &count) : nullptr;
+    wchar_t** arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     std::optional<std::vector<std::wstring>> paths;
     if (count >= 2 && std::wstring_view(arguments[1]) == L"--copy") paths.emplace(arguments + 2, arguments + count);
     ::LocalFree(arguments);

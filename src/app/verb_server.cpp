@@ -70,19 +70,14 @@ struct Factory final : IClassFactory {
 }  // namespace
 
 int Serve(FileSystem& files, MessageBoxes& boxes) {
-    const auto initialize = Ole32Function<decltype(&::CoInitializeEx)>("CoInitializeEx");
-    const auto parse = Ole32Function<decltype(&::CLSIDFromString)>("CLSIDFromString");
-    const auto registerClass = Ole32Function<decltype(&::CoRegisterClassObject)>("CoRegisterClassObject");
-    const auto revoke = Ole32Function<decltype(&::CoRevokeClassObject)>("CoRevokeClassObject");
     CopyVerb verb(files, boxes);
     Factory factory(verb);
     CLSID id{};
     DWORD registration = 0;
     // Single use: each invocation of the verb starts a server of its own.
-    if (!initialize || !parse || !registerClass || !revoke ||
-        FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) ||
-        FAILED(parse(kCopyShortPathClass, &id)) ||
-        FAILED(registerClass(id, &factory, CLSCTX_LOCAL_SERVER, REGCLS_SINGLEUSE, &registration)))
+    if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) ||
+        FAILED(::CLSIDFromString(kCopyShortPathClass, &id)) ||
+        FAILED(::CoRegisterClassObject(id, &factory, CLSCTX_LOCAL_SERVER, REGCLS_SINGLEUSE, &registration)))
         return 1;
     const UINT_PTR unasked = ::SetTimer(nullptr, 0, 30000, nullptr);  // a caller gone before it asked
     MSG message;
@@ -91,7 +86,7 @@ int Serve(FileSystem& files, MessageBoxes& boxes) {
         if (!message.hwnd && message.message == WM_TIMER && message.wParam == unasked && !verb.asked) break;
         ::DispatchMessageW(&message);
     }
-    revoke(registration);
+    ::CoRevokeClassObject(registration);
     return verb.exitCode;
 }
 

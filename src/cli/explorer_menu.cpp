@@ -34,20 +34,19 @@ LSTATUS SetText(HKEY key, const wchar_t* name, const std::wstring& text) {
                             static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
-// The user's Send To folder; COM and shell32 are bound here, the one place that needs them.
+// The user's Send To folder; COM and shell32 load here, the one place that needs them.
 std::wstring SendToFolder() {
-    const auto initialize = Ole32Function<decltype(&::CoInitializeEx)>("CoInitializeEx");
-    const auto known = BindSystemFunction<decltype(&::SHGetKnownFolderPath)>(L"shell32.dll", "SHGetKnownFolderPath");
     wchar_t* path = nullptr;
-    if (!initialize || !known || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)) ||
-        FAILED(known(FOLDERID_SendTo, KF_FLAG_CREATE, nullptr, &path)))
+    if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) ||
+        FAILED(::SHGetKnownFolderPath(FOLDERID_SendTo, KF_FLAG_CREATE, nullptr, &path)))
         return {};
     return TakeComText(path);
 }
 
 HRESULT SaveShortcut(const std::wstring& file, const std::wstring& target) {
     ComPtr<IShellLinkW> link;
-    HRESULT result = CreateComObject(CLSID_ShellLink, IID_IShellLinkW, link.put_void());
+    HRESULT result =
+        ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void());
     if (FAILED(result)) return result;
     link->SetPath(target.c_str());
     link->SetArguments(L"--copy");

@@ -12,10 +12,9 @@ namespace {
 
 // A copy of the data in one format, when it comes as global memory.
 std::optional<std::string> GlobalData(IDataObject& data, CLIPFORMAT format) {
-    static const auto release = Ole32Function<decltype(&::ReleaseStgMedium)>("ReleaseStgMedium");
     FORMATETC wanted{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     STGMEDIUM medium{};
-    if (!release || FAILED(data.GetData(&wanted, &medium))) return std::nullopt;
+    if (FAILED(data.GetData(&wanted, &medium))) return std::nullopt;
     std::optional<std::string> bytes;
     if (medium.tymed == TYMED_HGLOBAL && medium.hGlobal) {
         if (const auto* start = static_cast<const char*>(::GlobalLock(medium.hGlobal))) {
@@ -23,7 +22,7 @@ std::optional<std::string> GlobalData(IDataObject& data, CLIPFORMAT format) {
             ::GlobalUnlock(medium.hGlobal);
         }
     }
-    release(&medium);
+    ::ReleaseStgMedium(&medium);
     return bytes;
 }
 
@@ -68,13 +67,12 @@ std::vector<std::wstring> DroppedFiles(const std::string& block) {
 // which names no file, so that it is reported as having no short form instead of left out.
 std::vector<std::wstring> ItemListPaths(IDataObject& data) {
     static const auto itemList = static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(CFSTR_SHELLIDLIST));
-    static const auto toArray = BindSystemFunction<decltype(&::SHCreateShellItemArrayFromDataObject)>(
-        L"shell32.dll", "SHCreateShellItemArrayFromDataObject");
     FORMATETC wanted{itemList, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     ComPtr<IShellItemArray> items;
     DWORD count = 0;
-    if (!toArray || data.QueryGetData(&wanted) != S_OK ||
-        FAILED(toArray(&data, IID_IShellItemArray, items.put_void())) || FAILED(items->GetCount(&count)))
+    if (data.QueryGetData(&wanted) != S_OK ||
+        FAILED(::SHCreateShellItemArrayFromDataObject(&data, IID_IShellItemArray, items.put_void())) ||
+        FAILED(items->GetCount(&count)))
         return {};
     std::vector<std::wstring> paths;
     for (DWORD i = 0; i < count; ++i) {

@@ -16,14 +16,12 @@ namespace shortex::main_window {
 class DropTarget final : public IDropTarget {
 public:
     DropTarget(HWND window, std::function<void(const std::wstring&)> take) : window_(window), take_(std::move(take)) {
-        static const auto registerTarget = Ole32Function<decltype(&::RegisterDragDrop)>("RegisterDragDrop");
-        registered_ = InitializeOle() && registerTarget && SUCCEEDED(registerTarget(window_, this));
+        registered_ = InitializeOle() && SUCCEEDED(::RegisterDragDrop(window_, this));
     }
     DropTarget(const DropTarget&) = delete;
     DropTarget& operator=(const DropTarget&) = delete;
     ~DropTarget() {
-        static const auto revoke = Ole32Function<decltype(&::RevokeDragDrop)>("RevokeDragDrop");
-        if (registered_) revoke(window_);
+        if (registered_) ::RevokeDragDrop(window_);
     }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
