@@ -31,7 +31,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     SystemMessageBoxes boxes;
     main_window::SystemPickers pickers;
     const std::wstring argumentText = main_window::ArgumentText(::GetCommandLineW());
-    if (argumentText == L"-Embedding" || argumentText == L"/Embedding") return verb::Serve(*files, boxes);
+    if (argumentText == L"-Embedding" || argumentText == L"/Embedding") return verb::Serve(*files, boxes, 30000);
     if (auto paths = CopyArguments(argumentText)) return startup::CopyShortForms(*files, boxes, std::move(*paths));
     main_window::frmMain window(files, boxes, pickers, argumentText);
     if (!startup::Main(boxes, window, showCommand)) return 0;

@@ -1,6 +1,5 @@
 #include "explorer_menu.h"
 
-#include "app/verb_server.h"
 #include "common/com.h"
 #include "common/failure.h"
 #include "common/unique_handle.h"
@@ -27,7 +26,7 @@ constexpr std::array<Verb, 4> kVerbs{
 
 std::wstring KeyName(const Verb& verb) { return std::wstring(kClasses) + verb.type + kVerb; }
 
-std::wstring ClassKeyName() { return std::wstring(kClasses) + L"CLSID\\" + verb::kCopyShortPathClass; }
+std::wstring ClassKeyName() { return std::wstring(kClasses) + L"CLSID\\" + kCopyShortPathClass; }
 
 LSTATUS SetText(HKEY key, const wchar_t* name, const std::wstring& text) {
     return ::RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
@@ -104,7 +103,7 @@ MenuChange InstallEverything() {
                                        nullptr, command.put(), nullptr);
         if (status == ERROR_SUCCESS)
             status = verb.argument ? SetText(command.get(), nullptr, L"\"" + exe + L"\" --copy " + verb.argument)
-                                   : SetText(command.get(), L"CLSID", verb::kCopyShortPathClass);
+                                   : SetText(command.get(), L"CLSID", kCopyShortPathClass);
         if (status != ERROR_SUCCESS) {
             change.failure = L"cannot write HKEY_CURRENT_USER\\" + KeyName(verb) + L": " + SystemMessage(status);
             return change;

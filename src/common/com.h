@@ -9,6 +9,10 @@
 
 namespace shortex {
 
+// The class of Explorer's "Copy short path" verb: shortex-cli --install-explorer registers it for
+// this user, Shortex.exe -Embedding serves it.
+inline constexpr wchar_t kCopyShortPathClass[] = L"{0F7B13EB-701F-4D68-BDA6-4B318B6C33E7}";
+
 // One reference to a COM object.
 template <typename T>
 class ComPtr {
