@@ -1,7 +1,6 @@
 // Shortex.exe: the entry point and the message loop.
 #include "app/startup.h"
 #include "app/verb_server.h"
-#include "common/system_function.h"
 #include "ui/main/main_layout.h"
 
 #include <shellapi.h>
@@ -9,13 +8,11 @@
 namespace {
 
 // The arguments after "--copy" when the command line starts with it, split as CommandLineToArgvW
-// splits them; nothing otherwise. shell32 is bound only then.
+// splits them; nothing otherwise. shell32 loads only then.
 std::optional<std::vector<std::wstring>> CopyArguments(const std::wstring& argumentText) {
     if (!argumentText.starts_with(L"--copy") && !argumentText.starts_with(L"\"--copy\"")) return std::nullopt;
-    const auto split =
-        shortex::BindSystemFunction<decltype(&::CommandLineToArgvW)>(L"shell32.dll", "CommandLineToArgvW");
     int count = 0;
-    wchar_t** arguments = split ? split(::GetCommandLineW(), &count) : nullptr;
+    wchar_t** arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     std::optional<std::vector<std::wstring>> paths;
     if (count >= 2 && std::wstring_view(arguments[1]) == L"--copy") paths.emplace(arguments + 2, arguments + count);
     ::LocalFree(arguments);
@@ -34,7 +31,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     SystemMessageBoxes boxes;
     main_window::SystemPickers pickers;
     const std::wstring argumentText = main_window::ArgumentText(::GetCommandLineW());
-    if (argumentText == L"-Embedding" || argumentText == L"/Embedding") return verb::Serve(*files, boxes);
+    if (argumentText == L"-Embedding" || argumentText == L"/Embedding") return verb::Serve(*files, boxes, 30000);
     if (auto paths = CopyArguments(argumentText)) return startup::CopyShortForms(*files, boxes, std::move(*paths));
     main_window::frmMain window(files, boxes, pickers, argumentText);
     if (!startup::Main(boxes, window, showCommand)) return 0;

@@ -7,12 +7,9 @@
 
 namespace shortex::verb {
 
-// The class the verb names; shortex-cli --install-explorer registers it for this user.
-inline constexpr wchar_t kCopyShortPathClass[] = L"{0F7B13EB-701F-4D68-BDA6-4B318B6C33E7}";
-
-// Shortex.exe -Embedding, as COM starts a local server: serves one verb object, copies what is
-// dropped on it as --copy does, and returns once it is released and the copy is done, or when
-// nobody asks for it within 30 seconds. The exit code: 0 when copied, 1 when not.
-int Serve(FileSystem& files, MessageBoxes& boxes);
+// Shortex.exe -Embedding, as COM starts a local server: serves one drop target of the class the
+// verb names, copies what is dropped on it as --copy does, and returns once that is done, or when
+// nothing is dropped within the timeout. The exit code: 0 when copied, 1 when not.
+int Serve(FileSystem& files, MessageBoxes& boxes, UINT timeoutMs);
 
 }  // namespace shortex::verb

@@ -1,7 +1,6 @@
 // shortex-cli: the short (or long) form of paths for batch files and scripts.
 #include "cli_request.h"
 #include "common/failure.h"
-#include "common/system_function.h"
 #include "explorer_menu.h"
 #include "pathnames/short_names.h"
 #include "shortex_version.h"
@@ -15,6 +14,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+extern "C" __declspec(dllimport) LONG WINAPI RtlGetVersion(OSVERSIONINFOW* version);  // ntdll's; in no SDK header
 
 namespace shortex::cli {
 namespace {
@@ -136,11 +137,9 @@ void ForEachInputLine(LineWriter& output, OnLine onLine) {
 // The build number of the Windows that runs, from ntdll: GetVersionExW answers what the exe's
 // manifest declares, and Windows 10 and 11 are both 10.0. 0 when it cannot be read.
 DWORD WindowsBuild() {
-    using GetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
-    const auto getVersion = BindSystemFunction<GetVersion>(L"ntdll.dll", "RtlGetVersion");
     OSVERSIONINFOW version{};
     version.dwOSVersionInfoSize = sizeof version;
-    return getVersion && getVersion(&version) == 0 ? version.dwBuildNumber : 0;
+    return ::RtlGetVersion(&version) == 0 ? version.dwBuildNumber : 0;
 }
 
 // Windows 11 shows only signed packaged extensions in the first context menu; ours is in the full one.

@@ -1,6 +1,5 @@
 #include "explorer_menu.h"
 
-#include "app/verb_server.h"
 #include "common/com.h"
 #include "common/failure.h"
 #include "common/unique_handle.h"
@@ -28,22 +27,21 @@ constexpr std::array<Verb, 4> kVerbs{
 
 std::wstring KeyName(const Verb& verb) { return std::wstring(kClasses) + verb.type + kVerb; }
 
-std::wstring ClassKeyName() { return std::wstring(kClasses) + L"CLSID\\" + verb::kCopyShortPathClass; }
+std::wstring ClassKeyName() { return std::wstring(kClasses) + L"CLSID\\" + kCopyShortPathClass; }
 
-// The user's Send To folder; COM and shell32 are bound here, the one place that needs them.
+// The user's Send To folder; COM and shell32 load here, the one place that needs them.
 std::wstring SendToFolder() {
-    const auto initialize = Ole32Function<decltype(&::CoInitializeEx)>("CoInitializeEx");
-    const auto known = BindSystemFunction<decltype(&::SHGetKnownFolderPath)>(L"shell32.dll", "SHGetKnownFolderPath");
     wchar_t* path = nullptr;
-    if (!initialize || !known || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED)) ||
-        FAILED(known(FOLDERID_SendTo, KF_FLAG_CREATE, nullptr, &path)))
+    if (FAILED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) ||
+        FAILED(::SHGetKnownFolderPath(FOLDERID_SendTo, KF_FLAG_CREATE, nullptr, &path)))
         return {};
     return TakeComText(path);
 }
 
 HRESULT SaveShortcut(const std::wstring& file, const std::wstring& target) {
     ComPtr<IShellLinkW> link;
-    HRESULT result = CreateComObject(CLSID_ShellLink, IID_IShellLinkW, link.put_void());
+    HRESULT result =
+        ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void());
     if (FAILED(result)) return result;
     link->SetPath(target.c_str());
     link->SetArguments(L"--copy");
@@ -99,7 +97,7 @@ MenuChange InstallEverything() {
             // One way to run the verb: a command an earlier version left beside DropTarget goes.
             ::RegDeleteTreeW(HKEY_CURRENT_USER, (key + L"\\command").c_str());
             set(key, L"MultiSelectModel", L"Player");
-            set(key + L"\\DropTarget", L"CLSID", verb::kCopyShortPathClass);
+            set(key + L"\\DropTarget", L"CLSID", kCopyShortPathClass);
         }
         if (status != ERROR_SUCCESS) {
             change.failure = L"cannot write HKEY_CURRENT_USER\\" + key + L": " + SystemMessage(status);

@@ -1,8 +1,6 @@
-// COM for the few places that need it. ole32 is bound on first use, not imported, so that it
-// stays out of the process until a picker, a drop or the Explorer menu needs it.
+// COM for the few places that need it. ole32 is delay-loaded: it stays out of the process until a
+// picker, a drop or the Explorer menu calls it.
 #pragma once
-
-#include "system_function.h"
 
 #include <objbase.h>
 
@@ -10,6 +8,10 @@
 #include <utility>
 
 namespace shortex {
+
+// The class of Explorer's "Copy short path" verb: shortex-cli --install-explorer registers it for
+// this user, Shortex.exe -Embedding serves it.
+inline constexpr wchar_t kCopyShortPathClass[] = L"{0F7B13EB-701F-4D68-BDA6-4B318B6C33E7}";
 
 // One reference to a COM object.
 template <typename T>
@@ -32,24 +34,10 @@ private:
     T* object_ = nullptr;
 };
 
-// A function of ole32; null when it cannot be bound.
-template <typename Function>
-Function Ole32Function(const char* name) {
-    return BindSystemFunction<Function>(L"ole32.dll", name);
-}
-
-// CoCreateInstance, bound on first use.
-inline HRESULT CreateComObject(REFCLSID type, REFIID wanted, void** object) {
-    static const auto create = Ole32Function<decltype(&::CoCreateInstance)>("CoCreateInstance");
-    *object = nullptr;
-    return create ? create(type, nullptr, CLSCTX_INPROC_SERVER, wanted, object) : E_NOTIMPL;
-}
-
 // CoTaskMemFree's text as a string, the memory freed.
 inline std::wstring TakeComText(wchar_t* text) {
-    static const auto free = Ole32Function<decltype(&::CoTaskMemFree)>("CoTaskMemFree");
     std::wstring taken = text ? text : L"";
-    if (text && free) free(text);
+    ::CoTaskMemFree(text);
     return taken;
 }
 

@@ -12,10 +12,9 @@ namespace {
 
 // A copy of the data in one format, when it comes as global memory.
 std::optional<std::string> GlobalData(IDataObject& data, CLIPFORMAT format) {
-    static const auto release = Ole32Function<decltype(&::ReleaseStgMedium)>("ReleaseStgMedium");
     FORMATETC wanted{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     STGMEDIUM medium{};
-    if (!release || FAILED(data.GetData(&wanted, &medium))) return std::nullopt;
+    if (FAILED(data.GetData(&wanted, &medium))) return std::nullopt;
     std::optional<std::string> bytes;
     if (medium.tymed == TYMED_HGLOBAL && medium.hGlobal) {
         if (const auto* start = static_cast<const char*>(::GlobalLock(medium.hGlobal))) {
@@ -23,7 +22,7 @@ std::optional<std::string> GlobalData(IDataObject& data, CLIPFORMAT format) {
             ::GlobalUnlock(medium.hGlobal);
         }
     }
-    release(&medium);
+    ::ReleaseStgMedium(&medium);
     return bytes;
 }
 
@@ -63,18 +62,25 @@ std::vector<std::wstring> DroppedFiles(const std::string& block) {
     return paths;
 }
 
+bool Offers(IDataObject& data, CLIPFORMAT format) {
+    FORMATETC wanted{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    return data.QueryGetData(&wanted) == S_OK;
+}
+
+CLIPFORMAT ItemList() {
+    static const auto format = static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(CFSTR_SHELLIDLIST));
+    return format;
+}
+
 // The paths of the shell's item list, in its order; none when the data offers no list. An item
 // outside the file system (a control panel, an entry of a zip folder) comes as its parsing name,
 // which names no file, so that it is reported as having no short form instead of left out.
 std::vector<std::wstring> ItemListPaths(IDataObject& data) {
-    static const auto itemList = static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(CFSTR_SHELLIDLIST));
-    static const auto toArray = BindSystemFunction<decltype(&::SHCreateShellItemArrayFromDataObject)>(
-        L"shell32.dll", "SHCreateShellItemArrayFromDataObject");
-    FORMATETC wanted{itemList, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     ComPtr<IShellItemArray> items;
     DWORD count = 0;
-    if (!toArray || data.QueryGetData(&wanted) != S_OK ||
-        FAILED(toArray(&data, IID_IShellItemArray, items.put_void())) || FAILED(items->GetCount(&count)))
+    if (!Offers(data, ItemList()) ||
+        FAILED(::SHCreateShellItemArrayFromDataObject(&data, IID_IShellItemArray, items.put_void())) ||
+        FAILED(items->GetCount(&count)))
         return {};
     std::vector<std::wstring> paths;
     for (DWORD i = 0; i < count; ++i) {
@@ -103,6 +109,30 @@ std::vector<std::wstring> PathsIn(IDataObject& data) {
     while (text.ends_with(L'\n') || text.ends_with(L'\r')) text.pop_back();
     if (text.empty() || text.find_first_of(L"\r\n") != text.npos) return {};
     return {text};
+}
+
+HRESULT DropTarget::QueryInterface(REFIID id, void** object) {
+    *object = id == IID_IUnknown || id == IID_IDropTarget ? this : nullptr;
+    return *object ? S_OK : E_NOINTERFACE;
+}
+
+// Only the formats are asked for here: reading the names waits for the drop.
+HRESULT DropTarget::DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) {
+    offersPath_ = Offers(*data, ItemList()) || Offers(*data, CF_HDROP) || Offers(*data, CF_UNICODETEXT);
+    return DragOver(0, {}, effect);
+}
+
+HRESULT DropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
+    *effect = offersPath_ && Enabled() ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+    return S_OK;
+}
+
+// Posted even when nothing is taken: the verb's server ends on it.
+HRESULT DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
+    paths_ = Enabled() ? PathsIn(*data) : std::vector<std::wstring>{};
+    *effect = paths_.empty() ? DROPEFFECT_NONE : DROPEFFECT_COPY;
+    ::PostMessageW(window_, kPathsDropped, 0, 0);  // with no window, to this thread
+    return S_OK;
 }
 
 }  // namespace shortex

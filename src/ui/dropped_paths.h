@@ -1,10 +1,12 @@
-// The paths that data dragged onto the program, or handed to it by Explorer, carries.
+// Drops: the paths that data dragged onto the window, or dropped by Explorer on the verb, carries,
+// and the one drop target that takes them for both.
 #pragma once
 
 #include <windows.h>
-#include <objidl.h>
+#include <ole2.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace shortex {
@@ -13,5 +15,36 @@ namespace shortex {
 // of text; none when the data carries no path. Every read stays inside the data, whatever its
 // header claims. COM must be initialized on the calling thread.
 std::vector<std::wstring> PathsIn(IDataObject& data);
+
+// Posted by DropTarget::Drop to its window, or to its thread when it has none.
+inline constexpr UINT kPathsDropped = WM_APP + 3;
+
+// Accepts data that offers a path in one of the formats PathsIn reads, judged from its formats
+// alone, while the window is enabled (the About box and the pickers disable it). Drop reads the
+// paths once and posts kPathsDropped: the drag source is answered at once, and the owner's loop
+// takes the paths and works on them. Lives as long as its owner, which registers it where needed.
+class DropTarget final : public IDropTarget {
+public:
+    explicit DropTarget(HWND window) : window_(window) {}
+    DropTarget(const DropTarget&) = delete;
+    DropTarget& operator=(const DropTarget&) = delete;
+    // The paths of the last drop; none when it carried none.
+    std::vector<std::wstring> TakePaths() { return std::exchange(paths_, {}); }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override;
+    HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override;
+    HRESULT STDMETHODCALLTYPE DragLeave() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override;
+
+private:
+    bool Enabled() const { return !window_ || ::IsWindowEnabled(window_); }
+
+    HWND window_;
+    bool offersPath_ = false;  // what is dragged over now
+    std::vector<std::wstring> paths_;
+};
 
 }  // namespace shortex

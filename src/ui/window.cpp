@@ -1,7 +1,5 @@
 #include "window.h"
 
-#include "common/com.h"
-
 #include <commctrl.h>
 #include <cstring>
 #include <ole2.h>
@@ -89,8 +87,7 @@ SIZE OuterSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD ex
 bool InitializeOle() {
     // S_FALSE, already initialized on this thread, is as good. Never uninitialized: the process
     // ends with the window.
-    static const auto initialize = Ole32Function<decltype(&::OleInitialize)>("OleInitialize");
-    static const bool initialized = initialize && SUCCEEDED(initialize(nullptr));
+    static const bool initialized = SUCCEEDED(::OleInitialize(nullptr));
     return initialized;
 }
 

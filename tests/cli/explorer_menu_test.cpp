@@ -1,5 +1,6 @@
 // The Explorer menu end to end under Wine: installed by the console tool, run as Explorer runs it,
 // and gone without a trace.
+#include "app/verb_server.h"
 #include "common/com.h"
 #include "common/unique_handle.h"
 #include "pathnames/path_names.h"
@@ -66,10 +67,13 @@ DWORD RunVerb(const wchar_t* type, const std::wstring& folder) {
     return Finish(verb, {});
 }
 
-// Invokes the DropTarget verb on the items as Explorer does: activates the class the verb names
-// and drops them on it. Wine activates no class registered per user (REGDB_E_CLASSNOTREG), so
+using Blocks = std::vector<std::pair<CLIPFORMAT, std::string>>;
+Blocks Files(const std::vector<std::wstring>& items) { return {{CF_HDROP, DropFilesBlock(items)}}; }
+
+// Invokes the DropTarget verb on the data as Explorer does: activates the class the verb names
+// and drops it on it. Wine activates no class registered per user (REGDB_E_CLASSNOTREG), so
 // the server the registration names is started here as COM starts it, and then activated.
-DWORD DropVerb(const wchar_t* type, const std::vector<std::wstring>& items, const std::vector<std::wstring>& missing) {
+DWORD DropVerb(const wchar_t* type, const Blocks& dropped, const std::vector<std::wstring>& missing) {
     const std::wstring key = std::wstring(L"Software\\Classes\\") + type + L"\\shell\\Shortex.CopyShortPath";
     const std::wstring name = RegText(HKEY_CURRENT_USER, key + L"\\DropTarget", L"CLSID");
     EXPECT_EQ(RegText(HKEY_CURRENT_USER, key, L"MultiSelectModel"), L"Player");
@@ -84,7 +88,7 @@ DWORD DropVerb(const wchar_t* type, const std::vector<std::wstring>& items, cons
             return SUCCEEDED(
                 ::CoCreateInstance(verbClass, nullptr, CLSCTX_LOCAL_SERVER, IID_IDropTarget, target.put_void()));
         }));
-        DataObject selection({{CF_HDROP, DropFilesBlock(items)}});
+        DataObject selection(dropped);
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
         EXPECT_EQ(target->DragEnter(&selection, 0, {}, &effect), S_OK);
         EXPECT_EQ(effect, DWORD(DROPEFFECT_COPY));
@@ -114,20 +118,26 @@ TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
     }
     const std::wstring file = many[0], missing = folder.path() + L"\\missing", gone = folder.path() + L"\\gone";
     RunningProcess window(BuildPath(SHORTEX_EXE), L"");  // a running copy does not refuse the verb
+    const std::wstring controlPanel = L"::{21ec2020-3aea-1069-a2dd-08002b30309d}";  // as Wine names it
     const struct {
         const wchar_t* type;
-        std::vector<std::wstring> items, missing;
+        Blocks dropped;
+        std::vector<std::wstring> missing;
         std::wstring copied;
-    } cases[] = {{L"*", {file}, {}, ShortPath(files, file)},
+        DWORD exitCode;
+    } cases[] = {{L"*", Files({file}), {}, ShortPath(files, file), 0},
                  {L"Directory",
-                  {folder.path(), L"C:\\", file},
+                  Files({folder.path(), L"C:\\", file}),
                   {},
-                  ShortPath(files, folder.path()) + L"\r\nC:\\\r\n" + ShortPath(files, file)},
-                 {L"*", many, {}, manyCopied},
-                 {L"Drive", {file, missing, L"C:\\", gone}, {missing, gone}, manyCopied}};  // nothing copied
+                  ShortPath(files, folder.path()) + L"\r\nC:\\\r\n" + ShortPath(files, file),
+                  0},
+                 {L"*", Files(many), {}, manyCopied, 0},  // from here on nothing is copied
+                 {L"Drive", Files({file, missing, L"C:\\", gone}), {missing, gone}, manyCopied, 1},
+                 {L"*", {{ItemListFormat(), ItemListBlock({file, controlPanel})}}, {controlPanel}, manyCopied, 1},
+                 {L"*", {{CF_UNICODETEXT, TextBlock(L"two\r\nlines")}}, {}, manyCopied, 1}};
     for (const auto& c : cases) {
-        EXPECT_EQ(DropVerb(c.type, c.items, c.missing), c.missing.empty() ? 0u : 1u) << c.items.size();
-        EXPECT_EQ(ClipboardText(), c.copied) << c.items.size();
+        EXPECT_EQ(DropVerb(c.type, c.dropped, c.missing), c.exitCode) << c.missing.size();
+        EXPECT_EQ(ClipboardText(), c.copied) << c.missing.size();
     }
     EXPECT_EQ(RunVerb(L"Directory\\Background", L"C:\\"), 0u);
     EXPECT_EQ(ClipboardText(), L"C:\\");
@@ -158,6 +168,13 @@ TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
     EXPECT_EQ(half.exitCode, 1u) << half.errors;
     EXPECT_EQ(Dump(L"Software\\Classes"), classesBefore);
     EXPECT_EQ(SendToListing(), sendToBefore);
+}
+
+TEST(ExplorerMenu, AServerNobodyDropsOnWithinItsTimeoutEndsByItselfHavingCopiedNothing) {
+    SystemFileSystem files;
+    RecordedBoxes boxes;
+    EXPECT_EQ(verb::Serve(files, boxes, 0), 1);  // the shortest timeout there is
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 }  // namespace

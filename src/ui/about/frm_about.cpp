@@ -1,7 +1,6 @@
 #include "frm_about.h"
 
 #include "about_text.h"
-#include "common/system_function.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -77,9 +76,6 @@ void FitToText(HWND label, const RectTwips& design, int dpi) {
 }  // namespace
 
 void frmabout::OpenWithDefaultHandler(HWND owner, const wchar_t* address) {
-    using Execute = decltype(&::ShellExecuteExW);
-    static const auto execute = BindSystemFunction<Execute>(L"shell32.dll", "ShellExecuteExW");
-    if (!execute) return;
     InitializeOle();  // the default handler may be a shell extension reached through COM
     // No UI of the system's either: no "how do you want to open this", no error box.
     SHELLEXECUTEINFOW request{};
@@ -89,7 +85,7 @@ void frmabout::OpenWithDefaultHandler(HWND owner, const wchar_t* address) {
     request.lpFile = address;
     request.lpDirectory = L"c:\\";
     request.nShow = SW_SHOWNORMAL;
-    execute(&request);
+    ::ShellExecuteExW(&request);
 }
 
 void frmabout::ShowModal(HWND owner, OpenPage openPage) {

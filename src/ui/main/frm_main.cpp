@@ -67,7 +67,11 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
             if (!std::exchange(painted_, true)) ::PostMessageW(hwnd_, kAcceptDrops, 0, 0);
             break;
         case kAcceptDrops:
-            dropTarget_ = std::make_unique<DropTarget>(hwnd_, [this](const std::wstring& path) { TakePath(path); });
+            dropTarget_ = std::make_unique<DropTarget>(hwnd_);
+            if (InitializeOle()) ::RegisterDragDrop(hwnd_, dropTarget_.get());
+            return 0;
+        case kPathsDropped:
+            if (const auto paths = dropTarget_->TakePaths(); !paths.empty()) TakePath(paths.front());
             return 0;
         case WM_MOVE: HideBalloon(); break;  // it would stay where the box was
         case WM_ACTIVATE:
@@ -156,7 +160,7 @@ void frmMain::Close() {
 }
 
 void frmMain::OnDestroy() {
-    dropTarget_.reset();
+    if (dropTarget_) ::RevokeDragDrop(hwnd_);
     // A window that never loaded ends nothing: start-up still has its failure to report.
     if (loaded_) Form_Unload();
 }

@@ -5,10 +5,10 @@
 #include "common/failure.h"
 #include "common/message_boxes.h"
 #include "common/unique_handle.h"
-#include "drop_target.h"
 #include "lookup.h"
 #include "pathnames/path_names.h"
 #include "pickers.h"
+#include "ui/dropped_paths.h"
 #include "ui/window.h"
 
 #include <commctrl.h>

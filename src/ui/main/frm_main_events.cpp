@@ -1,12 +1,12 @@
 // frmMain's events: loading and closing, the buttons, the answers of lookups.
 #include "frm_main.h"
 
-#include "common/system_function.h"
 #include "main_layout.h"
 #include "settings/registry.h"
 #include "ui/about/frm_about.h"
 
 #include <commctrl.h>
+#include <shlwapi.h>
 
 namespace shortex::main_window {
 namespace {
@@ -22,10 +22,8 @@ RectTwips ToTwips(const RECT& rect) {
 
 // PathUnquoteSpacesW's rule: one pair of enclosing double quotes goes; the text ends at a NUL.
 std::wstring UnquotePath(const std::wstring& text) {
-    using Unquote = BOOL(WINAPI*)(LPWSTR);
-    static const auto unquote = BindSystemFunction<Unquote>(L"shlwapi.dll", "PathUnquoteSpacesW");
     std::wstring buffer = text;
-    if (unquote) unquote(buffer.data());
+    ::PathUnquoteSpacesW(buffer.data());
     return buffer.substr(0, buffer.find(L'\0'));
 }
 

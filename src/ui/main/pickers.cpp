@@ -16,14 +16,13 @@ Failure FailureOf(HRESULT result) {
 
 HRESULT CreateOpenDialog(ComPtr<IFileOpenDialog>& dialog) {
     if (!InitializeOle()) return CO_E_NOTINITIALIZED;
-    return CreateComObject(CLSID_FileOpenDialog, IID_IFileOpenDialog, dialog.put_void());
+    return ::CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, IID_IFileOpenDialog,
+                              dialog.put_void());
 }
 
 ComPtr<IShellItem> ItemFor(const std::wstring& path) {
-    using Parse = decltype(&::SHCreateItemFromParsingName);
-    static const auto parse = BindSystemFunction<Parse>(L"shell32.dll", "SHCreateItemFromParsingName");
     ComPtr<IShellItem> item;
-    if (parse && !path.empty()) parse(path.c_str(), nullptr, IID_IShellItem, item.put_void());
+    if (!path.empty()) ::SHCreateItemFromParsingName(path.c_str(), nullptr, IID_IShellItem, item.put_void());
     return item;
 }
 

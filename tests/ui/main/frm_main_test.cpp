@@ -1,5 +1,6 @@
 // The main window in this process under Wine, on the real system; boxes and pickers scripted.
 #include "app/startup.h"
+#include "support/data_object.h"
 #include "support/win_support.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/main_layout.h"
@@ -356,6 +357,40 @@ TEST_F(FrmMainTest, PickersShowTheChoiceRememberItOrReportWhyNot) {
     for (const wchar_t* report : {L"\r\nError-2147467259 - Unspecified error\r\ncmdOpenFile_Click\r\n\r\nPlease inform",
                                   L"\r\nError 429 - none\r\ncmdBrowseDir_Click\r\n\r\nRe-install"})
         EXPECT_NE(reports.find(report), std::wstring::npos) << report;
+}
+
+// Through the target the window registers with OLE, as a drag from Explorer or an editor reaches it.
+TEST_F(FrmMainTest, ADroppedFileOrLineOfTextIsTakenAsAChosenFileAndNothingElseNorWhileDisabled) {
+    const std::wstring file = folder.MakeFile(L"a file.txt");
+    Open();
+    IDropTarget* target = nullptr;  // where RegisterDragDrop keeps it
+    ASSERT_TRUE(PumpUntil(
+        [&] { return target = static_cast<IDropTarget*>(::GetPropW(window->hwnd(), L"OleDropTargetInterface")); }));
+    const struct {
+        CLIPFORMAT format;
+        std::string block;
+        bool enabled;
+        std::wstring taken;
+    } cases[] = {{CF_HDROP, DropFilesBlock({file}), true, file},
+                 {CF_UNICODETEXT, TextBlock(L"C:\\windows\r\n"), true, L"C:\\windows"},
+                 {CF_UNICODETEXT, TextBlock(L"two\r\nlines"), true, L""},
+                 {CF_HDROP, DropFilesBlock({programFiles}), false, L""}};  // as while the About box is open
+    for (const auto& c : cases) {
+        ::SetWindowTextW(Item(txtPath), L"typed");
+        const std::wstring remembered = Setting(L"PreviousPath");
+        ::EnableWindow(window->hwnd(), c.enabled);
+        DataObject data({{c.format, c.block}});
+        DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
+        target->DragEnter(&data, 0, {}, &effect);
+        EXPECT_EQ(effect, c.enabled ? DWORD(DROPEFFECT_COPY) : DWORD(DROPEFFECT_NONE)) << c.taken;
+        target->Drop(&data, 0, {}, &(effect = DROPEFFECT_COPY));
+        EXPECT_EQ(effect, c.taken.empty() ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY)) << c.taken;
+        for (MSG posted; ::PeekMessageW(&posted, window->hwnd(), 0, 0, PM_REMOVE);) ::DispatchMessageW(&posted);
+        WaitForAnswer();
+        EXPECT_EQ(Text(txtPath), c.taken.empty() ? L"typed" : c.taken);
+        if (!c.taken.empty()) ExpectShortFormShown();
+        EXPECT_EQ(Setting(L"PreviousPath"), c.taken.empty() ? remembered : c.taken);
+    }
 }
 
 TEST_F(FrmMainTest, AWindowThatCannotBeMadeIsReportedAndStaysUntilAnswered) {
