@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "common/unique_handle.h"
+#include "ui/make_short.h"
 
 #include <commctrl.h>
 
@@ -33,12 +34,26 @@ int CopyShortForms(FileSystem& files, MessageBoxes& boxes, std::vector<std::wstr
         boxes.Show({L"Give the paths to copy after --copy.", L"Shortex", kBoxOk | kBoxExclamation});
         return 1;
     }
+    // No path holds a quote: one at the end is what is left of "C:\", a drive or a drive's
+    // background as Explorer fills it in, after the backslash took the closing quote with it.
+    std::vector<std::wstring> longNamed;
+    for (std::wstring& path : paths) {
+        if (path.ends_with(L'"')) path.back() = L'\\';
+        if (NoteOnShortForm(files, path, ShortPath(files, path)).noShortName) longNamed.push_back(path);
+    }
+    // Names are offered where they can be given; where the volume gives none, it is said why.
+    const std::vector<GivenName> names = NamesToGive(files, longNamed);
+    std::wstring blocked;
+    for (const GivenName& name : names) blocked += name.error ? L"\r\n" + name.path + L": " + name.failure : L"";
+    if (!blocked.empty())
+        boxes.Show({L"These have no short name, so they are copied as they are:" + blocked, L"Shortex",
+                    kBoxOk | kBoxInformation});
+    else if (CanOffer(names) && AskToGive(boxes, nullptr, names))
+        if (const UniqueKernelHandle giving = StartMakeShort(nullptr, longNamed))
+            ::WaitForSingleObject(giving.get(), INFINITE);
     std::wstring text, missing;
     int missingCount = 0;
-    for (std::wstring& path : paths) {
-        // No path holds a quote: one at the end is what is left of "C:\", a drive or a drive's
-        // background as Explorer fills it in, after the backslash took the closing quote with it.
-        if (path.ends_with(L'"')) path.back() = L'\\';
+    for (const std::wstring& path : paths) {
         const std::wstring shortForm = ShortPath(files, path);
         if (shortForm.empty()) missing += L"\r\n" + path, ++missingCount;
         text += (text.empty() ? L"" : L"\r\n") + shortForm;

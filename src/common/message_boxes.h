@@ -9,6 +9,8 @@ namespace shortex {
 
 // Styles, as MessageBoxW takes them.
 inline constexpr unsigned kBoxOk = 0x0;
+inline constexpr unsigned kBoxYesNo = 0x4;
+inline constexpr unsigned kBoxQuestion = 0x20;
 inline constexpr unsigned kBoxExclamation = 0x30;
 inline constexpr unsigned kBoxInformation = 0x40;
 
@@ -22,8 +24,9 @@ struct BoxRequest {
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    // Modal over the program's active window (on its own while none shows); returns when dismissed.
-    virtual void Show(const BoxRequest& box) = 0;
+    // Modal over the program's active window (on its own while none shows); returns when dismissed,
+    // with the button that dismissed it (IDOK, IDYES, IDNO).
+    virtual int Show(const BoxRequest& box) = 0;
 };
 
 }  // namespace shortex

@@ -110,11 +110,11 @@ bool PutOnClipboard(HWND owner, const std::wstring& text) {
     return put;
 }
 
-void SystemMessageBoxes::Show(const BoxRequest& box) {
+int SystemMessageBoxes::Show(const BoxRequest& box) {
     // On its own, and brought forward, while no window of the program shows.
     HWND owner = box.owner ? box.owner : ::GetActiveWindow();
     if (owner && !::IsWindowVisible(owner)) owner = nullptr;
-    ::MessageBoxW(owner, box.text.c_str(), box.title.c_str(), box.style | (owner ? 0 : MB_SETFOREGROUND));
+    return ::MessageBoxW(owner, box.text.c_str(), box.title.c_str(), box.style | (owner ? 0 : MB_SETFOREGROUND));
 }
 
 }  // namespace shortex

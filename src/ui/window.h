@@ -92,7 +92,7 @@ inline BoxRequest ClipboardHeldBox() {
 // Message boxes shown with MessageBoxW.
 class SystemMessageBoxes final : public MessageBoxes {
 public:
-    void Show(const BoxRequest& box) override;
+    int Show(const BoxRequest& box) override;
 };
 
 }  // namespace shortex

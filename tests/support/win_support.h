@@ -66,12 +66,14 @@ std::wstring ClipboardText();
 
 // Records each box, and what would spoil a real one: a pending WM_QUIT closes it at once.
 struct RecordedBoxes final : MessageBoxes {
-    void Show(const BoxRequest& box) override {
+    int Show(const BoxRequest& box) override {
         MSG quit;
         quitPending = quitPending || ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE);
         shown.push_back(box);
+        return box.style & kBoxYesNo ? answer : IDOK;
     }
     std::vector<BoxRequest> shown;
+    int answer = IDNO;  // to a Yes/No box
     bool quitPending = false;
 };
 

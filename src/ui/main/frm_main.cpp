@@ -127,6 +127,7 @@ void frmMain::OnClick(int id) {
         case cmdOpenFile: cmdOpenFile_Click(); break;
         case cmdOpenFolder: cmdOpenFolder_Click(); break;
         case cmdAbout: cmdAbout_Click(); break;
+        case cmdMakeShort: cmdMakeShort_Click(); break;
         default: break;
     }
 }
@@ -200,7 +201,7 @@ void frmMain::Form_Resize() {
     }
     RECT client{};
     ::GetClientRect(hwnd_, &client);
-    for (const ControlDesign& control : MainLayout(PixelsToTwips(client.right, dpi_)))
+    for (const ControlDesign& control : MainLayout(PixelsToTwips(client.right, dpi_), !namesOffered_.empty()))
         PlaceInTwips(Item(control.id), control.rect, dpi_);
 }
 

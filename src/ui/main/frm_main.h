@@ -55,6 +55,8 @@ public:
     void cmdOpenFile_Click();
     void cmdOpenFolder_Click();
     void cmdAbout_Click();
+    // Gives the path's components the short names offered, as administrator, then looks it up again.
+    void cmdMakeShort_Click();
     void txtPath_MouseMove();
     void txtShortex_MouseMove();
 
@@ -81,7 +83,9 @@ private:
     // remembered, the focus on Get Shortex.
     void TakePath(const std::wstring& path);
     // Asks the file system off this thread; the answer to an older question goes unseen.
-    void Look(const std::wstring& path, Check check, bool longForm);
+    void Look(const std::wstring& path, Check check, bool longForm, UniqueKernelHandle givingNames = {});
+    // Shows the button that gives the names, or hides it when they cannot be offered.
+    void Offer(std::vector<GivenName> names, const std::wstring& path = {});
     void ShowBox(BoxRequest box);
     void ShowAnswer(const Answer& answer);
     void ShowTextAsTooltip(int box);
@@ -103,6 +107,8 @@ private:
     HWND balloon_ = nullptr;
     std::shared_ptr<Lookup> pending_;          // the newest question, while it has no answer
     std::optional<ShortFormNote> noteAtShow_;  // answered before the window showed
+    std::vector<GivenName> namesOffered_;      // the button shows while they can be given
+    std::wstring pathOffered_;
     std::unique_ptr<DropTarget> dropTarget_;
     std::wstring pathTip_, resultTip_;  // the tips the two boxes show now
     UniqueFont font_;

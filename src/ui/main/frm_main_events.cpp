@@ -4,6 +4,7 @@
 #include "main_layout.h"
 #include "settings/registry.h"
 #include "ui/about/frm_about.h"
+#include "ui/make_short.h"
 
 #include <commctrl.h>
 #include <shlwapi.h>
@@ -101,10 +102,11 @@ void frmMain::ShowBox(BoxRequest box) {
     boxes_.Show(box);
 }
 
-void frmMain::Look(const std::wstring& path, Check check, bool longForm) {
+void frmMain::Look(const std::wstring& path, Check check, bool longForm, UniqueKernelHandle givingNames) {
     HideBalloon();
     noteAtShow_.reset();
-    pending_ = Lookup::Start(files_, hwnd_, path, check, longForm);
+    Offer({});
+    pending_ = Lookup::Start(files_, hwnd_, path, check, longForm, std::move(givingNames));
     // An answer that comes within a tenth of a second shows at once, as if asked here.
     if (const auto answer = pending_->Answered(100)) return ShowAnswer(*answer);
     SetText(txtShortex, L"");
@@ -132,6 +134,12 @@ void frmMain::ShowAnswer(const Answer& answer) {
         Focus(cmdGetShortex);
     }
     SetText(txtShortex, answer.text);
+    Offer(answer.names, std::wstring(Trim(lookup->path)));
+    if (answer.namesGiven)
+        ShowBox(
+            {L"Not every short name could be given. In an administrator prompt, \"shortex-cli --make-short\" "
+             L"with this path says why.",
+             L"Shortex", kBoxOk | kBoxExclamation});
     if (answer.note.text.empty()) return;
     // A balloon on a hidden window is gone before the window shows: that one waits for Show.
     if (::IsWindowVisible(hwnd_))
@@ -208,6 +216,26 @@ void frmMain::cmdOpenFolder_Click() {
 void frmMain::cmdAbout_Click() {
     about::frmabout::ShowModal(hwnd_);
     Focus(cmdGetShortex);
+}
+
+void frmMain::cmdMakeShort_Click() {
+    if (!AskToGive(boxes_, hwnd_, namesOffered_)) return;
+    const std::wstring path = pathOffered_;
+    if (UniqueKernelHandle giving = StartMakeShort(hwnd_, {path})) {
+        SetText(txtPath, path);
+        Look(path, Check::None, false, std::move(giving));
+    }
+}
+
+void frmMain::Offer(std::vector<GivenName> names, const std::wstring& path) {
+    if (!CanOffer(names)) names.clear();
+    const bool change = names.empty() != namesOffered_.empty();
+    namesOffered_ = std::move(names);
+    pathOffered_ = path;
+    if (!change) return;
+    if (namesOffered_.empty() && ::GetFocus() == Item(cmdMakeShort)) Focus(cmdGetShortex);
+    ::ShowWindow(Item(cmdMakeShort), namesOffered_.empty() ? SW_HIDE : SW_SHOWNA);
+    Form_Resize();
 }
 
 void frmMain::txtPath_MouseMove() { ShowTextAsTooltip(txtPath); }

@@ -1,6 +1,7 @@
 #include "lookup.h"
 
 #include "main_layout.h"
+#include "ui/make_short.h"
 
 #include <atomic>
 
@@ -12,6 +13,7 @@ struct Question {
     std::shared_ptr<Lookup> lookup;
     std::shared_ptr<FileSystem> files;
     HWND window;
+    UniqueKernelHandle givingNames;
 };
 
 }  // namespace
@@ -21,21 +23,26 @@ void CALLBACK Lookup::Ask(PTP_CALLBACK_INSTANCE, void* context) {
     Lookup& asked = *question->lookup;
     FileSystem& files = *question->files;
     Answer& answer = asked.answer_;
+    if (const HANDLE giving = question->givingNames.get()) {
+        ::WaitForSingleObject(giving, INFINITE);
+        ::GetExitCodeProcess(giving, &answer.namesGiven);
+    }
     if (asked.check != Check::None)
         answer.exists =
             DirExists(files, asked.path) || (asked.check == Check::FileOrFolder && FileExists(files, asked.path));
     const std::wstring trimmed(Trim(asked.path));
     if (answer.exists) answer.text = asked.longForm ? LongPath(files, trimmed) : ShortPath(files, trimmed);
     if (answer.exists && !asked.longForm) answer.note = NoteOnShortForm(files, trimmed, answer.text);
+    if (answer.note.noShortName) answer.names = NamesToGive(files, {trimmed});
     ::SetEvent(asked.done_.get());
     ::PostMessageW(question->window, kLookupAnswered, static_cast<WPARAM>(asked.number), 0);
 }
 
 std::shared_ptr<Lookup> Lookup::Start(std::shared_ptr<FileSystem> files, HWND window, std::wstring path, Check check,
-                                      bool longForm) {
+                                      bool longForm, UniqueKernelHandle givingNames) {
     static std::atomic<unsigned long long> lookups = 0;
     const std::shared_ptr<Lookup> lookup(new Lookup(std::move(path), check, longForm, ++lookups));
-    auto question = std::make_unique<Question>(Question{lookup, std::move(files), window});
+    auto question = std::make_unique<Question>(Question{lookup, std::move(files), window, std::move(givingNames)});
     // A thread of the process's pool: none is made per question once the pool has one to spare.
     if (::TrySubmitThreadpoolCallback(&Ask, question.get(), nullptr))
         question.release();

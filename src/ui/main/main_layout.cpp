@@ -53,7 +53,7 @@ long long Overlap(long long aStart, long long aLength, long long bStart, long lo
 
 }  // namespace
 
-std::array<ControlDesign, 12> MainLayout(int clientWidth) {
+std::array<ControlDesign, 13> MainLayout(int clientWidth, bool offeringShortName) {
     using enum ControlKind;
     const int w = clientWidth;
     // A screen reader names a text box after the label made just before it.
@@ -64,7 +64,8 @@ std::array<ControlDesign, 12> MainLayout(int clientWidth) {
         {cmdOpenFolder, Button, L"Select Dir", {w - 2780, 105, 1215, 345}},
         {cmdOpenFile, Button, L"Select File", {w - 1500, 105, 1215, 345}},
         {lblShortName, HiddenLabel, L"Short path", {}},
-        {txtShortex, TextBox, L"", {225, 870, w - 500, 285}},
+        {txtShortex, TextBox, L"", {225, 870, offeringShortName ? w - 1785 : w - 500, 285}},
+        {cmdMakeShort, HiddenButton, L"&Make short...", {w - 1500, 840, 1215, 345}},
         {cmdGetShortex, DefaultButton, L"Get Shortex", {w - 1850, 1320, 1575, 345}},
         {cmdCopy, Button, L"&Copy", {w - 2780, 1320, 870, 345}},
         {cmdAbout, Button, L"&About", {1155, 1320, 870, 345}},

@@ -27,6 +27,7 @@ enum ControlId : int {
     cmdGetLongFileName,
     lblPathName,
     lblShortName,
+    cmdMakeShort,
 };
 
 // The client area the design was drawn for: the window keeps this height and no less width.
@@ -35,7 +36,8 @@ inline constexpr int kClientHeight = 1905;
 
 // The controls in tab order, placed for a client area clientWidth twips wide: the boxes stretch,
 // the right-hand buttons follow the right edge, everything else stays where the design put it.
-std::array<ControlDesign, 12> MainLayout(int clientWidth);
+// While a short name is offered, the result box makes room for the button that gives it.
+std::array<ControlDesign, 13> MainLayout(int clientWidth, bool offeringShortName = false);
 
 struct PointTwips {
     int left = 0;

@@ -11,12 +11,16 @@ TEST(MainLayout, AWiderWindowWidensTheBoxesAndMovesTheRightHandButtonsAlone) {
     for (std::size_t i = 0; i < narrow.size(); ++i) {
         const int id = narrow[i].id;
         const bool box = id == txtPath || id == txtShortex;
-        const bool rightHand = id == cmdOpenFolder || id == cmdOpenFile || id == cmdCopy || id == cmdGetShortex;
+        const bool rightHand =
+            id == cmdOpenFolder || id == cmdOpenFile || id == cmdCopy || id == cmdGetShortex || id == cmdMakeShort;
         EXPECT_EQ(wide[i].rect.width - narrow[i].rect.width, box ? 1000 : 0) << id;
         EXPECT_EQ(wide[i].rect.left - narrow[i].rect.left, rightHand ? 1000 : 0) << id;
         EXPECT_LE(narrow[i].rect.left + narrow[i].rect.width, kClientWidth) << id;
         EXPECT_EQ(narrow[i].rect.top >= kClientHeight, id == cmdGetLongFileName) << id;  // laid out, never seen
     }
+    const auto offering = MainLayout(kClientWidth, true);  // the result box makes room for the offer
+    ASSERT_EQ(std::pair(offering[6].id, offering[7].id), std::pair(int{txtShortex}, int{cmdMakeShort}));
+    EXPECT_LT(offering[6].rect.left + offering[6].rect.width, offering[7].rect.left);
 }
 
 TEST(MainLayout, TheRememberedPlaceIsUsedOnlyWhereTheTitleBarCanBeGrasped) {
