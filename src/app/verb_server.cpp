@@ -36,19 +36,23 @@ int Serve(FileSystem& files, MessageBoxes& boxes, UINT timeoutMs) {
         FAILED(::CLSIDFromString(kCopyShortPathClass, &id)) ||
         FAILED(::CoRegisterClassObject(id, &factory, CLSCTX_LOCAL_SERVER, REGCLS_SINGLEUSE, &registration)))
         return 1;
-    const UINT_PTR timeout = ::SetTimer(nullptr, 0, timeoutMs, nullptr);  // a caller gone before it dropped
+    // A caller gone before it dropped; after the copy, one that never lets go of the target.
+    const UINT_PTR timeout = ::SetTimer(nullptr, 0, timeoutMs, nullptr);
     int exitCode = 1;
+    bool copied = false;
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (!message.hwnd && message.message == WM_TIMER && message.wParam == timeout) break;
         if (!message.hwnd && message.message == kPathsDropped) {
             // Explorer has had its answer; the copy, with any box it shows, runs now.
-            ::KillTimer(nullptr, timeout);
             if (auto paths = target.TakePaths(); !paths.empty())
                 exitCode = startup::CopyShortForms(files, boxes, std::move(paths));
-            break;
+            copied = true;
+            ::SetTimer(nullptr, timeout, timeoutMs, nullptr);
         }
         ::DispatchMessageW(&message);
+        // Not before the caller lets go: its answer to the drop may still be on its way.
+        if (copied && !target.InUse()) break;
     }
     ::CoRevokeClassObject(registration);
     ::CoDisconnectObject(&target, 0);  // no call reaches it once it is gone

@@ -113,7 +113,9 @@ std::vector<std::wstring> PathsIn(IDataObject& data) {
 
 HRESULT DropTarget::QueryInterface(REFIID id, void** object) {
     *object = id == IID_IUnknown || id == IID_IDropTarget ? this : nullptr;
-    return *object ? S_OK : E_NOINTERFACE;
+    if (!*object) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
 }
 
 // Only the formats are asked for here: reading the names waits for the drop.

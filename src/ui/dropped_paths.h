@@ -31,9 +31,12 @@ public:
     // The paths of the last drop; none when it carried none.
     std::vector<std::wstring> TakePaths() { return std::exchange(paths_, {}); }
 
+    // True while another holds a reference (OLE, a caller in another process); its owner frees it.
+    bool InUse() const { return references_ > 0; }
+
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references_; }
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragLeave() override { return S_OK; }
@@ -43,6 +46,7 @@ private:
     bool Enabled() const { return !window_ || ::IsWindowEnabled(window_); }
 
     HWND window_;
+    ULONG references_ = 0;
     bool offersPath_ = false;  // what is dragged over now
     std::vector<std::wstring> paths_;
 };
