@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace shortex::cli {
@@ -35,9 +36,6 @@ struct CliRequest {
 CliRequest ParseArguments(const std::vector<std::wstring>& arguments);
 
 std::wstring_view UsageText();
-
-// The answer printed for one path: its short form, or its long form; empty when there is none.
-std::wstring ConvertPath(FileSystem& files, bool longForm, const std::wstring& path);
 
 // The line for stderr that tells the path's note: a warning when a component has no short name, a
 // note otherwise; empty when there is nothing to say.
@@ -71,20 +69,12 @@ private:
     template <typename OnLine>
     void Emit(OnLine& onLine) {
         if (!pending_.empty() && pending_.back() == Char('\r')) pending_.pop_back();
-        if (atStart_) {
-            atStart_ = false;
-            const Text mark = ByteOrderMark();
+        if (std::exchange(atStart_, false)) {
+            const Text mark = sizeof(Char) == 1 ? Text{Char(0xEF), Char(0xBB), Char(0xBF)} : Text(1, Char(0xFEFF));
             if (pending_.starts_with(mark)) pending_.erase(0, mark.size());
         }
         onLine(static_cast<const Text&>(pending_));
         pending_.clear();
-    }
-
-    static Text ByteOrderMark() {
-        if constexpr (sizeof(Char) == 1)
-            return Text{Char(0xEF), Char(0xBB), Char(0xBF)};
-        else
-            return Text(1, Char(0xFEFF));
     }
 
     Text pending_;
