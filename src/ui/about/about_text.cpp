@@ -22,10 +22,7 @@ const std::array<ControlDesign, 11>& AboutDesign() {
     return design;
 }
 
-std::wstring VersionText() {
-    return L"Version " + std::to_wstring(SHORTEX_VERSION_MAJOR) + L"." + std::to_wstring(SHORTEX_VERSION_MINOR) + L"." +
-           std::to_wstring(SHORTEX_VERSION_PATCH);
-}
+std::wstring VersionText() { return L"Version " SHORTEX_VERSION_TEXT; }
 
 std::wstring CopyrightLine(int year) { return L"Copyright \u00A9 2024 - " + std::to_wstring(year); }
 

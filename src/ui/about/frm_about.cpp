@@ -21,12 +21,6 @@ frmabout* openBox = nullptr;  // one box at a time, on the one user-interface th
 // The link is a static control: Enter or Space click it as the mouse does, and the focus shows as
 // a dotted rectangle. Its parent paints the background under it, so that goes when the parent repaints.
 LRESULT CALLBACK LinkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    const auto repaintUnder = [link] {
-        RECT area{};
-        ::GetWindowRect(link, &area);
-        ::MapWindowPoints(nullptr, ::GetParent(link), reinterpret_cast<POINT*>(&area), 2);
-        ::InvalidateRect(::GetParent(link), &area, TRUE);
-    };
     switch (message) {
         case WM_GETDLGCODE:  // otherwise the dialog manager takes Enter for itself
             if (const auto* key = reinterpret_cast<const MSG*>(lParam);
@@ -41,7 +35,13 @@ LRESULT CALLBACK LinkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lP
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-        case WM_UPDATEUISTATE: repaintUnder(); break;
+        case WM_UPDATEUISTATE: {
+            RECT area{};
+            ::GetWindowRect(link, &area);
+            ::MapWindowPoints(nullptr, ::GetParent(link), reinterpret_cast<POINT*>(&area), 2);
+            ::InvalidateRect(::GetParent(link), &area, TRUE);
+            break;
+        }
         case WM_PAINT: {
             const LRESULT result = ::DefSubclassProc(link, message, wParam, lParam);
             if (::GetFocus() == link && !(::SendMessageW(link, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
@@ -64,8 +64,7 @@ void FitToText(HWND label, const RectTwips& design, int dpi) {
     const HDC dc = ::GetDC(label);
     const HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(label, WM_GETFONT, 0, 0)));
     RECT bounds{};
-    const std::wstring text = ControlText(label);
-    ::DrawTextW(dc, text.c_str(), -1, &bounds, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+    ::DrawTextW(dc, ControlText(label).c_str(), -1, &bounds, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
     ::SelectObject(dc, previous);
     ::ReleaseDC(label, dc);
     ::SetWindowPos(label, nullptr, TwipsToPixels(design.left, dpi), TwipsToPixels(design.top, dpi),
