@@ -1,6 +1,7 @@
 #include "frm_about.h"
 
 #include "about_text.h"
+#include "shortex_version.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -15,6 +16,25 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
 constexpr COLORREF kDarkLine = RGB(64, 0, 64);
 constexpr COLORREF kLinkColour = RGB(0, 0, 192);
+constexpr int kClientWidth = 3300, kClientHeight = 4320;  // twips, as every position below
+// Each separator is a dark line one pixel high at 96 DPI and a light one two pixels high under it.
+constexpr int kSeparatorTops[] = {1545, 2415};
+
+using enum ControlKind;
+// The controls in tab order: the OK button first, so it has the focus when the box opens.
+constexpr ControlDesign kDesign[] = {
+    {cmdok, Button, L"&Ok", {360, 3600, 1590, 390}},
+    {lblprogtitle, Label, L"Shortex", {360, 345, 2940, 330}},
+    {lblcopyright, FittedLabel, L"", {360, 930, 795, 195}},
+    {lblurl, Link, L"" SHORTEX_HOMEPAGE_URL, {360, 3105, 1740, 195}},
+    {lbltext5, FittedLabel, L"Visit my homepage at", {360, 2895, 1545, 195}},
+    {lblversion, Label, L"Version " SHORTEX_VERSION_TEXT, {360, 675, 2940, 195}},
+    {lbltext4, FittedLabel, L"For updates and other freeware,", {360, 2700, 2265, 195}},
+    {lbltext1, FittedLabel, L"Shortex is freeware.", {360, 1695, 2940, 195}},
+    {lbltext2, FittedLabel, L"Use and share it freely.", {360, 1890, 2460, 195}},
+    {lbltext3, FittedLabel, L"No warranty.", {360, 2085, 1110, 195}},
+    {lblcopyright2, Label, L"Tandril", {360, 1140, 2580, 240}},
+};
 
 frmabout* openBox = nullptr;  // one box at a time, on the one user-interface thread
 
@@ -73,6 +93,8 @@ void FitToText(HWND label, const RectTwips& design, int dpi) {
 }
 
 }  // namespace
+
+std::wstring_view HomePageAddress() { return L"" SHORTEX_HOMEPAGE_URL; }
 
 void frmabout::OpenWithDefaultHandler(HWND owner, const wchar_t* address) {
     InitializeOle();  // the default handler may be a shell extension reached through COM
@@ -148,8 +170,7 @@ void frmabout::UnloadOpenBox() {
 void frmabout::Form_Load() {
     SYSTEMTIME now{};
     ::GetLocalTime(&now);
-    ::SetDlgItemTextW(hwnd_, lblversion, VersionText().c_str());
-    ::SetDlgItemTextW(hwnd_, lblcopyright, CopyrightLine(now.wYear).c_str());
+    ::SetDlgItemTextW(hwnd_, lblcopyright, (L"Copyright \u00A9 2024 - " + std::to_wstring(now.wYear)).c_str());
 }
 
 void frmabout::cmdok_Click() { Close(); }
@@ -173,13 +194,13 @@ void frmabout::ApplyFontsAndLayout() {
     versionFont_ = MessageFont(dpi_, 9.75, FW_BOLD);
     const SIZE outer = OuterSizeForClient(kClientWidth, kClientHeight, kStyle, kExStyle, dpi_);
     ::SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (const ControlDesign& control : AboutDesign()) {
+    for (const ControlDesign& control : kDesign) {
         const HWND child = ::GetDlgItem(hwnd_, control.id);
         const HFONT font = control.id == lblprogtitle ? titleFont_.get()
                            : control.id == lblversion ? versionFont_.get()
                                                       : messageFont_.get();
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-        if (control.kind == ControlKind::FittedLabel || control.kind == ControlKind::Link)
+        if (control.kind == FittedLabel || control.kind == Link)
             FitToText(child, control.rect, dpi_);
         else
             PlaceInTwips(child, control.rect, dpi_);
@@ -204,7 +225,7 @@ std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPAR
     switch (message) {
         case WM_CREATE:
             dpi_ = WindowDpi(hwnd_);
-            if (CreateControls(hwnd_, AboutDesign(), dpi_)) return -1;
+            if (CreateControls(hwnd_, kDesign, dpi_)) return -1;
             ::SetWindowSubclass(::GetDlgItem(hwnd_, lblurl), &LinkProcedure, 0, 0);
             return 0;
         case WM_COMMAND: {
