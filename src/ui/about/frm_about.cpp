@@ -139,15 +139,9 @@ void frmabout::ShowModal(HWND owner, OpenPage openPage) {
     ::ShowWindow(box.hwnd(), SW_SHOW);
     ::SendMessageW(box.hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(box.hwnd(), cmdok)), TRUE);
 
-    std::optional<int> quit;
     MSG message{};
-    while (!box.closed_ && box.hwnd()) {
-        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got == -1) break;
-        if (got == 0) {
-            quit = static_cast<int>(message.wParam);
-            break;
-        }
+    BOOL got = TRUE;  // 0 once WM_QUIT came
+    while (!box.closed_ && box.hwnd() && (got = ::GetMessageW(&message, nullptr, 0, 0)) > 0) {
         if (::IsDialogMessageW(box.hwnd(), &message)) continue;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
@@ -160,7 +154,7 @@ void frmabout::ShowModal(HWND owner, OpenPage openPage) {
     }
     if (box.hwnd()) ::DestroyWindow(box.hwnd());
     openBox = nullptr;
-    if (quit) ::PostQuitMessage(*quit);
+    if (got == 0) ::PostQuitMessage(static_cast<int>(message.wParam));
 }
 
 void frmabout::UnloadOpenBox() {
