@@ -136,19 +136,16 @@ std::wstring FullPath(const std::wstring& path) {
     return full.size() > kMaxPathText ? std::wstring() : full;
 }
 
-// Tells on stderr what there is to say of the short form; true when a component has no short name.
-bool WarnOfLongName(FileSystem& files, LineWriter& errors, const std::wstring& path, const std::wstring& shortForm,
-                    std::optional<VolumeFacts>& volume) {
-    const ShortFormNote note = NoteOnShortForm(files, path, shortForm, volume);
+// Tells the note on the path's short form on stderr; true when a component has no short name.
+bool Warn(LineWriter& errors, const std::wstring& path, const ShortFormNote& note) {
     if (const std::wstring line = NoteLine(path, note); !line.empty()) errors.WriteLine(line);
     return note.noShortName;
 }
 
 // Every file and folder under the folder, one per line: short form, a tab, long form. Ctrl+C ends
 // the walk with what was found written; over a second on a console, a progress line shows.
-int PrintTree(const std::wstring& folder, bool strict, LineWriter& output) {
+int PrintTree(const std::wstring& folder, bool strict, LineWriter& output, LineWriter& errors) {
     SystemFileSystem files;
-    LineWriter errors(STD_ERROR_HANDLE);
     const std::wstring full = FullPath(folder);
     if (!DirExists(files, full)) {
         errors.WriteLine(L"shortex-cli: not a folder: " + folder);
@@ -159,20 +156,14 @@ int PrintTree(const std::wstring& folder, bool strict, LineWriter& output) {
         if (path.ends_with(L'\\')) path.pop_back();
         return path;
     };
-    ::SetConsoleCtrlHandler(
-        [](DWORD) -> BOOL {
-            interrupted = true;
-            return TRUE;
-        },
-        TRUE);
+    ::SetConsoleCtrlHandler([](DWORD) -> BOOL { return interrupted = true; }, TRUE);  // handled: the walk stops
     const HANDLE console = ::GetStdHandle(STD_ERROR_HANDLE);
     const bool showProgress = IsConsole(console);
     ULONGLONG nextProgress = ::GetTickCount64() + 1000;  // then every 0.2 s
     bool progressOnScreen = false;
     unsigned long long folders = 0, entries = 0;
     const auto progress = [&](const std::wstring& line) {
-        DWORD written = 0;
-        ::WriteConsoleW(console, line.c_str(), static_cast<DWORD>(line.size()), &written, nullptr);
+        ::WriteConsoleW(console, line.c_str(), static_cast<DWORD>(line.size()), nullptr, nullptr);
     };
     // The progress line goes before anything else is written to the console it is on.
     const auto eraseProgress = [&] {
@@ -188,7 +179,7 @@ int PrintTree(const std::wstring& folder, bool strict, LineWriter& output) {
             output.WriteLine(shortForm + L'\t' + longForm);
             // Only the entry's own name: its folders had their line, and their warning, before it.
             const std::wstring ownName = shortForm.substr(shortForm.rfind(L'\\') + 1);
-            anyLongName = WarnOfLongName(files, errors, longForm, ownName, volume) || anyLongName;
+            anyLongName = Warn(errors, longForm, NoteOnShortForm(files, longForm, ownName, volume)) || anyLongName;
             ++entries;
             folders += (attributes & kFolder) != 0;
             if (showProgress && entries % 256 == 0 && ::GetTickCount64() > nextProgress) {
@@ -216,23 +207,21 @@ int PrintTree(const std::wstring& folder, bool strict, LineWriter& output) {
 int Run(const std::vector<std::wstring>& arguments) {
     using enum CliRequest::Action;
     const CliRequest request = ParseArguments(arguments);
+    LineWriter output(STD_OUTPUT_HANDLE), errors(STD_ERROR_HANDLE);
     if (request.action == ShowHelp) {
-        LineWriter(STD_OUTPUT_HANDLE).Write(UsageText());
+        output.Write(UsageText());
         return 0;
     }
     if (request.action == ShowVersion) {
-        LineWriter(STD_OUTPUT_HANDLE).WriteLine(L"shortex-cli " SHORTEX_VERSION_TEXT);
+        output.WriteLine(L"shortex-cli " SHORTEX_VERSION_TEXT);
         return 0;
     }
     if (request.action == UsageError) {
-        LineWriter errors(STD_ERROR_HANDLE);
         errors.WriteLine(L"shortex-cli: " + request.error);
         errors.Write(UsageText());
         return 2;
     }
-
-    LineWriter output(STD_OUTPUT_HANDLE);
-    if (request.action == ListTree) return PrintTree(request.paths[0], request.strict, output);
+    if (request.action == ListTree) return PrintTree(request.paths[0], request.strict, output, errors);
     if (request.action == InstallExplorer || request.action == UninstallExplorer) {
         const MenuChange change = request.action == InstallExplorer ? InstallExplorerMenu() : UninstallExplorerMenu();
         for (const std::wstring& line : change.done) output.WriteLine(line);
@@ -241,11 +230,10 @@ int Run(const std::vector<std::wstring>& arguments) {
                 L"On Windows 11, \"Copy short path\" is under \"Show more options\" (or Shift+right-click, "
                 L"Shift+F10).");
         output.Flush();
-        if (!change.failure.empty()) LineWriter(STD_ERROR_HANDLE).WriteLine(L"shortex-cli: " + change.failure);
+        if (!change.failure.empty()) errors.WriteLine(L"shortex-cli: " + change.failure);
         return change.failure.empty() ? 0 : 1;
     }
     SystemFileSystem files;
-    LineWriter errors(STD_ERROR_HANDLE);
     bool everyPathAnswered = true, anyLongName = false, needsAdministrator = false;
     auto answer = [&](const std::wstring& path) {
         if (request.action == MakeShort) {
@@ -263,9 +251,8 @@ int Run(const std::vector<std::wstring>& arguments) {
         const std::wstring converted = request.longForm ? LongPath(files, path) : ShortPath(files, path);
         everyPathAnswered = everyPathAnswered && !converted.empty();
         output.WriteLine(converted);
-        std::optional<VolumeFacts> volume;
         if (request.action == Convert && !request.longForm)
-            anyLongName = WarnOfLongName(files, errors, path, converted, volume) || anyLongName;
+            anyLongName = Warn(errors, path, NoteOnShortForm(files, path, converted)) || anyLongName;
     };
     for (const std::wstring& path : request.paths) {
         if (path == kStandardInput)

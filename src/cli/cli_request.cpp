@@ -43,12 +43,9 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
     bool optionsEnded = false;
     for (; next < arguments.size(); ++next) {
         const std::wstring& argument = arguments[next];
-        if (!optionsEnded && (argument == L"--help" || argument == L"-h" || argument == L"/?")) {
-            request.action = ShowHelp;
-            return request;
-        }
-        if (!optionsEnded && argument == L"--version") {
-            request.action = ShowVersion;
+        if (!optionsEnded &&
+            (argument == L"--help" || argument == L"-h" || argument == L"/?" || argument == L"--version")) {
+            request.action = argument == L"--version" ? ShowVersion : ShowHelp;
             return request;
         }
         if (!optionsEnded && argument == L"--") {

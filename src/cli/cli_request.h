@@ -3,7 +3,6 @@
 
 #include "pathnames/path_names.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -50,14 +49,11 @@ public:
 
     template <typename OnLine>
     void Feed(std::basic_string_view<Char> chunk, OnLine&& onLine) {
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < chunk.size(); ++i) {
-            if (chunk[i] != Char('\n')) continue;
-            pending_.append(chunk.substr(start, i - start));
+        for (std::size_t end; (end = chunk.find(Char('\n'))) != chunk.npos; chunk.remove_prefix(end + 1)) {
+            pending_.append(chunk.substr(0, end));
             Emit(onLine);
-            start = i + 1;
         }
-        pending_.append(chunk.substr(start));
+        pending_.append(chunk);
     }
 
     template <typename OnLine>

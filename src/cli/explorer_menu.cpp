@@ -7,8 +7,6 @@
 
 #include <shlobj.h>
 
-#include <array>
-
 namespace shortex::cli {
 namespace {
 
@@ -22,8 +20,8 @@ struct Verb {
     const wchar_t* type;
     const wchar_t* argument;  // how Explorer fills in the folder; null for a DropTarget verb
 };
-constexpr std::array<Verb, 4> kVerbs{
-    {{L"*", nullptr}, {L"Directory", nullptr}, {L"Drive", nullptr}, {L"Directory\\Background", L"\"%V\""}}};
+constexpr Verb kVerbs[] = {
+    {L"*", nullptr}, {L"Directory", nullptr}, {L"Drive", nullptr}, {L"Directory\\Background", L"\"%V\""}};
 
 std::wstring KeyName(const Verb& verb) { return std::wstring(kClasses) + verb.type + kVerb; }
 
