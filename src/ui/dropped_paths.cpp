@@ -93,9 +93,7 @@ std::vector<std::wstring> PathsIn(IDataObject& data) {
     // holds them all.
     if (auto paths = ItemListPaths(data); !paths.empty()) return paths;
     if (const auto block = GlobalData(data, CF_HDROP)) return DroppedFiles(*block);
-    const auto block = GlobalData(data, CF_UNICODETEXT);
-    if (!block) return {};
-    std::wstring text = WideText(*block);
+    std::wstring text = WideText(GlobalData(data, CF_UNICODETEXT).value_or(std::string()));
     text.resize(std::min(text.find(L'\0'), text.size()));
     while (text.ends_with(L'\n') || text.ends_with(L'\r')) text.pop_back();
     if (text.empty() || text.find_first_of(L"\r\n") != text.npos) return {};
