@@ -58,10 +58,7 @@ bool Offers(IDataObject& data, CLIPFORMAT format) {
     return data.QueryGetData(&wanted) == S_OK;
 }
 
-CLIPFORMAT ItemList() {
-    static const auto format = static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(CFSTR_SHELLIDLIST));
-    return format;
-}
+CLIPFORMAT ItemList() { return static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(CFSTR_SHELLIDLIST)); }
 
 // The paths of the shell's item list, in its order; none when the data offers no list. An item
 // outside the file system (a control panel, an entry of a zip folder) comes as its parsing name,

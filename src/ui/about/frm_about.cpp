@@ -202,7 +202,9 @@ void frmabout::ApplyFontsAndLayout() {
     ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void frmabout::PaintSeparators(HDC dc) const {
+void frmabout::PaintSeparators() const {
+    PAINTSTRUCT paint{};
+    const HDC dc = ::BeginPaint(hwnd_, &paint);
     for (const int top : kSeparatorTops) {
         // Edge by edge, so the light line starts on the pixel row under the dark one at any DPI.
         const int left = TwipsToPixels(360, dpi_), right = TwipsToPixels(2985, dpi_);
@@ -213,6 +215,7 @@ void frmabout::PaintSeparators(HDC dc) const {
         ::FillRect(dc, &lines[0], static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
         ::FillRect(dc, &lines[1], ::GetSysColorBrush(COLOR_3DHILIGHT));
     }
+    ::EndPaint(hwnd_, &paint);
 }
 
 std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -243,14 +246,7 @@ std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPAR
             if (reinterpret_cast<HWND>(wParam) != ::GetDlgItem(hwnd_, lblurl) || LOWORD(lParam) != HTCLIENT) break;
             ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
             return TRUE;
-        case WM_PAINT: {
-            PAINTSTRUCT paint{};
-            if (const HDC dc = ::BeginPaint(hwnd_, &paint)) {
-                PaintSeparators(dc);
-                ::EndPaint(hwnd_, &paint);
-            }
-            return 0;
-        }
+        case WM_PAINT: PaintSeparators(); return 0;
         case WM_DPICHANGED: {
             dpi_ = HIWORD(wParam);
             ApplyFontsAndLayout();
