@@ -30,17 +30,15 @@ std::wstring FromUtf8(std::string_view text) {
 
 std::string ToUtf8(std::wstring_view text) {
     const int size = static_cast<int>(text.size());
-    std::string bytes(
-        static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
-        '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr,
-                          nullptr);
+    std::string bytes(text.size() * 3, '\0');  // at most three bytes a UTF-16 unit, four a surrogate pair
+    bytes.resize(static_cast<std::size_t>(
+        ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), size * 3, nullptr, nullptr)));
     return bytes;
 }
 
 bool IsConsole(HANDLE handle) {
     DWORD mode = 0;
-    return handle != INVALID_HANDLE_VALUE && handle != nullptr && ::GetConsoleMode(handle, &mode);
+    return ::GetConsoleMode(handle, &mode);
 }
 
 // Collects lines and writes them in large pieces: real Unicode to a console, UTF-8 anywhere else.
@@ -66,38 +64,25 @@ public:
     // Called before each piece goes out: a progress line on the same console is erased first.
     std::function<void()> beforeFlush;
 
+    // In pieces of at most 64 KiB, which any console takes; a closed pipe ends it: nobody reads.
     void Flush() {
-        if (pending_.empty() || handle_ == INVALID_HANDLE_VALUE || handle_ == nullptr) {
-            pending_.clear();
-            return;
-        }
+        if (pending_.empty()) return;
         if (beforeFlush) beforeFlush();
-        if (console_) {
-            WriteAll(pending_.data(), pending_.size(), [this](const wchar_t* data, DWORD count, DWORD* done) {
-                return ::WriteConsoleW(handle_, data, count, done, nullptr);
-            });
-        } else {
-            const std::string bytes = ToUtf8(pending_);
-            WriteAll(bytes.data(), bytes.size(), [this](const char* data, DWORD count, DWORD* done) {
-                return ::WriteFile(handle_, data, count, done, nullptr);
-            });
+        const std::string bytes = console_ ? std::string() : ToUtf8(pending_);
+        const std::size_t size = console_ ? pending_.size() : bytes.size();
+        for (std::size_t at = 0; at < size;) {
+            DWORD done = 0;
+            const auto piece = static_cast<DWORD>(size - at < 0x10000 ? size - at : 0x10000);
+            const BOOL written = console_ ? ::WriteConsoleW(handle_, pending_.data() + at, piece, &done, nullptr)
+                                          : ::WriteFile(handle_, bytes.data() + at, piece, &done, nullptr);
+            if (!written || done == 0) break;
+            at += done;
         }
         pending_.clear();
     }
 
 private:
     static constexpr std::size_t kFlushThreshold = 32 * 1024;
-
-    template <typename Char, typename WriteFn>
-    static void WriteAll(const Char* data, std::size_t count, WriteFn write) {
-        while (count > 0) {
-            DWORD done = 0;
-            const DWORD piece = static_cast<DWORD>(count < 0x10000 ? count : 0x10000);
-            if (!write(data, piece, &done) || done == 0) return;  // a closed pipe: nobody reads
-            data += done;
-            count -= done;
-        }
-    }
 
     HANDLE handle_;
     bool console_;
@@ -108,7 +93,6 @@ private:
 template <typename OnLine>
 void ForEachInputLine(LineWriter& output, OnLine onLine) {
     const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
-    if (input == INVALID_HANDLE_VALUE || input == nullptr) return;
     if (IsConsole(input)) {
         LineSplitter<wchar_t> splitter;
         wchar_t chunk[4096];
@@ -134,18 +118,14 @@ void ForEachInputLine(LineWriter& output, OnLine onLine) {
     splitter.Finish(decoded);
 }
 
-// The build number of the Windows that runs, from ntdll: GetVersionExW answers what the exe's
-// manifest declares, and Windows 10 and 11 are both 10.0. 0 when it cannot be read.
-DWORD WindowsBuild() {
+// Windows 11 (build 22000 on) shows only signed packaged extensions in the first context menu; ours
+// is in the full one. The build from ntdll: GetVersionExW answers what the exe's manifest declares,
+// and Windows 10 and 11 are both 10.0.
+bool IsWindows11() {
     OSVERSIONINFOW version{};
     version.dwOSVersionInfoSize = sizeof version;
-    return ::RtlGetVersion(&version) == 0 ? version.dwBuildNumber : 0;
+    return ::RtlGetVersion(&version) == 0 && version.dwBuildNumber >= 22000;
 }
-
-// Windows 11 shows only signed packaged extensions in the first context menu; ours is in the full one.
-constexpr DWORD kWindows11FirstBuild = 22000;
-constexpr std::wstring_view kWindows11MenuNote =
-    L"On Windows 11, \"Copy short path\" is under \"Show more options\" (or Shift+right-click, Shift+F10).";
 
 std::atomic<bool> interrupted = false;
 
@@ -156,19 +136,16 @@ std::wstring FullPath(const std::wstring& path) {
     return full.size() > kMaxPathText ? std::wstring() : full;
 }
 
-// Tells on stderr what there is to say of the short form; true when a component has no short name.
-bool WarnOfLongName(FileSystem& files, LineWriter& errors, const std::wstring& path, const std::wstring& shortForm,
-                    std::optional<VolumeFacts>& volume) {
-    const ShortFormNote note = NoteOnShortForm(files, path, shortForm, volume);
+// Tells the note on the path's short form on stderr; true when a component has no short name.
+bool Warn(LineWriter& errors, const std::wstring& path, const ShortFormNote& note) {
     if (const std::wstring line = NoteLine(path, note); !line.empty()) errors.WriteLine(line);
     return note.noShortName;
 }
 
 // Every file and folder under the folder, one per line: short form, a tab, long form. Ctrl+C ends
 // the walk with what was found written; over a second on a console, a progress line shows.
-int ListTree(const std::wstring& folder, bool strict, LineWriter& output) {
+int PrintTree(const std::wstring& folder, bool strict, LineWriter& output, LineWriter& errors) {
     SystemFileSystem files;
-    LineWriter errors(STD_ERROR_HANDLE);
     const std::wstring full = FullPath(folder);
     if (!DirExists(files, full)) {
         errors.WriteLine(L"shortex-cli: not a folder: " + folder);
@@ -179,21 +156,14 @@ int ListTree(const std::wstring& folder, bool strict, LineWriter& output) {
         if (path.ends_with(L'\\')) path.pop_back();
         return path;
     };
-    ::SetConsoleCtrlHandler(
-        [](DWORD) -> BOOL {
-            interrupted = true;
-            return TRUE;
-        },
-        TRUE);
+    ::SetConsoleCtrlHandler([](DWORD) -> BOOL { return interrupted = true; }, TRUE);  // handled: the walk stops
     const HANDLE console = ::GetStdHandle(STD_ERROR_HANDLE);
     const bool showProgress = IsConsole(console);
-    const ULONGLONG start = ::GetTickCount64();
-    ULONGLONG shown = 0;
+    ULONGLONG nextProgress = ::GetTickCount64() + 1000;  // then every 0.2 s
     bool progressOnScreen = false;
     unsigned long long folders = 0, entries = 0;
     const auto progress = [&](const std::wstring& line) {
-        DWORD written = 0;
-        ::WriteConsoleW(console, line.c_str(), static_cast<DWORD>(line.size()), &written, nullptr);
+        ::WriteConsoleW(console, line.c_str(), static_cast<DWORD>(line.size()), nullptr, nullptr);
     };
     // The progress line goes before anything else is written to the console it is on.
     const auto eraseProgress = [&] {
@@ -209,12 +179,11 @@ int ListTree(const std::wstring& folder, bool strict, LineWriter& output) {
             output.WriteLine(shortForm + L'\t' + longForm);
             // Only the entry's own name: its folders had their line, and their warning, before it.
             const std::wstring ownName = shortForm.substr(shortForm.rfind(L'\\') + 1);
-            anyLongName = WarnOfLongName(files, errors, longForm, ownName, volume) || anyLongName;
+            anyLongName = Warn(errors, longForm, NoteOnShortForm(files, longForm, ownName, volume)) || anyLongName;
             ++entries;
             folders += (attributes & kFolder) != 0;
-            if (showProgress && entries % 256 == 0 && ::GetTickCount64() - start > 1000 &&
-                ::GetTickCount64() - shown > 200) {
-                shown = ::GetTickCount64();
+            if (showProgress && entries % 256 == 0 && ::GetTickCount64() > nextProgress) {
+                nextProgress = ::GetTickCount64() + 200;
                 output.Flush();  // entries first, then the line that counts them
                 progress(L"\r" + std::to_wstring(folders) + L" folders, " + std::to_wstring(entries) + L" entries");
                 progressOnScreen = true;
@@ -236,41 +205,38 @@ int ListTree(const std::wstring& folder, bool strict, LineWriter& output) {
 }
 
 int Run(const std::vector<std::wstring>& arguments) {
+    using enum CliRequest::Action;
     const CliRequest request = ParseArguments(arguments);
-    if (request.action == CliRequest::Action::ShowHelp) {
-        LineWriter(STD_OUTPUT_HANDLE).Write(UsageText());
+    LineWriter output(STD_OUTPUT_HANDLE), errors(STD_ERROR_HANDLE);
+    if (request.action == ShowHelp) {
+        output.Write(UsageText());
         return 0;
     }
-    if (request.action == CliRequest::Action::ShowVersion) {
-        LineWriter(STD_OUTPUT_HANDLE).WriteLine(L"shortex-cli " SHORTEX_VERSION_TEXT);
+    if (request.action == ShowVersion) {
+        output.WriteLine(L"shortex-cli " SHORTEX_VERSION_TEXT);
         return 0;
     }
-    if (request.action == CliRequest::Action::UsageError) {
-        LineWriter errors(STD_ERROR_HANDLE);
+    if (request.action == UsageError) {
         errors.WriteLine(L"shortex-cli: " + request.error);
         errors.Write(UsageText());
         return 2;
     }
-
-    LineWriter output(STD_OUTPUT_HANDLE);
-    if (request.action == CliRequest::Action::ListTree) return ListTree(request.paths[0], request.strict, output);
-    if (request.action == CliRequest::Action::InstallExplorer ||
-        request.action == CliRequest::Action::UninstallExplorer) {
-        const MenuChange change =
-            request.action == CliRequest::Action::InstallExplorer ? InstallExplorerMenu() : UninstallExplorerMenu();
+    if (request.action == ListTree) return PrintTree(request.paths[0], request.strict, output, errors);
+    if (request.action == InstallExplorer || request.action == UninstallExplorer) {
+        const MenuChange change = request.action == InstallExplorer ? InstallExplorerMenu() : UninstallExplorerMenu();
         for (const std::wstring& line : change.done) output.WriteLine(line);
-        if (request.action == CliRequest::Action::InstallExplorer && change.failure.empty() &&
-            WindowsBuild() >= kWindows11FirstBuild)
-            output.WriteLine(kWindows11MenuNote);
+        if (request.action == InstallExplorer && change.failure.empty() && IsWindows11())
+            output.WriteLine(
+                L"On Windows 11, \"Copy short path\" is under \"Show more options\" (or Shift+right-click, "
+                L"Shift+F10).");
         output.Flush();
-        if (!change.failure.empty()) LineWriter(STD_ERROR_HANDLE).WriteLine(L"shortex-cli: " + change.failure);
+        if (!change.failure.empty()) errors.WriteLine(L"shortex-cli: " + change.failure);
         return change.failure.empty() ? 0 : 1;
     }
     SystemFileSystem files;
-    LineWriter errors(STD_ERROR_HANDLE);
     bool everyPathAnswered = true, anyLongName = false, needsAdministrator = false;
     auto answer = [&](const std::wstring& path) {
-        if (request.action == CliRequest::Action::MakeShort) {
+        if (request.action == MakeShort) {
             const std::wstring full = FullPath(path);
             for (const GivenName& given : GiveShortNames(files, full.empty() ? path : full, request.dryRun)) {
                 if (given.error)
@@ -282,12 +248,11 @@ int Run(const std::vector<std::wstring>& arguments) {
             }
             if (request.dryRun) return;
         }
-        const std::wstring converted = ConvertPath(files, request.longForm, path);
+        const std::wstring converted = request.longForm ? LongPath(files, path) : ShortPath(files, path);
         everyPathAnswered = everyPathAnswered && !converted.empty();
         output.WriteLine(converted);
-        std::optional<VolumeFacts> volume;
-        if (request.action == CliRequest::Action::Convert && !request.longForm)
-            anyLongName = WarnOfLongName(files, errors, path, converted, volume) || anyLongName;
+        if (request.action == Convert && !request.longForm)
+            anyLongName = Warn(errors, path, NoteOnShortForm(files, path, converted)) || anyLongName;
     };
     for (const std::wstring& path : request.paths) {
         if (path == kStandardInput)

@@ -1,14 +1,16 @@
 #include "cli_request.h"
 
-#include "pathnames/path_names.h"
-
 namespace shortex::cli {
 
 CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
+    using enum CliRequest::Action;
     CliRequest request;
+    const auto usageError = [&request](std::wstring error) {
+        request.error = std::move(error);
+        return request;
+    };
     if (arguments.size() == 1 && (arguments[0] == L"--install-explorer" || arguments[0] == L"--uninstall-explorer")) {
-        request.action = arguments[0] == L"--install-explorer" ? CliRequest::Action::InstallExplorer
-                                                               : CliRequest::Action::UninstallExplorer;
+        request.action = arguments[0] == L"--install-explorer" ? InstallExplorer : UninstallExplorer;
         return request;
     }
     std::size_t next = 0;
@@ -28,48 +30,36 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
             break;
     }
     if (tree) {
-        if (request.longForm || makeShort || request.dryRun || next + 1 != arguments.size()) {
-            request.error = L"--tree takes one folder, and --strict only";
-            return request;
-        }
-        if (arguments[next].find_first_not_of(L" \t") == std::wstring::npos) {
-            request.error = L"--tree takes a folder, not a blank";
-            return request;
-        }
+        if (request.longForm || makeShort || request.dryRun || next + 1 != arguments.size())
+            return usageError(L"--tree takes one folder, and --strict only");
+        if (arguments[next].find_first_not_of(L" \t") == std::wstring::npos)
+            return usageError(L"--tree takes a folder, not a blank");
         request.paths = {arguments[next]};
-        request.action = CliRequest::Action::ListTree;
+        request.action = ListTree;
         return request;
     }
-    if (request.dryRun > makeShort || (makeShort && (request.longForm || request.strict))) {
-        request.error = L"--dry-run goes with --make-short, which takes no other option";
-        return request;
-    }
+    if (request.dryRun > makeShort || (makeShort && (request.longForm || request.strict)))
+        return usageError(L"--dry-run goes with --make-short, which takes no other option");
     bool optionsEnded = false;
     for (; next < arguments.size(); ++next) {
         const std::wstring& argument = arguments[next];
-        if (!optionsEnded && (argument == L"--help" || argument == L"-h" || argument == L"/?")) {
-            request.action = CliRequest::Action::ShowHelp;
-            return request;
-        }
-        if (!optionsEnded && argument == L"--version") {
-            request.action = CliRequest::Action::ShowVersion;
+        if (!optionsEnded &&
+            (argument == L"--help" || argument == L"-h" || argument == L"/?" || argument == L"--version")) {
+            request.action = argument == L"--version" ? ShowVersion : ShowHelp;
             return request;
         }
         if (!optionsEnded && argument == L"--") {
             optionsEnded = true;
         } else if (!optionsEnded && argument.starts_with(L"--")) {
-            request.error = argument == L"--long" || argument == L"--strict" ? argument + L" must come before the paths"
-                                                                             : L"unknown option " + argument;
-            return request;
+            return usageError(argument == L"--long" || argument == L"--strict"
+                                  ? argument + L" must come before the paths"
+                                  : L"unknown option " + argument);
         } else {
             request.paths.push_back(argument);
         }
     }
-    if (request.paths.empty()) {
-        request.error = L"no path given";
-        return request;
-    }
-    request.action = makeShort ? CliRequest::Action::MakeShort : CliRequest::Action::Convert;
+    if (request.paths.empty()) return usageError(L"no path given");
+    request.action = makeShort ? MakeShort : Convert;
     return request;
 }
 
@@ -103,10 +93,6 @@ std::wstring_view UsageText() {
            L"answer (with --tree: every folder could be listed), 1 when one had none, 2 when the\r\n"
            L"arguments were not understood, 3 with --strict when a short form holds a long name,\r\n"
            L"4 when --make-short needs administrator rights.\r\n";
-}
-
-std::wstring ConvertPath(FileSystem& files, bool longForm, const std::wstring& path) {
-    return longForm ? LongPath(files, path) : ShortPath(files, path);
 }
 
 std::wstring NoteLine(const std::wstring& path, const ShortFormNote& note) {

@@ -3,9 +3,9 @@
 
 #include "pathnames/path_names.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace shortex::cli {
@@ -36,9 +36,6 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments);
 
 std::wstring_view UsageText();
 
-// The answer printed for one path: its short form, or its long form; empty when there is none.
-std::wstring ConvertPath(FileSystem& files, bool longForm, const std::wstring& path);
-
 // The line for stderr that tells the path's note: a warning when a component has no short name, a
 // note otherwise; empty when there is nothing to say.
 std::wstring NoteLine(const std::wstring& path, const ShortFormNote& note);
@@ -52,14 +49,11 @@ public:
 
     template <typename OnLine>
     void Feed(std::basic_string_view<Char> chunk, OnLine&& onLine) {
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < chunk.size(); ++i) {
-            if (chunk[i] != Char('\n')) continue;
-            pending_.append(chunk.substr(start, i - start));
+        for (std::size_t end; (end = chunk.find(Char('\n'))) != chunk.npos; chunk.remove_prefix(end + 1)) {
+            pending_.append(chunk.substr(0, end));
             Emit(onLine);
-            start = i + 1;
         }
-        pending_.append(chunk.substr(start));
+        pending_.append(chunk);
     }
 
     template <typename OnLine>
@@ -71,20 +65,12 @@ private:
     template <typename OnLine>
     void Emit(OnLine& onLine) {
         if (!pending_.empty() && pending_.back() == Char('\r')) pending_.pop_back();
-        if (atStart_) {
-            atStart_ = false;
-            const Text mark = ByteOrderMark();
+        if (std::exchange(atStart_, false)) {
+            const Text mark = sizeof(Char) == 1 ? Text{Char(0xEF), Char(0xBB), Char(0xBF)} : Text(1, Char(0xFEFF));
             if (pending_.starts_with(mark)) pending_.erase(0, mark.size());
         }
         onLine(static_cast<const Text&>(pending_));
         pending_.clear();
-    }
-
-    static Text ByteOrderMark() {
-        if constexpr (sizeof(Char) == 1)
-            return Text{Char(0xEF), Char(0xBB), Char(0xBF)};
-        else
-            return Text(1, Char(0xFEFF));
     }
 
     Text pending_;

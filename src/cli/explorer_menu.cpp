@@ -7,8 +7,6 @@
 
 #include <shlobj.h>
 
-#include <array>
-
 namespace shortex::cli {
 namespace {
 
@@ -22,8 +20,8 @@ struct Verb {
     const wchar_t* type;
     const wchar_t* argument;  // how Explorer fills in the folder; null for a DropTarget verb
 };
-constexpr std::array<Verb, 4> kVerbs{
-    {{L"*", nullptr}, {L"Directory", nullptr}, {L"Drive", nullptr}, {L"Directory\\Background", L"\"%V\""}}};
+constexpr Verb kVerbs[] = {
+    {L"*", nullptr}, {L"Directory", nullptr}, {L"Drive", nullptr}, {L"Directory\\Background", L"\"%V\""}};
 
 std::wstring KeyName(const Verb& verb) { return std::wstring(kClasses) + verb.type + kVerb; }
 
@@ -52,9 +50,9 @@ HRESULT SaveShortcut(const std::wstring& file, const std::wstring& target) {
     return SUCCEEDED(result) ? persist->Save(file.c_str(), TRUE) : result;
 }
 
-// Deletes the key when it holds nothing, then its parents the same way, up to Software\Classes.
-void RemoveIfEmpty(std::wstring key) {
-    for (; key.size() > std::size(kClasses) - 1; key.erase(key.rfind(L'\\'))) {
+// Deletes the parents of a removed key that hold nothing now, up to Software\Classes.
+void RemoveEmptyParents(std::wstring key) {
+    while (key.erase(key.rfind(L'\\')).size() > std::size(kClasses) - 1) {
         UniqueHkey open;
         DWORD subKeys = 0, values = 0;
         if (::RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, open.put()) != ERROR_SUCCESS ||
@@ -81,12 +79,16 @@ MenuChange InstallEverything() {
         if (status == ERROR_SUCCESS) status = registry::CreateRegKey(HKEY_CURRENT_USER, key.c_str());
         if (status == ERROR_SUCCESS) status = registry::WriteRegValue(HKEY_CURRENT_USER, key.c_str(), name, text);
     };
+    // Tells what the writes to the key came to; false when one failed.
+    const auto added = [&](const std::wstring& key) {
+        if (status != ERROR_SUCCESS)
+            change.failure = L"cannot write HKEY_CURRENT_USER\\" + key + L": " + SystemMessage(status);
+        else
+            change.done.push_back(L"added HKEY_CURRENT_USER\\" + key);
+        return status == ERROR_SUCCESS;
+    };
     set(ClassKeyName() + L"\\LocalServer32", nullptr, L"\"" + exe + L"\"");
-    if (status != ERROR_SUCCESS) {
-        change.failure = L"cannot write HKEY_CURRENT_USER\\" + ClassKeyName() + L": " + SystemMessage(status);
-        return change;
-    }
-    change.done.push_back(L"added HKEY_CURRENT_USER\\" + ClassKeyName());
+    if (!added(ClassKeyName())) return change;
     for (const Verb& verb : kVerbs) {
         const std::wstring key = KeyName(verb);
         set(key, L"MUIVerb", L"Copy short path");
@@ -99,11 +101,7 @@ MenuChange InstallEverything() {
             set(key, L"MultiSelectModel", L"Player");
             set(key + L"\\DropTarget", L"CLSID", kCopyShortPathClass);
         }
-        if (status != ERROR_SUCCESS) {
-            change.failure = L"cannot write HKEY_CURRENT_USER\\" + key + L": " + SystemMessage(status);
-            return change;
-        }
-        change.done.push_back(L"added HKEY_CURRENT_USER\\" + key);
+        if (!added(key)) return change;
     }
     const std::wstring sendTo = SendToFolder();
     const HRESULT saved = sendTo.empty() ? E_FAIL : SaveShortcut(sendTo + kShortcut, exe);
@@ -133,21 +131,16 @@ MenuChange UninstallExplorerMenu() {
         change.failure +=
             (change.failure.empty() ? L"cannot remove " : L"; cannot remove ") + what + L": " + SystemMessage(error);
     };
-    for (const Verb& verb : kVerbs) {
-        const LSTATUS status = ::RegDeleteTreeW(HKEY_CURRENT_USER, KeyName(verb).c_str());
-        if (status != ERROR_SUCCESS) {
-            if (status != ERROR_FILE_NOT_FOUND) failed(L"HKEY_CURRENT_USER\\" + KeyName(verb), status);
-            continue;
+    const auto remove = [&](const std::wstring& key) {
+        if (const LSTATUS status = ::RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str()); status == ERROR_SUCCESS) {
+            RemoveEmptyParents(key);
+            change.done.push_back(L"removed HKEY_CURRENT_USER\\" + key);
+        } else if (status != ERROR_FILE_NOT_FOUND) {
+            failed(L"HKEY_CURRENT_USER\\" + key, status);
         }
-        RemoveIfEmpty(std::wstring(kClasses) + verb.type + L"\\shell");
-        change.done.push_back(L"removed HKEY_CURRENT_USER\\" + KeyName(verb));
-    }
-    if (const LSTATUS status = ::RegDeleteTreeW(HKEY_CURRENT_USER, ClassKeyName().c_str()); status == ERROR_SUCCESS) {
-        RemoveIfEmpty(std::wstring(kClasses) + L"CLSID");
-        change.done.push_back(L"removed HKEY_CURRENT_USER\\" + ClassKeyName());
-    } else if (status != ERROR_FILE_NOT_FOUND) {
-        failed(L"HKEY_CURRENT_USER\\" + ClassKeyName(), status);
-    }
+    };
+    for (const Verb& verb : kVerbs) remove(KeyName(verb));
+    remove(ClassKeyName());
     if (const std::wstring sendTo = SendToFolder(); sendTo.empty())
         failed(L"the Send To shortcut", ERROR_PATH_NOT_FOUND);
     else if (::DeleteFileW((sendTo + kShortcut).c_str()))

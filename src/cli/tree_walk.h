@@ -8,20 +8,11 @@
 
 namespace shortex::cli {
 
-// True for a folder the walk enters: any but a name surrogate (symbolic link, junction, mount
-// point), which is listed only; a cloud file's placeholder folder is entered. A reparse point
-// without a tag is taken for a link.
-inline bool EntersFolder(const FolderEntry& entry) {
-    if (!(entry.attributes & kReparsePoint)) return entry.attributes & kFolder;
-    return (entry.attributes & kFolder) && entry.reparseTag != 0 && !(entry.reparseTag & kNameSurrogate);
-}
-
 // Walks the tree under the folder whose short and long forms are given (without a closing
 // backslash), folders before their contents, each folder's entries in the order ListFolder gives
 // them (by name, ignoring letter case). An entry's short form is its folder's short form, a
-// backslash and its 8.3 name, or its own name when it has none. Only the folders EntersFolder
-// admits are entered, so no link can make a cycle; the walk keeps its own stack, so no depth can
-// overflow it.
+// backslash and its 8.3 name, or its own name when it has none. Links are listed, not entered, so
+// none can make a cycle; the walk keeps its own stack, so no depth can overflow it.
 //   onEntry(shortForm, longForm, attributes) for each entry;
 //   onError(longForm, errorCode) for each folder that cannot be listed; the walk goes on;
 //   stop() is asked before each entry: true ends the walk at once.
@@ -53,7 +44,11 @@ void WalkTree(FileSystem& files, const std::wstring& rootShort, const std::wstri
             folder.shortForm + L'\\' + (entry.alternateName.empty() ? entry.name : entry.alternateName);
         std::wstring longForm = folder.longForm + L'\\' + entry.name;
         onEntry(shortForm, longForm, entry.attributes);
-        if (EntersFolder(entry)) enter(std::move(shortForm), std::move(longForm));
+        // A name surrogate (symbolic link, junction, mount point) is a link, and so is a reparse point
+        // without a tag; a cloud file's placeholder folder is entered.
+        const bool link =
+            (entry.attributes & kReparsePoint) && (!entry.reparseTag || entry.reparseTag & kNameSurrogate);
+        if ((entry.attributes & kFolder) && !link) enter(std::move(shortForm), std::move(longForm));
     }
 }
 

@@ -1,4 +1,5 @@
-// Move-only ownership of Win32 handles: one template, a traits type per kind of handle.
+// Move-only ownership of Win32 handles: one template, given the handle's type, the function that
+// closes it and the value that means none (0, or -1 where the API answers INVALID_HANDLE_VALUE).
 #pragma once
 
 #include <windows.h>
@@ -7,16 +8,14 @@
 
 namespace shortex {
 
-template <typename Traits>
+template <typename Handle, auto close, LONG_PTR none = 0>
 class UniqueHandle {
 public:
-    using Handle = typename Traits::Handle;
-
     UniqueHandle() noexcept = default;
     explicit UniqueHandle(Handle handle) noexcept : handle_(handle) {}
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, None())) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) reset(other.release());
+        if (this != &other) reset(std::exchange(other.handle_, None()));
         return *this;
     }
     UniqueHandle(const UniqueHandle&) = delete;
@@ -24,7 +23,7 @@ public:
     ~UniqueHandle() { reset(); }
 
     [[nodiscard]] Handle get() const noexcept { return handle_; }
-    explicit operator bool() const noexcept { return handle_ != Traits::Invalid(); }
+    explicit operator bool() const noexcept { return handle_ != None(); }
 
     // For out-parameters of API calls: closes what is held and hands out the slot.
     [[nodiscard]] Handle* put() noexcept {
@@ -32,30 +31,15 @@ public:
         return &handle_;
     }
 
-    Handle release() noexcept { return std::exchange(handle_, Traits::Invalid()); }
-
-    void reset(Handle handle = Traits::Invalid()) noexcept {
-        if (handle_ != Traits::Invalid()) Traits::Close(handle_);
+    void reset(Handle handle = None()) noexcept {
+        if (handle_ != None()) close(handle_);
         handle_ = handle;
     }
 
 private:
-    Handle handle_ = Traits::Invalid();
-};
+    static Handle None() noexcept { return reinterpret_cast<Handle>(none); }
 
-template <typename H, auto close, H invalid = H{}>
-struct HandleTraits {
-    using Handle = H;
-    static Handle Invalid() noexcept { return invalid; }
-    static void Close(Handle h) noexcept { close(h); }
-};
-
-struct FindHandleTraits : HandleTraits<HANDLE, &::FindClose> {
-    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-};
-
-struct FileHandleTraits : HandleTraits<HANDLE, &::CloseHandle> {  // CreateFile
-    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    Handle handle_ = None();
 };
 
 // The predefined root keys (HKEY_CURRENT_USER and its siblings) are not ours to close, yet opening
@@ -65,11 +49,11 @@ inline void CloseKey(HKEY key) noexcept {
     if (value < 0x80000000 || value > 0x800000FF) ::RegCloseKey(key);
 }
 
-using UniqueKernelHandle = UniqueHandle<HandleTraits<HANDLE, &::CloseHandle>>;  // null means none
-using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
-using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
-using UniqueHkey = UniqueHandle<HandleTraits<HKEY, &CloseKey>>;
-using UniqueFont = UniqueHandle<HandleTraits<HFONT, &::DeleteObject>>;
-using UniqueIcon = UniqueHandle<HandleTraits<HICON, &::DestroyIcon>>;
+using UniqueKernelHandle = UniqueHandle<HANDLE, &::CloseHandle>;
+using UniqueFindHandle = UniqueHandle<HANDLE, &::FindClose, -1>;
+using UniqueFileHandle = UniqueHandle<HANDLE, &::CloseHandle, -1>;  // CreateFile's
+using UniqueHkey = UniqueHandle<HKEY, &CloseKey>;
+using UniqueFont = UniqueHandle<HFONT, &::DeleteObject>;
+using UniqueIcon = UniqueHandle<HICON, &::DestroyIcon>;
 
 }  // namespace shortex

@@ -28,11 +28,10 @@ std::size_t SkipComponents(const std::wstring& path, std::size_t from, int count
     return from;
 }
 
+// "UNC" in any letter case after the \\?\ prefix, then a separator.
 bool HasUncMarker(const std::wstring& path) {
-    if (path.size() < 8 || !IsSeparator(path[7])) return false;
-    std::wstring marker = path.substr(4, 3);
-    for (wchar_t& c : marker) c = static_cast<wchar_t>(c >= L'a' && c <= L'z' ? c - 32 : c);
-    return marker == L"UNC";
+    return path.size() >= 8 && (path[4] | 0x20) == L'u' && (path[5] | 0x20) == L'n' && (path[6] | 0x20) == L'c' &&
+           IsSeparator(path[7]);
 }
 
 enum class NameForm { Short, ShortBeyondAscii, Long };

@@ -46,7 +46,6 @@ struct ShortFormNote {
     bool noShortName = false;
     std::wstring title;  // "No short name" or "Short name beyond ASCII"
     std::wstring text;   // empty: nothing to say
-    bool operator==(const ShortFormNote&) const = default;
 };
 
 // The file system as the path operations ask it. Windows answers with the real API; tests answer

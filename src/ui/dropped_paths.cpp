@@ -26,38 +26,29 @@ std::optional<std::string> GlobalData(IDataObject& data, CLIPFORMAT format) {
     return bytes;
 }
 
-template <typename Char>
-std::basic_string<Char> CharactersOf(std::string_view bytes) {
-    std::basic_string<Char> text(bytes.size() / sizeof(Char), Char());
-    std::memcpy(text.data(), bytes.data(), text.size() * sizeof(Char));
+// The UTF-16 text of the bytes; an odd last byte is dropped.
+std::wstring WideText(std::string_view bytes) {
+    std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
     return text;
 }
 
-// The names of a NUL-separated list that ends with an empty name (or at the end of the data).
-template <typename Char>
-std::vector<std::basic_string<Char>> NamesOf(const std::basic_string<Char>& list) {
-    std::vector<std::basic_string<Char>> names;
-    for (std::size_t at = 0, end; at < list.size() && list[at] != Char(); at = end + 1) {
-        end = std::min(list.find(Char(), at), list.size());
-        names.push_back(list.substr(at, end - at));
-    }
-    return names;
-}
-
-// The files of a DROPFILES block: wide names, or names in the ANSI code page.
+// The files of a DROPFILES block: wide names, or names in the ANSI code page, each ended by a NUL,
+// the list by an empty name (or by the end of the data).
 std::vector<std::wstring> DroppedFiles(const std::string& block) {
     DROPFILES header{};
     if (block.size() < sizeof header) return {};
     std::memcpy(&header, block.data(), sizeof header);
     if (header.pFiles < sizeof header || header.pFiles >= block.size()) return {};
     const std::string_view list = std::string_view(block).substr(header.pFiles);
-    if (header.fWide) return NamesOf(CharactersOf<wchar_t>(list));
+    std::wstring names = header.fWide ? WideText(list) : std::wstring(list.size(), L'\0');
+    if (!header.fWide)
+        names.resize(static_cast<std::size_t>(::MultiByteToWideChar(
+            CP_ACP, 0, list.data(), static_cast<int>(list.size()), names.data(), static_cast<int>(names.size()))));
     std::vector<std::wstring> paths;
-    for (const std::string& name : NamesOf(CharactersOf<char>(list))) {
-        std::wstring wide(name.size(), L'\0');
-        wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(
-            CP_ACP, 0, name.data(), static_cast<int>(name.size()), wide.data(), static_cast<int>(wide.size()))));
-        paths.push_back(std::move(wide));
+    for (std::size_t at = 0, end; at < names.size() && names[at] != L'\0'; at = end + 1) {
+        end = std::min(names.find(L'\0', at), names.size());
+        paths.push_back(names.substr(at, end - at));
     }
     return paths;
 }
@@ -67,10 +58,7 @@ bool Offers(IDataObject& data, CLIPFORMAT format) {
     return data.QueryGetData(&wanted) == S_OK;
 }
 
-CLIPFORMAT ItemList() {
-    static const auto format = static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(CFSTR_SHELLIDLIST));
-    return format;
-}
+CLIPFORMAT ItemList() { return static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(CFSTR_SHELLIDLIST)); }
 
 // The paths of the shell's item list, in its order; none when the data offers no list. An item
 // outside the file system (a control panel, an entry of a zip folder) comes as its parsing name,
@@ -102,9 +90,7 @@ std::vector<std::wstring> PathsIn(IDataObject& data) {
     // holds them all.
     if (auto paths = ItemListPaths(data); !paths.empty()) return paths;
     if (const auto block = GlobalData(data, CF_HDROP)) return DroppedFiles(*block);
-    const auto block = GlobalData(data, CF_UNICODETEXT);
-    if (!block) return {};
-    std::wstring text = CharactersOf<wchar_t>(*block);
+    std::wstring text = WideText(GlobalData(data, CF_UNICODETEXT).value_or(std::string()));
     text.resize(std::min(text.find(L'\0'), text.size()));
     while (text.ends_with(L'\n') || text.ends_with(L'\r')) text.pop_back();
     if (text.empty() || text.find_first_of(L"\r\n") != text.npos) return {};

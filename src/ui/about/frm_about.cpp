@@ -1,6 +1,7 @@
 #include "frm_about.h"
 
 #include "about_text.h"
+#include "shortex_version.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -15,18 +16,31 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
 constexpr COLORREF kDarkLine = RGB(64, 0, 64);
 constexpr COLORREF kLinkColour = RGB(0, 0, 192);
+constexpr int kClientWidth = 3300, kClientHeight = 4320;  // twips, as every position below
+// Each separator is a dark line one pixel high at 96 DPI and a light one two pixels high under it.
+constexpr int kSeparatorTops[] = {1545, 2415};
+
+using enum ControlKind;
+// The controls in tab order: the OK button first, so it has the focus when the box opens.
+constexpr ControlDesign kDesign[] = {
+    {cmdok, Button, L"&Ok", {360, 3600, 1590, 390}},
+    {lblprogtitle, Label, L"Shortex", {360, 345, 2940, 330}},
+    {lblcopyright, FittedLabel, L"", {360, 930, 795, 195}},
+    {lblurl, Link, L"" SHORTEX_HOMEPAGE_URL, {360, 3105, 1740, 195}},
+    {lbltext5, FittedLabel, L"Visit my homepage at", {360, 2895, 1545, 195}},
+    {lblversion, Label, L"Version " SHORTEX_VERSION_TEXT, {360, 675, 2940, 195}},
+    {lbltext4, FittedLabel, L"For updates and other freeware,", {360, 2700, 2265, 195}},
+    {lbltext1, FittedLabel, L"Shortex is freeware.", {360, 1695, 2940, 195}},
+    {lbltext2, FittedLabel, L"Use and share it freely.", {360, 1890, 2460, 195}},
+    {lbltext3, FittedLabel, L"No warranty.", {360, 2085, 1110, 195}},
+    {lblcopyright2, Label, L"Tandril", {360, 1140, 2580, 240}},
+};
 
 frmabout* openBox = nullptr;  // one box at a time, on the one user-interface thread
 
 // The link is a static control: Enter or Space click it as the mouse does, and the focus shows as
 // a dotted rectangle. Its parent paints the background under it, so that goes when the parent repaints.
 LRESULT CALLBACK LinkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    const auto repaintUnder = [link] {
-        RECT area{};
-        ::GetWindowRect(link, &area);
-        ::MapWindowPoints(nullptr, ::GetParent(link), reinterpret_cast<POINT*>(&area), 2);
-        ::InvalidateRect(::GetParent(link), &area, TRUE);
-    };
     switch (message) {
         case WM_GETDLGCODE:  // otherwise the dialog manager takes Enter for itself
             if (const auto* key = reinterpret_cast<const MSG*>(lParam);
@@ -41,7 +55,13 @@ LRESULT CALLBACK LinkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lP
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-        case WM_UPDATEUISTATE: repaintUnder(); break;
+        case WM_UPDATEUISTATE: {
+            RECT area{};
+            ::GetWindowRect(link, &area);
+            ::MapWindowPoints(nullptr, ::GetParent(link), reinterpret_cast<POINT*>(&area), 2);
+            ::InvalidateRect(::GetParent(link), &area, TRUE);
+            break;
+        }
         case WM_PAINT: {
             const LRESULT result = ::DefSubclassProc(link, message, wParam, lParam);
             if (::GetFocus() == link && !(::SendMessageW(link, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
@@ -64,8 +84,7 @@ void FitToText(HWND label, const RectTwips& design, int dpi) {
     const HDC dc = ::GetDC(label);
     const HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(label, WM_GETFONT, 0, 0)));
     RECT bounds{};
-    const std::wstring text = ControlText(label);
-    ::DrawTextW(dc, text.c_str(), -1, &bounds, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+    ::DrawTextW(dc, ControlText(label).c_str(), -1, &bounds, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
     ::SelectObject(dc, previous);
     ::ReleaseDC(label, dc);
     ::SetWindowPos(label, nullptr, TwipsToPixels(design.left, dpi), TwipsToPixels(design.top, dpi),
@@ -74,6 +93,8 @@ void FitToText(HWND label, const RectTwips& design, int dpi) {
 }
 
 }  // namespace
+
+std::wstring_view HomePageAddress() { return L"" SHORTEX_HOMEPAGE_URL; }
 
 void frmabout::OpenWithDefaultHandler(HWND owner, const wchar_t* address) {
     InitializeOle();  // the default handler may be a shell extension reached through COM
@@ -118,15 +139,9 @@ void frmabout::ShowModal(HWND owner, OpenPage openPage) {
     ::ShowWindow(box.hwnd(), SW_SHOW);
     ::SendMessageW(box.hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(box.hwnd(), cmdok)), TRUE);
 
-    std::optional<int> quit;
     MSG message{};
-    while (!box.closed_ && box.hwnd()) {
-        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got == -1) break;
-        if (got == 0) {
-            quit = static_cast<int>(message.wParam);
-            break;
-        }
+    BOOL got = TRUE;  // 0 once WM_QUIT came
+    while (!box.closed_ && box.hwnd() && (got = ::GetMessageW(&message, nullptr, 0, 0)) > 0) {
         if (::IsDialogMessageW(box.hwnd(), &message)) continue;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
@@ -139,7 +154,7 @@ void frmabout::ShowModal(HWND owner, OpenPage openPage) {
     }
     if (box.hwnd()) ::DestroyWindow(box.hwnd());
     openBox = nullptr;
-    if (quit) ::PostQuitMessage(*quit);
+    if (got == 0) ::PostQuitMessage(static_cast<int>(message.wParam));
 }
 
 void frmabout::UnloadOpenBox() {
@@ -149,8 +164,7 @@ void frmabout::UnloadOpenBox() {
 void frmabout::Form_Load() {
     SYSTEMTIME now{};
     ::GetLocalTime(&now);
-    ::SetDlgItemTextW(hwnd_, lblversion, VersionText().c_str());
-    ::SetDlgItemTextW(hwnd_, lblcopyright, CopyrightLine(now.wYear).c_str());
+    ::SetDlgItemTextW(hwnd_, lblcopyright, (L"Copyright \u00A9 2024 - " + std::to_wstring(now.wYear)).c_str());
 }
 
 void frmabout::cmdok_Click() { Close(); }
@@ -174,13 +188,13 @@ void frmabout::ApplyFontsAndLayout() {
     versionFont_ = MessageFont(dpi_, 9.75, FW_BOLD);
     const SIZE outer = OuterSizeForClient(kClientWidth, kClientHeight, kStyle, kExStyle, dpi_);
     ::SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (const ControlDesign& control : AboutDesign()) {
+    for (const ControlDesign& control : kDesign) {
         const HWND child = ::GetDlgItem(hwnd_, control.id);
         const HFONT font = control.id == lblprogtitle ? titleFont_.get()
                            : control.id == lblversion ? versionFont_.get()
                                                       : messageFont_.get();
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-        if (control.kind == ControlKind::FittedLabel || control.kind == ControlKind::Link)
+        if (control.kind == FittedLabel || control.kind == Link)
             FitToText(child, control.rect, dpi_);
         else
             PlaceInTwips(child, control.rect, dpi_);
@@ -188,7 +202,9 @@ void frmabout::ApplyFontsAndLayout() {
     ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void frmabout::PaintSeparators(HDC dc) const {
+void frmabout::PaintSeparators() const {
+    PAINTSTRUCT paint{};
+    const HDC dc = ::BeginPaint(hwnd_, &paint);
     for (const int top : kSeparatorTops) {
         // Edge by edge, so the light line starts on the pixel row under the dark one at any DPI.
         const int left = TwipsToPixels(360, dpi_), right = TwipsToPixels(2985, dpi_);
@@ -199,13 +215,14 @@ void frmabout::PaintSeparators(HDC dc) const {
         ::FillRect(dc, &lines[0], static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
         ::FillRect(dc, &lines[1], ::GetSysColorBrush(COLOR_3DHILIGHT));
     }
+    ::EndPaint(hwnd_, &paint);
 }
 
 std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
             dpi_ = WindowDpi(hwnd_);
-            if (CreateControls(hwnd_, AboutDesign(), dpi_)) return -1;
+            if (CreateControls(hwnd_, kDesign, dpi_)) return -1;
             ::SetWindowSubclass(::GetDlgItem(hwnd_, lblurl), &LinkProcedure, 0, 0);
             return 0;
         case WM_COMMAND: {
@@ -229,14 +246,7 @@ std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPAR
             if (reinterpret_cast<HWND>(wParam) != ::GetDlgItem(hwnd_, lblurl) || LOWORD(lParam) != HTCLIENT) break;
             ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
             return TRUE;
-        case WM_PAINT: {
-            PAINTSTRUCT paint{};
-            if (const HDC dc = ::BeginPaint(hwnd_, &paint)) {
-                PaintSeparators(dc);
-                ::EndPaint(hwnd_, &paint);
-            }
-            return 0;
-        }
+        case WM_PAINT: PaintSeparators(); return 0;
         case WM_DPICHANGED: {
             dpi_ = HIWORD(wParam);
             ApplyFontsAndLayout();

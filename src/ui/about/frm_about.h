@@ -31,7 +31,7 @@ private:
     explicit frmabout(OpenPage openPage) : openPage_(openPage) {}
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ApplyFontsAndLayout();
-    void PaintSeparators(HDC dc) const;
+    void PaintSeparators() const;  // on WM_PAINT: the separators are all the box paints itself
     void Close();
 
     OpenPage openPage_;
