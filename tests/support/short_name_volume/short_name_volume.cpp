@@ -7,7 +7,7 @@
 //   volume-off         the volume's own flag: no 8.3 names
 //   not-elevated       SetFileShortNameW fails with ERROR_PRIVILEGE_NOT_HELD
 //   in-use PATH        SetFileShortNameW on PATH fails with ERROR_ACCESS_DENIED (its files are open)
-//   missing            SetFileShortNameW and AreShortNamesEnabled are missing, as in Wine
+//   missing            SetFileShortNameW is missing, as in Wine (AreShortNamesEnabled always is)
 #include "common/unique_handle.h"
 
 #include <winioctl.h>
@@ -74,17 +74,14 @@ std::wstring Given(const std::wstring& path) {
     return line.size() == 3 ? line[1] : L"";
 }
 
-// The path with the volume folder's name in Wine's short names, and the names given in it, made long.
+// The path with the volume folder's name in Wine's short names, and the names given in it (root
+// down, as they were given), made long.
 std::wstring Real(std::wstring path) {
     const std::wstring prefix = path.starts_with(L"\\\\?\\") ? L"\\\\?\\" : L"";
     if (Inside(path = Unprefixed(path), kWineVolume)) path = kVolume + path.substr(kWineVolume.size());
-    for (bool changed = Inside(path); changed;) {
-        changed = false;
-        for (const Line& line : State()) {
-            const std::wstring named =
-                line[0] == L"given" && line.size() == 3 ? line[2].substr(0, line[2].rfind(L'\\') + 1) + line[1] : L"";
-            if (!named.empty() && Inside(path, named)) path = line[2] + path.substr(named.size()), changed = true;
-        }
+    for (const Line& line : State()) {
+        const std::wstring named = line.size() == 3 ? line[2].substr(0, line[2].rfind(L'\\') + 1) + line[1] : L"";
+        if (!named.empty() && Inside(path, named)) path = line[2] + path.substr(named.size());
     }
     return prefix + path;
 }
@@ -140,8 +137,6 @@ BOOL WINAPI VolumeDeviceIoControl(HANDLE device, DWORD code, LPVOID in, DWORD in
     return *bytes = sizeof(FILE_FS_PERSISTENT_VOLUME_INFORMATION), TRUE;
 }
 
-BOOL WINAPI VolumeAreShortNamesEnabled(HANDLE, BOOL* enabled) { return *enabled = Find(L"volume-off").empty(), TRUE; }
-
 BOOL WINAPI VolumeSetFileShortNameW(HANDLE file, LPCWSTR name) {
     std::wstring path(MAX_PATH, L'\0');
     path = Unprefixed(path.substr(0, ::GetFinalPathNameByHandleW(file, path.data(), MAX_PATH, 0)));
@@ -157,13 +152,10 @@ BOOL WINAPI VolumeSetFileShortNameW(HANDLE file, LPCWSTR name) {
 }
 
 FARPROC WINAPI VolumeGetProcAddress(HMODULE module, LPCSTR name) {
-    const bool own = reinterpret_cast<ULONG_PTR>(name) > 0xFFFF && Find(L"missing").empty();
-    void* const function = !own                                      ? nullptr
-                           : !std::strcmp(name, "SetFileShortNameW") ? reinterpret_cast<void*>(&VolumeSetFileShortNameW)
-                           : !std::strcmp(name, "AreShortNamesEnabled")
-                               ? reinterpret_cast<void*>(&VolumeAreShortNamesEnabled)
-                               : nullptr;
-    return function ? reinterpret_cast<FARPROC>(function) : ::GetProcAddress(module, name);
+    const bool own = reinterpret_cast<ULONG_PTR>(name) > 0xFFFF && !std::strcmp(name, "SetFileShortNameW");
+    return own && Find(L"missing").empty()
+               ? reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&VolumeSetFileShortNameW))
+               : ::GetProcAddress(module, name);
 }
 
 }  // extern "C"
