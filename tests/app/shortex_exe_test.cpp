@@ -11,6 +11,7 @@ namespace {
 const std::wstring kExe = BuildPath(SHORTEX_EXE);
 
 TEST(ShortexExe, OfTwoCopiesStartedTogetherOneOpensItsWindowAndTheOtherSaysSoAndEnds) {
+    ClearSettings();
     RunningProcess a(kExe, L""), b(kExe, L"");
     const auto box = [](RunningProcess& run) { return FindProcessWindow(run.id(), L"#32770", L"Info"); };
     const auto window = [](RunningProcess& run) { return FindProcessWindow(run.id(), L"ShortexMainWindow"); };

@@ -78,7 +78,6 @@ TEST(PathNames, WhyNoShortNameOnEveryVolumeAndSetting) {
     const std::pair<VolumeFacts, const wchar_t*> others[] = {{{L"NTFS", true, true, 1}, L"network share"},
                                                              {{L""}, L"cannot be read"},
                                                              {{L"FAT32", false, true, 1}, L"FAT32 keeps a short name"},
-                                                             {{L"exFAT"}, L"(exFAT) keeps no"},
                                                              {{L"ReFS", false, true, 1}, L"(ReFS) keeps no"}};
     MemoryVolume volume;
     const auto why = [&](VolumeFacts facts) {

@@ -3,7 +3,6 @@
 #include "common/unique_handle.h"
 #include "settings/registry.h"
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -66,9 +65,7 @@ std::wstring TempFolder::MakeFile(const std::wstring& relative) const {
 }
 
 std::wstring BuildPath(const char* hostPath) {
-    std::wstring path(hostPath, hostPath + std::strlen(hostPath));
-    for (wchar_t& c : path)
-        if (c == L'/') c = L'\\';
+    const std::wstring path = std::filesystem::path(hostPath).make_preferred().wstring();
     return path.starts_with(L"\\") ? L"Z:" + path : path;
 }
 

@@ -88,13 +88,12 @@ extern "C" {
 DWORD WINAPI VolumeGetShortPathNameW(LPCWSTR path, LPWSTR buffer, DWORD capacity) {
     const std::wstring real = Unprefixed(Real(path));
     if (!Inside(real)) return ::GetShortPathNameW(path, buffer, capacity);
-    std::wstring answer = kWineVolume, stored = kVolume;
+    if (::GetFileAttributesW(real.c_str()) == INVALID_FILE_ATTRIBUTES) return 0;
+    std::wstring answer = kWineVolume;
     for (std::size_t at = kVolume.size(), end; at < real.size(); at = end) {
         end = std::min(real.find(L'\\', at + 1), real.size());
-        WIN32_FIND_DATAW entry{};
-        if (!UniqueFindHandle(::FindFirstFileW(real.substr(0, end).c_str(), &entry))) return 0;
-        const std::wstring given = Given(stored += std::wstring(L"\\") + entry.cFileName);
-        answer += L"\\" + (given.empty() ? std::wstring(entry.cFileName) : given);
+        const std::wstring given = Given(real.substr(0, end));
+        answer += given.empty() ? real.substr(at, end - at) : L"\\" + given;
     }
     if (answer.size() >= capacity) return static_cast<DWORD>(answer.size() + 1);
     return std::wcscpy(buffer, answer.c_str()), static_cast<DWORD>(answer.size());
