@@ -82,14 +82,19 @@ TEST(CliExe, TreeListsEveryEntryWithTheShortFormTheSystemGivesFromOneListingPerF
     for (folder.MakeFolder(deep); deep.size() < 300;) folder.MakeFolder(deep += L"\\a long folder name");
     for (const std::wstring& name : names) folder.MakeFile(deep + L"\\" + name);
     folder.MakeFile(L"\u65e5\u672c \U0001F600.txt");
+    folder.MakeFolder(L"empty");
+    ::SetFileAttributesW(folder.MakeFile(L"hidden.sys").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     const auto lines = TreeLines(folder.path());
-    ASSERT_EQ(lines.size(), 2 + deep.size() / 19 + std::size(names));
+    ASSERT_EQ(lines.size(), 4 + deep.size() / 19 + std::size(names));
     std::vector<std::wstring> order;
     for (const auto& [shortForm, longForm] : lines) {
-        EXPECT_EQ(shortForm, longForm.ends_with(L'.') ? shortForm : ShortPath(files, longForm));  // GetShortPathNameW's
         EXPECT_EQ(LongPath(files, shortForm), longForm);
+        EXPECT_EQ(NoteOnShortForm(files, longForm, shortForm).text, L"");  // Wine's hashed names are 8.3 names
         if (longForm.ends_with(L".txt") || longForm.ends_with(L".TXT"))
             order.push_back(longForm.substr(longForm.rfind(L'\\') + 1));
+        if (longForm.ends_with(L'.')) continue;            // no per-path call reaches it: its 8.3 name is its one path
+        EXPECT_EQ(shortForm, ShortPath(files, longForm));  // GetShortPathNameW's
+        EXPECT_NE(DirExists(files, longForm), FileExists(files, longForm)) << longForm.size();
     }
     EXPECT_EQ(order,
               (std::vector<std::wstring>{L"A.txt", L"b.txt", L"C.txt", L"UPPER.TXT", L"\u65e5\u672c \U0001F600.txt"}));
