@@ -22,12 +22,11 @@ namespace {
 
 using namespace shortex;
 
+extern "C" IMAGE_DOS_HEADER __ImageBase;  // this DLL's own module
+
 std::wstring Beside(const wchar_t* name) {
-    HMODULE self = nullptr;
     wchar_t path[MAX_PATH] = {};
-    ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                         reinterpret_cast<LPCWSTR>(&Beside), &self);
-    ::GetModuleFileNameW(self, path, MAX_PATH);
+    ::GetModuleFileNameW(reinterpret_cast<HMODULE>(&__ImageBase), path, MAX_PATH);
     return std::wstring(path, std::wcsrchr(path, L'\\') + 1) + name;
 }
 std::wstring WineShortName(const std::wstring& path) {
