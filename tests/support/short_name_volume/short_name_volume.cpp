@@ -44,14 +44,14 @@ bool Inside(const std::wstring& path, const std::wstring& folder = kVolume) {
 }
 std::wstring Unprefixed(std::wstring path) { return path.starts_with(L"\\\\?\\") ? path.erase(0, 4) : path; }
 
-// The state's text, each line between two line ends.
+// The state's text, each line between two line ends (the last line may have none in the file).
 std::wstring State() {
     const UniqueFileHandle file(::CreateFileW(kState.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                               OPEN_EXISTING, 0, nullptr));
     std::wstring text(file ? ::GetFileSize(file.get(), nullptr) / 2 : 0, L'\0');
     DWORD read = 0;
     if (file) ::ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size() * 2), &read, nullptr);
-    return L"\n" + text;
+    return L"\n" + text + L"\n";
 }
 bool Has(const std::wstring& line) { return State().find(L"\n" + line + L"\n") != std::wstring::npos; }
 // The rest of the last line that starts with the key and a tab; empty when there is none.
