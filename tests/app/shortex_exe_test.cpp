@@ -10,14 +10,8 @@ namespace {
 
 const std::wstring kExe = BuildPath(SHORTEX_EXE);
 
-std::wstring ItemText(HWND window, int id) { return WindowText(::GetDlgItem(window, id)); }
-
-class ShortexExe : public ::testing::Test {
-protected:
-    void SetUp() override { ClearSettings(); }
-};
-
-TEST_F(ShortexExe, OfTwoCopiesStartedTogetherOneOpensItsWindowAndTheOtherSaysSoAndEnds) {
+TEST(ShortexExe, OfTwoCopiesStartedTogetherOneOpensItsWindowAndTheOtherSaysSoAndEnds) {
+    ClearSettings();
     RunningProcess a(kExe, L""), b(kExe, L"");
     const auto box = [](RunningProcess& run) { return FindProcessWindow(run.id(), L"#32770", L"Info"); };
     const auto window = [](RunningProcess& run) { return FindProcessWindow(run.id(), L"ShortexMainWindow"); };
@@ -29,7 +23,8 @@ TEST_F(ShortexExe, OfTwoCopiesStartedTogetherOneOpensItsWindowAndTheOtherSaysSoA
     EXPECT_FALSE(running.WaitForExit(0));
 }
 
-TEST_F(ShortexExe, APathAndThePlaceAreRememberedFromOneRunToTheNextEvenWhenStartedMaximised) {
+TEST(ShortexExe, APathAndThePlaceAreRememberedFromOneRunToTheNextEvenWhenStartedMaximised) {
+    ClearSettings();
     TempFolder folder;
     SystemFileSystem files;
     const std::wstring path = folder.MakeFolder(L"Program Files");
@@ -52,8 +47,8 @@ TEST_F(ShortexExe, APathAndThePlaceAreRememberedFromOneRunToTheNextEvenWhenStart
     RECT now{};
     ::GetWindowRect(window, &now);
     EXPECT_EQ(std::pair(now.left, now.top), std::pair(placed.left, placed.top));
-    EXPECT_EQ(ItemText(window, main_window::txtPath), path);
-    EXPECT_EQ(ItemText(window, main_window::txtShortex), ShortPath(files, path));
+    EXPECT_EQ(WindowText(::GetDlgItem(window, main_window::txtPath)), path);
+    EXPECT_EQ(WindowText(::GetDlgItem(window, main_window::txtShortex)), ShortPath(files, path));
 }
 
 }  // namespace

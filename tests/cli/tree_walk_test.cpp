@@ -17,7 +17,7 @@ TEST(TreeWalk, FoldersComeBeforeTheirContentsWithShortNamesWhereTheyExistAndLink
         .Add(L"C:\\Top\\Program Files", L"PROGRA~1", kFolder)
         .Add(L"C:\\Top\\Program Files\\a b.txt", L"AB~1.TXT")
         .Add(L"C:\\Top\\z.txt")
-        .Unreadable(L"C:\\Top\\Locked");
+        .refusals[L"C:\\TOP\\LOCKED"] = 5;  // access denied
     std::vector<std::wstring> lines, errors;
     WalkTree(
         volume, L"C:\\TOP", L"C:\\Top",

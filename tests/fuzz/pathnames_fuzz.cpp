@@ -9,16 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace shortex;
-    static testing::MemoryVolume volume = [] {
-        testing::MemoryVolume v;
-        v.Add(L"C:\\Program Files", L"PROGRA~1", kFolder)
-            .Add(L"C:\\Program Files\\Common Files", L"COMMON~1", kFolder)
-            .Add(L"C:\\Program Files\\Common Files\\a b.txt", L"AB~1.TXT")
-            .Add(L"C:\\$Hidden", L"", kFolder)
-            .Add(L"C:\\$Hidden\\x")
-            .Add(L"C:\\\u0416", L"2C1~1", kFolder);
-        return v;
-    }();
+    static testing::MemoryVolume volume = testing::MemoryVolume::Sample();
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     std::size_t total = 0;
     cli::LineSplitter<char> splitter;

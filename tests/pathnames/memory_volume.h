@@ -17,87 +17,86 @@ public:
         entries_[Fold(path)] = {path.substr(path.rfind(L'\\') + 1), shortName, attributes, tag};
         return *this;
     }
-    MemoryVolume& Unreadable(const std::wstring& folder) { return unreadable_ = Fold(folder), *this; }
-
-    std::wstring ShortPathName(const std::wstring& path) override {
-        std::wstring answer = path.substr(0, 2);
-        for (const Entry* entry : Walk(path))
-            answer += L"\\" + (entry->shortName.empty() ? entry->name : entry->shortName);
-        return answer.size() > 2 ? answer : L"";
+    // Folders of every kind, names with and without short names, on C: and D:.
+    static MemoryVolume Sample() {
+        MemoryVolume volume;
+        volume.Add(L"C:\\Program Files", L"PROGRA~1", kFolder)
+            .Add(L"C:\\Program Files\\Common Files", L"COMMON~1", kFolder)
+            .Add(L"C:\\Program Files\\read me.txt", L"README~1.TXT")
+            .Add(L"C:\\Windows", L"", kFolder)
+            .Add(L"C:\\$Hidden", L"", kFolder)
+            .Add(L"C:\\$Hidden\\x.sys")
+            .Add(L"C:\\\u0416", L"2C1~1", kFolder)
+            .Add(L"D:\\No Short Names", L"", kFolder);
+        return volume;
     }
-    std::optional<std::uint32_t> Attributes(const std::wstring& path) override {
-        if ((path.size() == 2 || path.size() == 3) && path[1] == L':') return kFolder;
-        const auto entries = Walk(path.ends_with(L'\\') ? path.substr(0, path.size() - 1) : path);
-        return entries.empty() ? std::nullopt : std::optional(entries.back()->attributes);
-    }
-    std::wstring FirstEntry(const std::wstring& pattern) override {
-        const auto entries = Walk(pattern);
-        return entries.empty() ? L"" : entries.back()->name;
-    }
-
-    VolumeFacts Volume(const std::wstring&) override { return facts; }
-    // The error `refusals` holds for the long path, once; else the name is given.
-    std::uint32_t SetShortName(const std::wstring& path, const std::wstring& name) override {
-        if (const auto refusal = refusals.extract(Fold(path))) return refusal.mapped();
-        return entries_.at(Fold(path)).shortName = name, 0;
-    }
-    std::uint32_t ListFolder(const std::wstring& path, std::vector<FolderEntry>& entries) override {
-        entries.clear();
-        const std::wstring folder = path.ends_with(L'\\') ? path.substr(0, path.size() - 1) : path;
-        if (Fold(folder) == unreadable_) return 5;  // access denied
-        const auto inside = Walk(folder);
-        const std::wstring key = inside.empty() ? Fold(folder) : Fold(folder.substr(0, 2)) + KeyOf(inside);
-        for (const auto& [child, entry] : entries_)
-            if (child.starts_with(key + L"\\") && child.find(L'\\', key.size() + 1) == child.npos)
-                entries.push_back({entry.name, entry.shortName, entry.attributes, entry.reparseTag});
-        return 0;
-    }
-
-private:
-    struct Entry {
-        std::wstring name, shortName;
-        std::uint32_t attributes, reparseTag;
-    };
     static std::wstring Fold(std::wstring text) {
         for (wchar_t& c : text) c = static_cast<wchar_t>(c >= L'a' && c <= L'z' ? c - 32 : c);
         return text;
     }
 
+    std::wstring ShortPathName(const std::wstring& path) override {
+        std::wstring answer = path.substr(0, 2);
+        for (const auto& found : Walk(path))
+            answer += L"\\" + (found->second.alternateName.empty() ? found->second.name : found->second.alternateName);
+        return answer.size() > 2 ? answer : L"";
+    }
+    std::optional<std::uint32_t> Attributes(const std::wstring& path) override {
+        if ((path.size() == 2 || path.size() == 3) && path[1] == L':') return kFolder;
+        const auto found = Walk(path.ends_with(L'\\') ? path.substr(0, path.size() - 1) : path);
+        return found.empty() ? std::nullopt : std::optional(found.back()->second.attributes);
+    }
+    std::wstring FirstEntry(const std::wstring& pattern) override {
+        const auto found = Walk(pattern);
+        return found.empty() ? L"" : found.back()->second.name;
+    }
+    VolumeFacts Volume(const std::wstring&) override { return facts; }
+    // The error `refusals` holds for the long path, once; else the name is given.
+    std::uint32_t SetShortName(const std::wstring& path, const std::wstring& name) override {
+        if (const auto refusal = refusals.extract(Fold(path))) return refusal.mapped();
+        return entries_.at(Fold(path)).alternateName = name, 0;
+    }
+    // The error `refusals` holds for the folder's long path; else its entries.
+    std::uint32_t ListFolder(const std::wstring& path, std::vector<FolderEntry>& entries) override {
+        entries.clear();
+        const std::wstring folder = path.ends_with(L'\\') ? path.substr(0, path.size() - 1) : path;
+        const auto found = Walk(folder);
+        const std::wstring key = found.empty() ? Fold(folder) : found.back()->first;
+        if (refusals.contains(key)) return refusals.at(key);
+        for (const auto& [child, entry] : entries_)
+            if (Parent(child) == key) entries.push_back(entry);
+        return 0;
+    }
+
+    VolumeFacts facts{L"NTFS"};
+    std::map<std::wstring, std::uint32_t> refusals;  // by upper-case long path
+
+private:
+    using Entries = std::map<std::wstring, FolderEntry>;  // by upper-case long path
+    static std::wstring Parent(const std::wstring& key) { return key.substr(0, key.rfind(L'\\')); }
+
     // The entries an absolute path "X:\a\b" names, each by its long or short name in any letter
     // case; none when a component is missing.
-    std::vector<const Entry*> Walk(const std::wstring& path) const {
-        std::vector<const Entry*> found;
+    std::vector<Entries::const_iterator> Walk(const std::wstring& path) const {
         if (path.size() < 4 || path[1] != L':' || path[2] != L'\\') return {};
-        std::wstring resolved = Fold(path.substr(0, 2));
-        for (std::size_t at = 2, end; at < path.size(); at = end) {
-            end = std::min(path.find(L'\\', at + 1), path.size());
-            const std::wstring component = Fold(path.substr(at + 1, end - at - 1));
-            const auto child = std::find_if(entries_.begin(), entries_.end(), [&](const auto& keyAndEntry) {
-                const auto& [key, entry] = keyAndEntry;
-                return key.starts_with(resolved + L"\\") && key.find(L'\\', resolved.size() + 1) == key.npos &&
-                       (Fold(entry.name) == component ||
-                        (!entry.shortName.empty() && Fold(entry.shortName) == component));
-            });
+        std::vector<Entries::const_iterator> found;
+        std::wstring key = Fold(path.substr(0, 2));
+        for (std::size_t at = 3, end; at <= path.size(); at = end + 1) {
+            end = std::min(path.find(L'\\', at), path.size());
+            const std::wstring component = Fold(path.substr(at, end - at));
+            auto child = entries_.find(key + L"\\" + component);
+            if (child == entries_.end() && !component.empty())
+                child = std::find_if(entries_.begin(), entries_.end(), [&](const auto& entry) {
+                    return Parent(entry.first) == key && Fold(entry.second.alternateName) == component;
+                });
             if (child == entries_.end()) return {};
-            found.push_back(&child->second);
-            resolved = child->first;
+            found.push_back(child);
+            key = child->first;
         }
         return found;
     }
 
-    static std::wstring KeyOf(const std::vector<const Entry*>& entries) {
-        std::wstring key;
-        for (const Entry* entry : entries) key += L"\\" + Fold(entry->name);
-        return key;
-    }
-
-public:
-    VolumeFacts facts{L"NTFS"};
-    std::map<std::wstring, std::uint32_t> refusals;  // by upper-case path
-
-private:
-    std::map<std::wstring, Entry> entries_;
-    std::wstring unreadable_;
+    Entries entries_;
 };
 
 }  // namespace shortex::testing

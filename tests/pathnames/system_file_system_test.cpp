@@ -1,40 +1,11 @@
-// The path operations on real files under Wine: awkward names, long paths, hostile texts.
+// The path operations on the real system under Wine: volumes, listings, hostile texts (real entries of
+// every kind: CliExe's --tree test, which asks the same calls of each entry it lists).
 #include "pathnames/hostile_corpus.h"
-#include "support/win_support.h"
 
 #include <gtest/gtest.h>
 
 namespace shortex::testing {
 namespace {
-
-TEST(SystemFileSystem, ShortFormsOfRealEntriesComeBackToTheirLongForms) {
-    TempFolder folder;
-    SystemFileSystem files;
-    std::wstring deep = L"deep";
-    for (folder.MakeFolder(deep); deep.size() < 300;) folder.MakeFolder(deep += L"\\a folder of some length");
-    const std::wstring entries[] = {
-        folder.MakeFolder(L"Program Files"),
-        folder.MakeFile(L"Program Files\\read me.txt"),
-        folder.MakeFolder(L"\u0416\u0435\u043d\u044f"),
-        folder.MakeFile(L"\u65e5\u672c\u8a9e \U0001F600.txt"),
-        folder.MakeFolder(L"empty"),
-        folder.MakeFile(L"x.y.z"),
-        folder.path() + L"\\" + deep,
-    };
-    ::SetFileAttributesW(folder.MakeFile(L"hidden.sys").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    for (const std::wstring& path : entries) {
-        const bool folderEntry = (::GetFileAttributesW((L"\\\\?\\" + path).c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        EXPECT_EQ(DirExists(files, path), folderEntry) << path.size();
-        EXPECT_EQ(FileExists(files, path), !folderEntry) << path.size();
-        const std::wstring shortForm = ShortPath(files, path);
-        ASSERT_FALSE(shortForm.empty()) << path.size();
-        EXPECT_EQ(NoteOnShortForm(files, path, shortForm).text, L"");
-        EXPECT_EQ(LongPath(files, shortForm), path);
-    }
-    EXPECT_TRUE(FileExists(files, folder.path() + L"\\hidden.sys"));
-    EXPECT_EQ(LongPath(files, folder.path() + L"\\HIDDEN.SYS"), folder.path() + L"\\hidden.sys");
-    EXPECT_EQ(ShortPath(files, folder.path() + L"\\missing"), L"");
-}
 
 TEST(SystemFileSystem, TheVolumeIsTheOneThePathLiesOnAndOnlyAFullPathIsListed) {
     SystemFileSystem files;

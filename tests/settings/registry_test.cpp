@@ -8,40 +8,33 @@
 namespace shortex::registry {
 namespace {
 
-class RegistryTest : public ::testing::Test {
-protected:
-    void SetUp() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kSub); }
-    void TearDown() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, kSub); }
-    void Raw(const wchar_t* name, DWORD type, const void* data, DWORD bytes) {
-        ::RegSetKeyValueW(HKEY_CURRENT_USER, kSub, name, type, data, bytes);
-    }
-    std::optional<std::wstring> Read(const wchar_t* name) { return ReadRegValue(HKEY_CURRENT_USER, kSub, name); }
-    LSTATUS Write(const std::wstring& text) { return WriteRegValue(HKEY_CURRENT_USER, kSub, L"v", text); }
-
-    static constexpr const wchar_t* kSub = L"Software\\ShortexRegistryTest";
-};
-
-TEST_F(RegistryTest, WritesNeedTheKeyAndReadsGiveBackTheTextStored) {
-    EXPECT_EQ(Read(L"v"), std::nullopt);
-    EXPECT_NE(Write(L"lost"), ERROR_SUCCESS);
-    EXPECT_EQ(CreateRegKey(HKEY_CURRENT_USER, kSub), ERROR_SUCCESS);
-    EXPECT_EQ(Read(L"v"), std::nullopt);
+TEST(Registry, WritesNeedTheKeyAndReadsGiveBackTheTextStored) {
+    const HKEY user = HKEY_CURRENT_USER;
+    const wchar_t* const sub = L"Software\\ShortexRegistryTest";
+    ::RegDeleteTreeW(user, sub);
+    EXPECT_EQ(ReadRegValue(user, sub, L"v"), std::nullopt);
+    EXPECT_NE(WriteRegValue(user, sub, L"v", L"lost"), ERROR_SUCCESS);
+    EXPECT_EQ(CreateRegKey(user, sub), ERROR_SUCCESS);
+    EXPECT_EQ(ReadRegValue(user, sub, L"v"), std::nullopt);
     for (const std::wstring& text : {std::wstring(L"  C:\\Temp  "), std::wstring(), std::wstring(70000, L'\u0416')}) {
-        EXPECT_EQ(Write(text), ERROR_SUCCESS);
-        EXPECT_EQ(Read(L"v"), text);
+        EXPECT_EQ(WriteRegValue(user, sub, L"v", text), ERROR_SUCCESS);
+        EXPECT_EQ(ReadRegValue(user, sub, L"v"), text);
     }
-    CreateRegKey(HKEY_CURRENT_USER, kSub);  // an existing key keeps its values
-    EXPECT_EQ(Read(L"v")->size(), 70000u);
-    const wchar_t text[] = L"abc";  // odd data reads as text, other types as nothing
-    const DWORD number = 7;
-    Raw(L"odd", REG_SZ, text, 7);  // three and a half characters, no terminator
-    Raw(L"unterminated", REG_SZ, text, 6);
-    Raw(L"dword", REG_DWORD, &number, 4);
-    Raw(L"expand", REG_EXPAND_SZ, L"%TEMP%", 14);
-    EXPECT_EQ(Read(L"odd"), L"abc");
-    EXPECT_EQ(Read(L"unterminated"), L"abc");
-    EXPECT_EQ(Read(L"dword"), std::nullopt);
-    EXPECT_EQ(Read(L"expand"), std::nullopt);
+    CreateRegKey(user, sub);  // an existing key keeps its values
+    EXPECT_EQ(ReadRegValue(user, sub, L"v")->size(), 70000u);
+    const struct {
+        const wchar_t* name;
+        DWORD type, bytes;
+        std::optional<std::wstring> read;
+    } raw[] = {{L"odd", REG_SZ, 7, L"abc"},  // three and a half characters, no terminator
+               {L"unterminated", REG_SZ, 6, L"abc"},
+               {L"dword", REG_DWORD, 4, std::nullopt},
+               {L"expand", REG_EXPAND_SZ, 8, std::nullopt}};
+    for (const auto& r : raw) {
+        ::RegSetKeyValueW(user, sub, r.name, r.type, L"abc", r.bytes);
+        EXPECT_EQ(ReadRegValue(user, sub, r.name), r.read) << r.name;
+    }
+    ::RegDeleteTreeW(user, sub);
 }
 
 }  // namespace

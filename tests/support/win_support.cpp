@@ -1,14 +1,17 @@
 #include "win_support.h"
 
-#include <cstring>
+#include "common/unique_handle.h"
+#include "settings/registry.h"
+
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
+#include <tuple>
 
 namespace shortex::testing {
 namespace {
 
-constexpr wchar_t kSettingsKey[] = L"Software\\Tandril\\Shortex";
+using registry::kSettingsKey;
 
 std::wstring Extended(const std::wstring& path) { return L"\\\\?\\" + path; }
 
@@ -17,20 +20,22 @@ std::wstring Quote(const std::wstring& argument) {
     return argument.empty() || argument.find(L' ') != argument.npos ? L"\"" + argument + L"\"" : argument;
 }
 
-// A file of the folder that a child process can inherit, for its standard handles.
-HANDLE InheritableFile(const std::wstring& path) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    return ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                         CREATE_ALWAYS, 0, nullptr);
-}
-
-std::string ReadFromStart(HANDLE file) {
-    std::string bytes(::GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ::SetFilePointer(file, 0, nullptr, FILE_BEGIN);
-    ::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    ::CloseHandle(file);
-    return bytes;
+// Starts the program with the arguments after its quoted name, with the standard handles given (and
+// no console of its own) or else shown as asked; throws when it cannot.
+PROCESS_INFORMATION Start(const std::wstring& program, const std::wstring& arguments, WORD show, HANDLE in = nullptr,
+                          HANDLE out = nullptr, HANDLE errors = nullptr) {
+    std::wstring commandLine = Quote(program) + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = in ? STARTF_USESTDHANDLES : STARTF_USESHOWWINDOW;
+    startup.wShowWindow = show;
+    std::tie(startup.hStdInput, startup.hStdOutput, startup.hStdError) = std::tie(in, out, errors);
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, in != nullptr,
+                          in ? CREATE_NO_WINDOW : 0, nullptr, nullptr, &startup, &process))
+        throw std::runtime_error("CreateProcess failed: " + std::to_string(::GetLastError()) + " " +
+                                 std::string(program.begin(), program.end()));
+    return process;
 }
 
 }  // namespace
@@ -60,52 +65,41 @@ std::wstring TempFolder::MakeFile(const std::wstring& relative) const {
 }
 
 std::wstring BuildPath(const char* hostPath) {
-    std::wstring path(hostPath, hostPath + std::strlen(hostPath));
-    for (wchar_t& c : path)
-        if (c == L'/') c = L'\\';
+    const std::wstring path = std::filesystem::path(hostPath).make_preferred().wstring();
     return path.starts_with(L"\\") ? L"Z:" + path : path;
 }
 
 ProcessResult RunProcess(const std::wstring& program, const std::vector<std::wstring>& arguments,
                          const std::string& input) {
     const TempFolder folder;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = InheritableFile(folder.path() + L"\\in");
-    startup.hStdOutput = InheritableFile(folder.path() + L"\\out");
-    startup.hStdError = InheritableFile(folder.path() + L"\\errors");
-    DWORD written = 0;
-    ::WriteFile(startup.hStdInput, input.data(), static_cast<DWORD>(input.size()), &written, nullptr);
-    ::SetFilePointer(startup.hStdInput, 0, nullptr, FILE_BEGIN);
-    std::wstring commandLine = Quote(program);
-    for (const auto& argument : arguments) commandLine += L" " + Quote(argument);
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                          nullptr, &startup, &process))
-        throw std::runtime_error("CreateProcess failed: " + std::to_string(::GetLastError()) + " " +
-                                 std::string(program.begin(), program.end()));
+    const auto file = [&](const wchar_t* name) { return std::filesystem::path(folder.path() + name); };
+    std::ofstream(file(L"\\in"), std::ios::binary) << input;
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    const auto open = [&](const wchar_t* name) {
+        return UniqueFileHandle(::CreateFileW(file(name).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                              FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_ALWAYS, 0, nullptr));
+    };
     ProcessResult result;
-    ::WaitForSingleObject(process.hProcess, INFINITE);
-    ::GetExitCodeProcess(process.hProcess, &result.exitCode);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    ::CloseHandle(startup.hStdInput);
-    result.output = ReadFromStart(startup.hStdOutput);
-    result.errors = ReadFromStart(startup.hStdError);
+    {
+        const UniqueFileHandle in = open(L"\\in"), out = open(L"\\out"), errors = open(L"\\errors");
+        std::wstring commandLine;
+        for (const auto& argument : arguments) commandLine += L" " + Quote(argument);
+        const PROCESS_INFORMATION process = Start(program, commandLine, SW_HIDE, in.get(), out.get(), errors.get());
+        const UniqueKernelHandle thread(process.hThread), ended(process.hProcess);
+        ::WaitForSingleObject(ended.get(), INFINITE);
+        ::GetExitCodeProcess(ended.get(), &result.exitCode);
+    }
+    const auto read = [&](const wchar_t* name) {
+        std::ifstream stream(file(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(stream), {});
+    };
+    result.output = read(L"\\out");
+    result.errors = read(L"\\errors");
     return result;
 }
 
 RunningProcess::RunningProcess(const std::wstring& program, const std::wstring& argumentText, WORD showCommand) {
-    std::wstring commandLine = Quote(program) + (argumentText.empty() ? L"" : L" " + argumentText);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = showCommand;
-    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &info_))
-        throw std::runtime_error("CreateProcess failed: " + std::to_string(::GetLastError()) + " " +
-                                 std::string(program.begin(), program.end()));
+    info_ = Start(program, argumentText.empty() ? L"" : L" " + argumentText, showCommand);
 }
 
 RunningProcess::~RunningProcess() {
@@ -181,18 +175,12 @@ void ClearSettings() { ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey); }
 std::wstring Setting(const wchar_t* name) { return RegText(HKEY_CURRENT_USER, kSettingsKey, name); }
 
 void SetSetting(const wchar_t* name, const std::wstring& text) {
-    SetRegText(HKEY_CURRENT_USER, kSettingsKey, name, text);
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ, text.c_str(),
+                      static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
 std::wstring RegText(HKEY root, const std::wstring& key, const wchar_t* name) {
-    wchar_t value[4096] = {};
-    DWORD bytes = sizeof value;
-    return ::RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &bytes) ? L"<none>" : value;
-}
-
-void SetRegText(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& text) {
-    ::RegSetKeyValueW(root, key.c_str(), name, REG_SZ, text.c_str(),
-                      static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    return registry::ReadRegValue(root, key.c_str(), name).value_or(L"<none>");
 }
 
 }  // namespace shortex::testing

@@ -83,6 +83,5 @@ std::wstring Setting(const wchar_t* name);  // "<none>" when missing
 void SetSetting(const wchar_t* name, const std::wstring& text);
 // A REG_SZ value under any key; "<none>" when missing.
 std::wstring RegText(HKEY root, const std::wstring& key, const wchar_t* name);
-void SetRegText(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& text);
 
 }  // namespace shortex::testing

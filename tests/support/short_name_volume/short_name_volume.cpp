@@ -3,11 +3,12 @@
 // function is forwarded but those that decide short names in the folder "volume" beside it, whose
 // entries have none until given one. "volume.txt" beside it keeps the names given, across
 // processes, and says how the volume answers, a line each, fields cut by tabs:
-//   given SHORT PATH   PATH was given SHORT
-//   volume-off         the volume's own flag: no 8.3 names
-//   not-elevated       SetFileShortNameW fails with ERROR_PRIVILEGE_NOT_HELD
-//   in-use PATH        SetFileShortNameW on PATH fails with ERROR_ACCESS_DENIED (its files are open)
-//   missing            SetFileShortNameW and AreShortNamesEnabled are missing, as in Wine
+//   given PATH SHORT       PATH was given SHORT (written with the next line)
+//   long FOLDER\SHORT PATH  that name in its folder stands for PATH
+//   volume-off             the volume's own flag: no 8.3 names
+//   not-elevated           SetFileShortNameW fails with ERROR_PRIVILEGE_NOT_HELD
+//   in-use PATH            SetFileShortNameW on PATH fails with ERROR_ACCESS_DENIED (its files are open)
+//   missing                SetFileShortNameW is missing, as in Wine (AreShortNamesEnabled always is)
 #include "common/unique_handle.h"
 
 #include <winioctl.h>
@@ -16,19 +17,16 @@
 #include <cstring>
 #include <map>
 #include <string>
-#include <vector>
 
 namespace {
 
 using namespace shortex;
-using Line = std::vector<std::wstring>;
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;  // this DLL's own module
 
 std::wstring Beside(const wchar_t* name) {
-    HMODULE self = nullptr;
     wchar_t path[MAX_PATH] = {};
-    ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                         reinterpret_cast<LPCWSTR>(&Beside), &self);
-    ::GetModuleFileNameW(self, path, MAX_PATH);
+    ::GetModuleFileNameW(reinterpret_cast<HMODULE>(&__ImageBase), path, MAX_PATH);
     return std::wstring(path, std::wcsrchr(path, L'\\') + 1) + name;
 }
 std::wstring WineShortName(const std::wstring& path) {
@@ -46,45 +44,32 @@ bool Inside(const std::wstring& path, const std::wstring& folder = kVolume) {
 }
 std::wstring Unprefixed(std::wstring path) { return path.starts_with(L"\\\\?\\") ? path.erase(0, 4) : path; }
 
-std::vector<Line> State() {
+// The state's text, each line between two line ends (the last line may have none in the file).
+std::wstring State() {
     const UniqueFileHandle file(::CreateFileW(kState.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                               OPEN_EXISTING, 0, nullptr));
     std::wstring text(file ? ::GetFileSize(file.get(), nullptr) / 2 : 0, L'\0');
     DWORD read = 0;
     if (file) ::ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size() * 2), &read, nullptr);
-    std::vector<Line> lines(1, Line(1));
-    for (const wchar_t c : text) {
-        switch (c) {
-            case L'\n': lines.emplace_back(1); break;
-            case L'\t': lines.back().emplace_back(); break;
-            default: lines.back().back() += c;
-        }
-    }
-    return lines;
+    return L"\n" + text + L"\n";
 }
-// The last line with the key (naming the path last, if given); empty when there is none.
-Line Find(const std::wstring& key, const std::wstring& path = {}) {
-    Line found;
-    for (Line& line : State())
-        if (line[0] == key && (path.empty() || Same(line.back(), path))) found = std::move(line);
-    return found;
+bool Has(const std::wstring& line) { return State().find(L"\n" + line + L"\n") != std::wstring::npos; }
+// The rest of the last line that starts with the key and a tab; empty when there is none.
+std::wstring Value(const std::wstring& key) {
+    const std::wstring text = State(), start = L"\n" + key + L"\t";
+    const std::size_t at = text.rfind(start), from = at + start.size();
+    return at == text.npos ? L"" : text.substr(from, text.find(L'\n', from) - from);
 }
-std::wstring Given(const std::wstring& path) {
-    const Line line = Find(L"given", path);
-    return line.size() == 3 ? line[1] : L"";
-}
+std::wstring Given(const std::wstring& path) { return Value(L"given\t" + path); }
 
 // The path with the volume folder's name in Wine's short names, and the names given in it, made long.
 std::wstring Real(std::wstring path) {
     const std::wstring prefix = path.starts_with(L"\\\\?\\") ? L"\\\\?\\" : L"";
     if (Inside(path = Unprefixed(path), kWineVolume)) path = kVolume + path.substr(kWineVolume.size());
-    for (bool changed = Inside(path); changed;) {
-        changed = false;
-        for (const Line& line : State()) {
-            const std::wstring named =
-                line[0] == L"given" && line.size() == 3 ? line[2].substr(0, line[2].rfind(L'\\') + 1) + line[1] : L"";
-            if (!named.empty() && Inside(path, named)) path = line[2] + path.substr(named.size()), changed = true;
-        }
+    for (std::size_t at = kVolume.size(); Inside(path) && at < path.size();) {
+        at = std::min(path.find(L'\\', at + 1), path.size());
+        if (const std::wstring named = Value(L"long\t" + path.substr(0, at)); !named.empty())
+            path = named + path.substr(at), at = named.size();
     }
     return prefix + path;
 }
@@ -102,13 +87,12 @@ extern "C" {
 DWORD WINAPI VolumeGetShortPathNameW(LPCWSTR path, LPWSTR buffer, DWORD capacity) {
     const std::wstring real = Unprefixed(Real(path));
     if (!Inside(real)) return ::GetShortPathNameW(path, buffer, capacity);
-    std::wstring answer = kWineVolume, stored = kVolume;
+    if (::GetFileAttributesW(real.c_str()) == INVALID_FILE_ATTRIBUTES) return 0;
+    std::wstring answer = kWineVolume;
     for (std::size_t at = kVolume.size(), end; at < real.size(); at = end) {
         end = std::min(real.find(L'\\', at + 1), real.size());
-        WIN32_FIND_DATAW entry{};
-        if (!UniqueFindHandle(::FindFirstFileW(real.substr(0, end).c_str(), &entry))) return 0;
-        const std::wstring given = Given(stored += std::wstring(L"\\") + entry.cFileName);
-        answer += L"\\" + (given.empty() ? std::wstring(entry.cFileName) : given);
+        const std::wstring given = Given(real.substr(0, end));
+        answer += given.empty() ? real.substr(at, end - at) : L"\\" + given;
     }
     if (answer.size() >= capacity) return static_cast<DWORD>(answer.size() + 1);
     return std::wcscpy(buffer, answer.c_str()), static_cast<DWORD>(answer.size());
@@ -136,19 +120,18 @@ BOOL WINAPI VolumeDeviceIoControl(HANDLE device, DWORD code, LPVOID in, DWORD in
     if (code != FSCTL_QUERY_PERSISTENT_VOLUME_STATE || outSize < sizeof(FILE_FS_PERSISTENT_VOLUME_INFORMATION))
         return ::DeviceIoControl(device, code, in, inSize, out, outSize, bytes, overlapped);
     static_cast<FILE_FS_PERSISTENT_VOLUME_INFORMATION*>(out)->VolumeFlags =
-        Find(L"volume-off").empty() ? 0 : PERSISTENT_VOLUME_STATE_SHORT_NAME_CREATION_DISABLED;
+        !Has(L"volume-off") ? 0 : PERSISTENT_VOLUME_STATE_SHORT_NAME_CREATION_DISABLED;
     return *bytes = sizeof(FILE_FS_PERSISTENT_VOLUME_INFORMATION), TRUE;
 }
-
-BOOL WINAPI VolumeAreShortNamesEnabled(HANDLE, BOOL* enabled) { return *enabled = Find(L"volume-off").empty(), TRUE; }
 
 BOOL WINAPI VolumeSetFileShortNameW(HANDLE file, LPCWSTR name) {
     std::wstring path(MAX_PATH, L'\0');
     path = Unprefixed(path.substr(0, ::GetFinalPathNameByHandleW(file, path.data(), MAX_PATH, 0)));
-    const DWORD error = !Find(L"not-elevated").empty()   ? ERROR_PRIVILEGE_NOT_HELD
-                        : !Find(L"in-use", path).empty() ? ERROR_ACCESS_DENIED
-                                                         : ERROR_SUCCESS;
-    const std::wstring line = L"given\t" + std::wstring(name) + L"\t" + path + L"\n";
+    const DWORD error = Has(L"not-elevated")      ? ERROR_PRIVILEGE_NOT_HELD
+                        : Has(L"in-use\t" + path) ? ERROR_ACCESS_DENIED
+                                                  : ERROR_SUCCESS;
+    const std::wstring folder = path.substr(0, path.rfind(L'\\') + 1),
+                       line = L"given\t" + path + L"\t" + name + L"\nlong\t" + folder + name + L"\t" + path + L"\n";
     const UniqueFileHandle state(
         ::CreateFileW(kState.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr));
     DWORD written = 0;
@@ -157,13 +140,9 @@ BOOL WINAPI VolumeSetFileShortNameW(HANDLE file, LPCWSTR name) {
 }
 
 FARPROC WINAPI VolumeGetProcAddress(HMODULE module, LPCSTR name) {
-    const bool own = reinterpret_cast<ULONG_PTR>(name) > 0xFFFF && Find(L"missing").empty();
-    void* const function = !own                                      ? nullptr
-                           : !std::strcmp(name, "SetFileShortNameW") ? reinterpret_cast<void*>(&VolumeSetFileShortNameW)
-                           : !std::strcmp(name, "AreShortNamesEnabled")
-                               ? reinterpret_cast<void*>(&VolumeAreShortNamesEnabled)
-                               : nullptr;
-    return function ? reinterpret_cast<FARPROC>(function) : ::GetProcAddress(module, name);
+    const bool own = reinterpret_cast<ULONG_PTR>(name) > 0xFFFF && !std::strcmp(name, "SetFileShortNameW");
+    return own && !Has(L"missing") ? reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&VolumeSetFileShortNameW))
+                                   : ::GetProcAddress(module, name);
 }
 
 }  // extern "C"

@@ -45,12 +45,9 @@ TEST(MainLayout, TheRememberedPlaceIsUsedOnlyWhereTheTitleBarCanBeGrasped) {
 }
 
 TEST(MainLayout, RememberedTextsReadAsTheSystemWroteThem) {
-    for (const auto& [text, truth] : {std::pair{L"True", std::optional(true)},
-                                      {L"fALSE", false},
-                                      {L"-1", true},
-                                      {L"0", false},
-                                      {L"Error", std::nullopt}})
-        EXPECT_EQ(TextToTruth(text), truth) << text;
+    const std::pair<const wchar_t*, std::optional<bool>> truths[] = {
+        {L"True", true}, {L"fALSE", false}, {L"-1", true}, {L"0", false}, {L"Error", std::nullopt}};
+    for (const auto& [text, truth] : truths) EXPECT_EQ(TextToTruth(text), truth) << text;
     const struct {
         const wchar_t* text;
         const wchar_t* separator;
@@ -63,14 +60,12 @@ TEST(MainLayout, RememberedTextsReadAsTheSystemWroteThem) {
 }
 
 TEST(MainLayout, TheArgumentTextIsWhatFollowsTheProgramName) {
-    const struct {
-        const wchar_t* commandLine;
-        const wchar_t* arguments;
-    } cases[] = {{L"\"C:\\Program Files\\Shortex.exe\" \"C:\\a b\"", L"\"C:\\a b\""},
-                 {L"Shortex.exe   C:\\a b  ", L"C:\\a b  "},
-                 {L"Shortex.exe", L""},
-                 {L"\"unclosed quote", L""}};
-    for (const auto& c : cases) EXPECT_EQ(ArgumentText(c.commandLine), c.arguments) << c.commandLine;
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"\"C:\\Program Files\\Shortex.exe\" \"C:\\a b\"", L"\"C:\\a b\""},
+        {L"Shortex.exe   C:\\a b  ", L"C:\\a b  "},
+        {L"Shortex.exe", L""},
+        {L"\"unclosed quote", L""}};
+    for (const auto& [commandLine, arguments] : cases) EXPECT_EQ(ArgumentText(commandLine), arguments) << commandLine;
 }
 
 }  // namespace
