@@ -114,6 +114,7 @@ bool frmMain::OnCreate() {
     for (const int box : {txtPath, txtShortex})
         ::SetWindowSubclass(Item(box), &TextBoxProcedure, box, reinterpret_cast<DWORD_PTR>(this));
     ::SendMessageW(hwnd_, DM_SETDEFID, cmdGetShortex, 0);
+    ::SendMessageW(Item(cmdMakeShort), BCM_SETSHIELD, 0, TRUE);  // it asks for an administrator
     ApplyFontAndIcons();
     return true;
 }

@@ -64,8 +64,8 @@ std::array<ControlDesign, 13> MainLayout(int clientWidth, bool offeringShortName
         {cmdOpenFolder, Button, L"Select Dir", {w - 2780, 105, 1215, 345}},
         {cmdOpenFile, Button, L"Select File", {w - 1500, 105, 1215, 345}},
         {lblShortName, HiddenLabel, L"Short path", {}},
-        {txtShortex, TextBox, L"", {225, 870, offeringShortName ? w - 1785 : w - 500, 285}},
-        {cmdMakeShort, HiddenButton, L"&Make short...", {w - 1500, 840, 1215, 345}},
+        {txtShortex, TextBox, L"", {225, 870, offeringShortName ? w - 2070 : w - 500, 285}},
+        {cmdMakeShort, HiddenButton, L"&Make short...", {w - 1785, 840, 1500, 345}},  // with the UAC shield
         {cmdGetShortex, DefaultButton, L"Get Shortex", {w - 1850, 1320, 1575, 345}},
         {cmdCopy, Button, L"&Copy", {w - 2780, 1320, 870, 345}},
         {cmdAbout, Button, L"&About", {1155, 1320, 870, 345}},
