@@ -134,20 +134,6 @@ TEST_F(FrmMainTest, StartShowsTheCommandLinePathOrTheRememberedOneWithItsShortFo
     }
 }
 
-TEST_F(FrmMainTest, ClosingWhileMinimisedKeepsTheEarlierPlaceAndEndsTheProgram) {
-    SetSetting(L"Top", L"77");
-    Open();
-    ::SetWindowTextW(Item(txtPath), L"  C:\\windows ");
-    ::ShowWindow(window->hwnd(), SW_MINIMIZE);
-    ::SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(window->hwnd());
-    EXPECT_TRUE(QuitPosted());
-    EXPECT_EQ(Setting(L"Top"), L"77");
-    EXPECT_EQ(Setting(L"Left"), L"<none>");
-    EXPECT_EQ(Setting(L"Startup"), L"True");
-    EXPECT_EQ(Setting(L"PreviousPath"), L"  C:\\windows ");
-}
-
 TEST_F(FrmMainTest, KeysRunTheNameCommandsAndCopy) {
     Open();
     ::SetWindowTextW(Item(txtPath), (L"  " + programFiles + L"  ").c_str());
@@ -184,50 +170,39 @@ TEST_F(FrmMainTest, KeysRunTheNameCommandsAndCopy) {
     EXPECT_TRUE(PumpUntil([&] { return !window->hwnd(); }, window->hwnd()));
 }
 
-TEST_F(FrmMainTest, ASlowLookupLeavesTheWindowLiveAndANewerOneWins) {
-    Open();
-    Type(L"\\\\offline\\share\\x");
-    wchar_t cue[32] = {};
-    ::SendMessageW(Item(txtShortex), EM_GETCUEBANNER, reinterpret_cast<WPARAM>(cue), 32);
-    EXPECT_STREQ(cue, L"Looking up...");
-    EXPECT_EQ(Text(txtShortex), L"");
-    Type(programFiles);
-    WaitForAnswer();
-    EXPECT_EQ(Text(txtShortex), ShortPath(*files, programFiles));
-    files->Release();
-    MSG late{};  // the older answer, once it comes
-    while (!::PeekMessageW(&late, window->hwnd(), kLookupAnswered, kLookupAnswered, PM_REMOVE))
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_POSTMESSAGE);
-    ::DispatchMessageW(&late);
-    EXPECT_EQ(Text(txtShortex), ShortPath(*files, programFiles));  // the older answer goes unseen
-}
-
-TEST_F(FrmMainTest, StartUpChoosingAndClosingNeverWaitForALookupNorLoseWhatWasTypedMeanwhile) {
+// Start-up, choosing, typing and closing go on while a slow volume is asked, and what was typed stays.
+TEST_F(FrmMainTest, SlowLookupsNeverFreezeTheWindowNorLoseWhatWasTypedAndTheNewestWins) {
     SetSetting(L"PreviousPath", L"C:\\windows");
-    Open(L"\\\\offline\\share\\missing");  // shows while the path is asked about
-    EXPECT_TRUE(::IsWindowVisible(window->hwnd()));
+    Open(L"\\\\offline\\share\\missing");  // shown while the path is asked about
     ::SetWindowTextW(Item(txtPath), L"C:\\typed meanwhile");
-    EXPECT_TRUE(boxes.shown.empty());
     files->Release();
     WaitForAnswer();
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, L"No such file or folder.          ");
     EXPECT_EQ(boxes.shown[0].owner, window->hwnd());  // even were another program active by now
     EXPECT_EQ(Text(txtPath), L"C:\\typed meanwhile");
-
     ::ResetEvent(files->gate.get());
     pickers.answer = {std::nullopt, L"\\\\offline\\share\\folder"};
-    Click(cmdOpenFolder);
-    EXPECT_TRUE(window->Looking());  // the click is over; the chosen folder is still being checked
+    Click(cmdOpenFolder);  // over while the chosen folder is checked
     files->Release();
     WaitForAnswer();
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].title, L"Attention!");
+    EXPECT_EQ(boxes.shown.back().title, L"Attention!");
     ::ResetEvent(files->gate.get());
-    Type(L"\\\\offline\\y");
+    Type(L"\\\\offline\\share\\x");  // the earlier short form goes while this one is asked
+    EXPECT_EQ(Text(txtShortex), L"");
+    wchar_t cue[32] = {};
+    ::SendMessageW(Item(txtShortex), EM_GETCUEBANNER, reinterpret_cast<WPARAM>(cue), 32);
+    EXPECT_STREQ(cue, L"Looking up...");
+    Type(programFiles);  // a newer question, answered first
+    WaitForAnswer();
+    EXPECT_EQ(Text(txtShortex), ShortPath(*files, programFiles));
+    // Closed minimised while a question is asked: no place is remembered, the path as typed.
+    Type(L" \\\\offline\\y ");
+    ::ShowWindow(window->hwnd(), SW_MINIMIZE);
     ::SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(window->hwnd());
-    EXPECT_EQ(Setting(L"PreviousPath"), L"\\\\offline\\y");
+    EXPECT_EQ(Setting(L"Top"), L"<none>");
+    EXPECT_EQ(Setting(L"Left"), L"<none>");
+    EXPECT_EQ(Setting(L"PreviousPath"), L" \\\\offline\\y ");
 }
 
 TEST_F(FrmMainTest, AShortFormThatKeepsALongNameSaysWhyInABalloonAndScreenReadersHearTheBoxesNames) {
