@@ -94,10 +94,6 @@ protected:
     void ExpectShortFormShown() const {
         EXPECT_EQ(Text(txtShortex), ShortPath(*files, std::wstring(Trim(Text(txtPath)))));
     }
-    RECT Outer() const {
-        RECT rect{};
-        return ::GetWindowRect(window->hwnd(), &rect), rect;
-    }
 
     TempFolder folder;
     std::wstring programFiles;
@@ -196,20 +192,21 @@ TEST_F(FrmMainTest, SlowLookupsNeverFreezeTheWindowNorLoseWhatWasTypedAndTheNewe
 // Runs at 96 DPI, and again with Wine's LogPixels at 144 (SHORTEX_EXPECT_DPI=144).
 TEST_F(FrmMainTest, ControlsStandWhereTheLayoutPutsThemAndTheHeightStaysPinned) {
     Open();
-    const int dpi = WindowDpi(window->hwnd());
+    const HWND hwnd = window->hwnd();
+    const int dpi = WindowDpi(hwnd);
     const char* expected = std::getenv("SHORTEX_EXPECT_DPI");
     ASSERT_EQ(dpi, expected ? std::atoi(expected) : 96);
-    const RECT designed = Outer();
-    ::SetWindowPos(window->hwnd(), nullptr, 0, 0, 1000, 900, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(Outer().bottom - Outer().top, designed.bottom - designed.top);
-    EXPECT_EQ(Outer().right - Outer().left, 1000);
+    const auto outer = [&] {
+        RECT rect{};
+        return ::GetWindowRect(hwnd, &rect), SIZE{rect.right - rect.left, rect.bottom - rect.top};
+    };
     const auto expectLaidOutAt = [&](int dpi) {
         RECT client{};
-        ::GetClientRect(window->hwnd(), &client);
+        ::GetClientRect(hwnd, &client);
         for (const ControlDesign& control : MainLayout(PixelsToTwips(client.right, dpi))) {
             RECT at{};
             ::GetWindowRect(Item(control.id), &at);
-            ::MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&at), 2);
+            ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&at), 2);
             EXPECT_EQ(at.left, TwipsToPixels(control.rect.left, dpi)) << control.id;
             EXPECT_EQ(at.right, TwipsToPixels(control.rect.left + control.rect.width, dpi)) << control.id;
             EXPECT_EQ(at.top, TwipsToPixels(control.rect.top, dpi)) << control.id;
@@ -218,20 +215,18 @@ TEST_F(FrmMainTest, ControlsStandWhereTheLayoutPutsThemAndTheHeightStaysPinned) 
         ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(Item(txtPath), WM_GETFONT, 0, 0)), sizeof font, &font);
         ::GetObjectW(MessageFont(dpi).get(), sizeof expected, &expected);
         EXPECT_EQ(font.lfHeight, expected.lfHeight);
+        return client.bottom;
     };
-    RECT client{};
-    ::GetClientRect(window->hwnd(), &client);
-    EXPECT_EQ(client.bottom, TwipsToPixels(kClientHeight, dpi));
-    expectLaidOutAt(dpi);
-    ::SetWindowPos(window->hwnd(), nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(Outer().right - Outer().left, designed.right - designed.left);
+    const SIZE designed = outer();
+    ::SetWindowPos(hwnd, nullptr, 0, 0, 1000, 900, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(outer().cx, 1000);
+    EXPECT_EQ(expectLaidOutAt(dpi), TwipsToPixels(kClientHeight, dpi));  // the height stays pinned
+    ::SetWindowPos(hwnd, nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(outer().cx, designed.cx);
     // Moved to a display with half as many dots again: the system suggests the place, the window keeps its design.
-    RECT suggested = Outer();
-    suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, 3, 2);
-    suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, 3, 2);
-    ::SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi * 3 / 2, dpi * 3 / 2),
-                   reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(Outer().right - Outer().left, suggested.right - suggested.left);
+    RECT suggested{0, 0, designed.cx * 3 / 2, designed.cy * 3 / 2};
+    ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi * 3 / 2, dpi * 3 / 2), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(outer().cx, suggested.right);
     expectLaidOutAt(dpi * 3 / 2);
 }
 
@@ -275,56 +270,43 @@ TEST_F(FrmMainTest, ThePathBoxShowsThePathGivenRememberedOrChosenOrSaysWhyNot) {
 
 // Through the target the window registers with OLE, as a drag from Explorer or an editor reaches it.
 TEST_F(FrmMainTest, ADroppedFileOrLineOfTextIsTakenAsAChosenFileAndNothingElseNorWhileDisabled) {
-    const std::wstring file = folder.MakeFile(L"a file.txt");
     Open();
     IDropTarget* target = nullptr;  // where RegisterDragDrop keeps it
     ASSERT_TRUE(PumpUntil(
         [&] { return target = static_cast<IDropTarget*>(::GetPropW(window->hwnd(), L"OleDropTargetInterface")); }));
-    const struct {
-        CLIPFORMAT format;
-        std::string block;
-        bool enabled;
-        std::wstring taken;
-    } cases[] = {{CF_HDROP, DropFilesBlock({file}), true, file},
-                 {CF_UNICODETEXT, TextBlock(L"C:\\windows\r\n"), true, L"C:\\windows"},
-                 {CF_UNICODETEXT, TextBlock(L"two\r\nlines"), true, L""},
-                 {CF_HDROP, DropFilesBlock({programFiles}), false, L""}};  // as while the About box is open
-    for (const auto& c : cases) {
+    const std::tuple<CLIPFORMAT, std::string, bool, std::wstring, std::wstring> cases[] = {
+        {CF_HDROP, DropFilesBlock({folder.path()}), true, folder.path(), folder.path()},
+        {CF_UNICODETEXT, TextBlock(L"C:\\windows\r\n"), true, L"C:\\windows", L"C:\\windows"},
+        {CF_UNICODETEXT, TextBlock(L"two\r\nlines"), true, L"", L"C:\\windows"},
+        {CF_HDROP, DropFilesBlock({programFiles}), false, L"", L"C:\\windows"}};  // as while the About box is open
+    for (const auto& [format, block, enabled, taken, remembered] : cases) {
         ::SetWindowTextW(Item(txtPath), L"typed");
-        const std::wstring remembered = Setting(L"PreviousPath");
-        ::EnableWindow(window->hwnd(), c.enabled);
-        DataObject data({{c.format, c.block}});
+        ::EnableWindow(window->hwnd(), enabled);
+        DataObject data({{format, block}});
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
         target->DragEnter(&data, 0, {}, &effect);
-        EXPECT_EQ(effect, c.enabled ? DWORD(DROPEFFECT_COPY) : DWORD(DROPEFFECT_NONE)) << c.taken;
+        EXPECT_EQ(effect, enabled ? DWORD(DROPEFFECT_COPY) : DWORD(DROPEFFECT_NONE)) << taken;
         target->Drop(&data, 0, {}, &(effect = DROPEFFECT_COPY));
-        EXPECT_EQ(effect, c.taken.empty() ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY)) << c.taken;
+        EXPECT_EQ(effect, taken.empty() ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY)) << taken;
         for (MSG posted; ::PeekMessageW(&posted, window->hwnd(), 0, 0, PM_REMOVE);) ::DispatchMessageW(&posted);
         WaitForAnswer();
-        EXPECT_EQ(Text(txtPath), c.taken.empty() ? L"typed" : c.taken);
-        if (!c.taken.empty()) ExpectShortFormShown();
-        EXPECT_EQ(Setting(L"PreviousPath"), c.taken.empty() ? remembered : c.taken);
+        EXPECT_EQ(Text(txtPath), taken.empty() ? L"typed" : taken);
+        if (!taken.empty()) ExpectShortFormShown();
+        EXPECT_EQ(Setting(L"PreviousPath"), remembered);
     }
 }
 
 TEST_F(FrmMainTest, AWindowThatCannotBeMadeIsReportedAndStaysUntilAnswered) {
-    static int refused = 0;
-    const HHOOK hook = ::SetWindowsHookExW(
-        WH_CBT,
-        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam);
-            if (code == HCBT_CREATEWND && (create->lpcs->style & WS_CHILD)) return ++refused;  // the first control
-            return ::CallNextHookEx(nullptr, code, wParam, lParam);
-        },
-        nullptr, ::GetCurrentThreadId());
-    frmMain broken(files, boxes, pickers, L"");
-    const bool started = startup::Main(boxes, broken, SW_SHOWNORMAL);
+    const auto refuseControls = [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (code == HCBT_CREATEWND && (reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->style & WS_CHILD)) return 1;
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    };
+    const HHOOK hook = ::SetWindowsHookExW(WH_CBT, refuseControls, nullptr, ::GetCurrentThreadId());
+    EXPECT_FALSE(startup::Main(boxes, window.emplace(files, boxes, pickers, L""), SW_SHOWNORMAL));
     ::UnhookWindowsHookEx(hook);
-    EXPECT_FALSE(started);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_TRUE(boxes.shown[0].text.starts_with(L"An Error was generated:\r\nDescription: Error 339 - "));
     EXPECT_FALSE(boxes.quitPending);
-    EXPECT_GT(refused, 0);
 }
 
 }  // namespace
