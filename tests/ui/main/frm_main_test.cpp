@@ -17,8 +17,7 @@ namespace {
 
 using namespace shortex::testing;
 
-// The real file system, but for what Wine cannot make: on N: no entry has a short name (exFAT),
-// and under \\offline\ every question waits until the test lets it through.
+// The real file system, but what Wine cannot make: N: keeps no short names (exFAT), \\offline\ waits to be let through.
 struct ScriptedFiles final : SystemFileSystem {
     std::wstring ShortPathName(const std::wstring& path) override {
         return path.starts_with(L"N:") ? path : Offline(path) ? L"" : SystemFileSystem::ShortPathName(path);
@@ -31,12 +30,8 @@ struct ScriptedFiles final : SystemFileSystem {
         return path.starts_with(L"N:") ? VolumeFacts{L"exFAT"} : SystemFileSystem::Volume(path);
     }
     bool Offline(const std::wstring& path) {
-        if (!path.starts_with(L"\\\\offline\\")) return false;
-        ::WaitForSingleObject(gate.get(), INFINITE);
-        return true;
+        return path.starts_with(L"\\\\offline\\") && ::WaitForSingleObject(gate.get(), INFINITE) == WAIT_OBJECT_0;
     }
-    void Release() { ::SetEvent(gate.get()); }
-
     UniqueKernelHandle gate{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
@@ -49,54 +44,40 @@ struct ScriptedPickers final : Pickers {
     std::wstring startedAt;
 };
 
-bool QuitPosted() {
-    MSG quit;
-    return ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-}
-
 class FrmMainTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ClearSettings();
-        programFiles = folder.MakeFolder(L"Program Files");
-    }
+    void SetUp() override { ClearSettings(); }
     void TearDown() override {
-        files->Release();
+        ::SetEvent(files->gate.get());
         window.reset();
-        while (QuitPosted()) continue;  // the windows' ends, each posting one
+        for (MSG quit; ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);) continue;  // the windows' ends
     }
-    void Open(const std::wstring& arguments = {}, int show = SW_SHOWNORMAL) {
+    void Open(const std::wstring& arguments = {}) {
         window.emplace(files, boxes, pickers, arguments);
         ASSERT_FALSE(window->Create());
-        window->Show(show);
+        window->Show(SW_SHOWNORMAL);
     }
-    // Dispatches messages until the window has shown the answer of its last lookup.
     void WaitForAnswer() const {
         EXPECT_TRUE(PumpUntil([&] { return !window->Looking(); })) << "no answer";
     }
     HWND Item(int id) const { return window->Item(id); }
-    // Puts the text in the path box and clicks the button.
-    void Type(const std::wstring& path, int button = cmdGetShortex) {
+    std::wstring Text(int id) const { return ControlText(Item(id)); }
+    void Click(int button) const { ::SendMessageW(window->hwnd(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+    // Puts the path in the path box and clicks the button; then, unless told not to, waits for the answer.
+    void Type(const std::wstring& path, int button = cmdGetShortex, bool wait = true) {
         ::SetWindowTextW(Item(txtPath), path.c_str());
         Click(button);
+        if (wait) WaitForAnswer();
     }
-    void Click(int button) const { ::SendMessageW(window->hwnd(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
     std::wstring TipText(HWND tip, UINT_PTR id) const {
         wchar_t text[512] = {};
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = window->hwnd();
-        tool.uId = id;
-        tool.lpszText = text;
+        TTTOOLINFOW tool{sizeof tool, 0, window->hwnd(), id, {}, nullptr, text, 0, nullptr};
         return ::SendMessageW(tip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool)), text;
     }
-    std::wstring Text(int id) const { return ControlText(Item(id)); }
-    void ExpectShortFormShown() const {
-        EXPECT_EQ(Text(txtShortex), ShortPath(*files, std::wstring(Trim(Text(txtPath)))));
-    }
+    void ExpectShortFormShown() const { EXPECT_EQ(Text(txtShortex), ShortPath(*files, Text(txtPath))); }
 
     TempFolder folder;
-    std::wstring programFiles;
+    const std::wstring programFiles = folder.MakeFolder(L"Program Files");
     std::shared_ptr<ScriptedFiles> files = std::make_shared<ScriptedFiles>();
     RecordedBoxes boxes;
     ScriptedPickers pickers;
@@ -118,11 +99,9 @@ TEST_F(FrmMainTest, KeysRunTheCommandsAndTheBoxesSayWhatTheyHold) {
     PressKeys(window->hwnd(), Item(txtPath), {VK_MENU, 'C'});
     EXPECT_TRUE(PumpUntil([&] { return ClipboardText() == shortForm; }, window->hwnd()));
     Type(shortForm, cmdGetLongFileName);
-    WaitForAnswer();
     EXPECT_EQ(Text(txtShortex), programFiles);
     EXPECT_EQ(Text(txtPath), shortForm);
     Type(programFiles + L"\\missing");
-    WaitForAnswer();
     EXPECT_EQ(Text(txtShortex), L"");
     ::OpenClipboard(::GetDesktopWindow());  // another window holds the clipboard
     Click(cmdCopy);
@@ -130,7 +109,6 @@ TEST_F(FrmMainTest, KeysRunTheCommandsAndTheBoxesSayWhatTheyHold) {
     EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(ClipboardText(), shortForm);
     Type(L"N:\\x y");
-    WaitForAnswer();
     EXPECT_TRUE(::IsWindowVisible(window->Balloon()));
     for (const auto& [box, name] : {std::pair{txtPath, L"Enter path"}, std::pair{txtShortex, L"Short path"}}) {
         ComPtr<IAccessible> accessible;
@@ -159,7 +137,7 @@ TEST_F(FrmMainTest, SlowLookupsNeverFreezeTheWindowNorLoseWhatWasTypedAndTheNewe
     SetSetting(L"PreviousPath", L"C:\\windows");
     Open(L"\\\\offline\\share\\missing");  // shown while the path is asked about
     ::SetWindowTextW(Item(txtPath), L"C:\\typed meanwhile");
-    files->Release();
+    ::SetEvent(files->gate.get());
     WaitForAnswer();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].owner, window->hwnd());  // even were another program active by now
@@ -167,20 +145,19 @@ TEST_F(FrmMainTest, SlowLookupsNeverFreezeTheWindowNorLoseWhatWasTypedAndTheNewe
     ::ResetEvent(files->gate.get());
     pickers.answer = {std::nullopt, L"\\\\offline\\share\\folder"};
     Click(cmdOpenFolder);  // over while the chosen folder is checked
-    files->Release();
+    ::SetEvent(files->gate.get());
     WaitForAnswer();
     EXPECT_EQ(boxes.shown.back().title, L"Attention!");
     ::ResetEvent(files->gate.get());
-    Type(L"\\\\offline\\share\\x");  // the earlier short form goes while this one is asked
+    Type(L"\\\\offline\\share\\x", cmdGetShortex, false);  // the earlier short form goes while this one is asked
     EXPECT_EQ(Text(txtShortex), L"");
     wchar_t cue[32] = {};
     ::SendMessageW(Item(txtShortex), EM_GETCUEBANNER, reinterpret_cast<WPARAM>(cue), 32);
     EXPECT_STREQ(cue, L"Looking up...");
     Type(programFiles);  // a newer question, answered first
-    WaitForAnswer();
     EXPECT_EQ(Text(txtShortex), ShortPath(*files, programFiles));
     // Closed minimised while a question is asked: no place is remembered, the path as typed.
-    Type(L" \\\\offline\\y ");
+    Type(L" \\\\offline\\y ", cmdGetShortex, false);
     ::ShowWindow(window->hwnd(), SW_MINIMIZE);
     ::SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(window->hwnd());
