@@ -1,5 +1,6 @@
 // The main window in this process under Wine, on the real system; boxes and pickers scripted.
 #include "app/startup.h"
+#include "common/com.h"
 #include "support/data_object.h"
 #include "support/win_support.h"
 #include "ui/main/frm_main.h"
@@ -10,16 +11,13 @@
 #include <oleacc.h>
 
 #include <cstdlib>
-#include <cwctype>
-#include <thread>
 
 namespace shortex::main_window {
 namespace {
 
 using namespace shortex::testing;
 
-// The real file system, but for what Wine cannot make: on N: no entry has a short name (exFAT),
-// and under \\offline\ every question waits until the test lets it through.
+// The real file system, but what Wine cannot make: N: keeps no short names (exFAT), \\offline\ waits to be let through.
 struct ScriptedFiles final : SystemFileSystem {
     std::wstring ShortPathName(const std::wstring& path) override {
         return path.starts_with(L"N:") ? path : Offline(path) ? L"" : SystemFileSystem::ShortPathName(path);
@@ -32,12 +30,8 @@ struct ScriptedFiles final : SystemFileSystem {
         return path.starts_with(L"N:") ? VolumeFacts{L"exFAT"} : SystemFileSystem::Volume(path);
     }
     bool Offline(const std::wstring& path) {
-        if (!path.starts_with(L"\\\\offline\\")) return false;
-        ::WaitForSingleObject(gate.get(), INFINITE);
-        return true;
+        return path.starts_with(L"\\\\offline\\") && ::WaitForSingleObject(gate.get(), INFINITE) == WAIT_OBJECT_0;
     }
-    void Release() { ::SetEvent(gate.get()); }
-
     UniqueKernelHandle gate{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
@@ -50,216 +44,83 @@ struct ScriptedPickers final : Pickers {
     std::wstring startedAt;
 };
 
-bool QuitPosted() {
-    MSG quit;
-    return ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-}
-
 class FrmMainTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ClearSettings();
-        programFiles = folder.MakeFolder(L"Program Files");
-    }
+    void SetUp() override { ClearSettings(); }
     void TearDown() override {
-        files->Release();
+        ::SetEvent(files->gate.get());
         window.reset();
-        while (QuitPosted()) continue;  // the windows' ends, each posting one
+        for (MSG quit; ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);) continue;  // the windows' ends
     }
-    void Open(const std::wstring& arguments = {}, int show = SW_SHOWNORMAL) {
+    void Open(const std::wstring& arguments = {}) {
         window.emplace(files, boxes, pickers, arguments);
         ASSERT_FALSE(window->Create());
-        window->Show(show);
+        window->Show(SW_SHOWNORMAL);
     }
-    // Dispatches messages until the window has shown the answer of its last lookup.
     void WaitForAnswer() const {
         EXPECT_TRUE(PumpUntil([&] { return !window->Looking(); })) << "no answer";
     }
     HWND Item(int id) const { return window->Item(id); }
-    // Puts the text in the path box and clicks the button.
-    void Type(const std::wstring& path, int button = cmdGetShortex) {
+    std::wstring Text(int id) const { return ControlText(Item(id)); }
+    void Click(int button) const { ::SendMessageW(window->hwnd(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+    // Puts the path in the path box and clicks the button; then, unless told not to, waits for the answer.
+    void Type(const std::wstring& path, int button = cmdGetShortex, bool wait = true) {
         ::SetWindowTextW(Item(txtPath), path.c_str());
         Click(button);
+        if (wait) WaitForAnswer();
     }
-    void Click(int button) const { ::SendMessageW(window->hwnd(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
     std::wstring TipText(HWND tip, UINT_PTR id) const {
         wchar_t text[512] = {};
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = window->hwnd();
-        tool.uId = id;
-        tool.lpszText = text;
+        TTTOOLINFOW tool{sizeof tool, 0, window->hwnd(), id, {}, nullptr, text, 0, nullptr};
         return ::SendMessageW(tip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool)), text;
     }
-    std::wstring Text(int id) const { return ControlText(Item(id)); }
-    void ExpectShortFormShown() const {
-        EXPECT_EQ(Text(txtShortex), ShortPath(*files, std::wstring(Trim(Text(txtPath)))));
-    }
-    RECT Outer() const {
-        RECT rect{};
-        return ::GetWindowRect(window->hwnd(), &rect), rect;
-    }
+    void ExpectShortFormShown() const { EXPECT_EQ(Text(txtShortex), ShortPath(*files, Text(txtPath))); }
 
     TempFolder folder;
-    std::wstring programFiles;
+    const std::wstring programFiles = folder.MakeFolder(L"Program Files");
     std::shared_ptr<ScriptedFiles> files = std::make_shared<ScriptedFiles>();
     RecordedBoxes boxes;
     ScriptedPickers pickers;
     std::optional<frmMain> window;
 };
 
-TEST_F(FrmMainTest, StartShowsTheCommandLinePathOrTheRememberedOneWithItsShortForm) {
-    const struct {
-        const wchar_t* remembered;
-        std::wstring arguments, shown;
-        bool noSuchPathBox;
-    } cases[] = {
-        {nullptr, L"", L"", false},
-        {L"Error", L"", L"", false},
-        {L"C:\\windows", L"", L"C:\\windows", false},
-        {L"C:\\windows", L"\"" + programFiles + L"\"", programFiles, false},
-        {L"C:\\windows", programFiles + L"\\missing", L"C:\\windows", true},
-        {L"C:\\windows", L"\"" + programFiles + L"\" \"C:\\windows\"", L"C:\\windows", true},
-    };
-    for (const auto& c : cases) {
-        ClearSettings();
-        if (c.remembered) SetSetting(L"PreviousPath", c.remembered);
-        boxes.shown.clear();
-        Open(c.arguments);
-        WaitForAnswer();
-        EXPECT_EQ(Text(txtPath), c.shown) << c.arguments;
-        ExpectShortFormShown();
-        EXPECT_EQ(boxes.shown.empty() ? L"" : boxes.shown[0].text,
-                  c.noSuchPathBox ? L"No such file or folder.          " : L"");
-    }
-}
-
-TEST_F(FrmMainTest, ClosingWhileMinimisedKeepsTheEarlierPlaceAndEndsTheProgram) {
-    SetSetting(L"Top", L"77");
-    Open();
-    ::SetWindowTextW(Item(txtPath), L"  C:\\windows ");
-    ::ShowWindow(window->hwnd(), SW_MINIMIZE);
-    ::SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(window->hwnd());
-    EXPECT_TRUE(QuitPosted());
-    EXPECT_EQ(Setting(L"Top"), L"77");
-    EXPECT_EQ(Setting(L"Left"), L"<none>");
-    EXPECT_EQ(Setting(L"Startup"), L"True");
-    EXPECT_EQ(Setting(L"PreviousPath"), L"  C:\\windows ");
-}
-
-TEST_F(FrmMainTest, KeysRunTheNameCommandsAndCopy) {
-    Open();
-    ::SetWindowTextW(Item(txtPath), (L"  " + programFiles + L"  ").c_str());
-    PressKeys(window->hwnd(), Item(txtPath), {VK_RETURN});
-    ASSERT_TRUE(PumpUntil([&] { return !Text(txtShortex).empty(); }, window->hwnd()));
-    const std::wstring shortForm = Text(txtShortex);
-    EXPECT_EQ(LongPath(*files, shortForm), programFiles);
-    PressKeys(window->hwnd(), Item(txtPath), {VK_MENU, 'C'});
-    EXPECT_TRUE(PumpUntil([&] { return ClipboardText() == shortForm; }, window->hwnd()));
-
-    Type(shortForm, cmdGetLongFileName);
-    WaitForAnswer();
-    EXPECT_EQ(Text(txtShortex), programFiles);
-    EXPECT_EQ(Text(txtPath), shortForm);
-    Type(programFiles + L"\\missing");
-    WaitForAnswer();
-    EXPECT_EQ(Text(txtShortex), L"");
-    UniqueKernelHandle held(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-        done(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    std::thread holder([&] {  // another program holds the clipboard: Copy says so, and the clipboard keeps its text
-        ::OpenClipboard(
-            ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
-        ::SetEvent(held.get());
-        ::WaitForSingleObject(done.get(), INFINITE);
-        ::CloseClipboard();
-    });
-    ::WaitForSingleObject(held.get(), INFINITE);
-    Click(cmdCopy);
-    ::SetEvent(done.get());
-    holder.join();
-    EXPECT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(ClipboardText(), shortForm);
-    PressKeys(window->hwnd(), Item(txtShortex), {VK_ESCAPE});
-    EXPECT_TRUE(PumpUntil([&] { return !window->hwnd(); }, window->hwnd()));
-}
-
-TEST_F(FrmMainTest, ASlowLookupLeavesTheWindowLiveAndANewerOneWins) {
-    Open();
-    Type(L"\\\\offline\\share\\x");
-    wchar_t cue[32] = {};
-    ::SendMessageW(Item(txtShortex), EM_GETCUEBANNER, reinterpret_cast<WPARAM>(cue), 32);
-    EXPECT_STREQ(cue, L"Looking up...");
-    EXPECT_EQ(Text(txtShortex), L"");
-    Type(programFiles);
-    WaitForAnswer();
-    EXPECT_EQ(Text(txtShortex), ShortPath(*files, programFiles));
-    files->Release();
-    MSG late{};  // the older answer, once it comes
-    while (!::PeekMessageW(&late, window->hwnd(), kLookupAnswered, kLookupAnswered, PM_REMOVE))
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_POSTMESSAGE);
-    ::DispatchMessageW(&late);
-    EXPECT_EQ(Text(txtShortex), ShortPath(*files, programFiles));  // the older answer goes unseen
-}
-
-TEST_F(FrmMainTest, StartUpChoosingAndClosingNeverWaitForALookupNorLoseWhatWasTypedMeanwhile) {
-    SetSetting(L"PreviousPath", L"C:\\windows");
-    Open(L"\\\\offline\\share\\missing");  // shows while the path is asked about
-    EXPECT_TRUE(::IsWindowVisible(window->hwnd()));
-    ::SetWindowTextW(Item(txtPath), L"C:\\typed meanwhile");
-    EXPECT_TRUE(boxes.shown.empty());
-    files->Release();
-    WaitForAnswer();
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, L"No such file or folder.          ");
-    EXPECT_EQ(boxes.shown[0].owner, window->hwnd());  // even were another program active by now
-    EXPECT_EQ(Text(txtPath), L"C:\\typed meanwhile");
-
-    ::ResetEvent(files->gate.get());
-    pickers.answer = {std::nullopt, L"\\\\offline\\share\\folder"};
-    Click(cmdOpenFolder);
-    EXPECT_TRUE(window->Looking());  // the click is over; the chosen folder is still being checked
-    files->Release();
-    WaitForAnswer();
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].title, L"Attention!");
-    ::ResetEvent(files->gate.get());
-    Type(L"\\\\offline\\y");
-    ::SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(window->hwnd());
-    EXPECT_EQ(Setting(L"PreviousPath"), L"\\\\offline\\y");
-}
-
-TEST_F(FrmMainTest, AShortFormThatKeepsALongNameSaysWhyInABalloonAndScreenReadersHearTheBoxesNames) {
+// Keys; Copy while the clipboard is held; the balloon on a short form keeping a long name; tips; screen reader names.
+TEST_F(FrmMainTest, KeysRunTheCommandsAndTheBoxesSayWhatTheyHold) {
     Open(L"\"N:\\Big Files\\x\"");  // answered before the window shows
     WaitForAnswer();
-    EXPECT_EQ(Text(txtShortex), L"N:\\Big Files\\x");
     EXPECT_TRUE(::IsWindowVisible(window->Balloon()));
     EXPECT_EQ(TipText(window->Balloon(), 0),
               L"\"Big Files\" has no short name. Its volume's file system (exFAT) keeps no short names.");
-    Type(programFiles);
+    ::SetWindowTextW(Item(txtPath), (L"  " + programFiles + L"  ").c_str());
+    const std::wstring shortForm = ShortPath(*files, programFiles);
+    PressKeys(window->hwnd(), Item(txtPath), {VK_RETURN});
+    ASSERT_TRUE(PumpUntil([&] { return Text(txtShortex) == shortForm; }, window->hwnd()));
     EXPECT_FALSE(::IsWindowVisible(window->Balloon()));
+    PressKeys(window->hwnd(), Item(txtPath), {VK_MENU, 'C'});
+    EXPECT_TRUE(PumpUntil([&] { return ClipboardText() == shortForm; }, window->hwnd()));
+    Type(shortForm, cmdGetLongFileName);
+    EXPECT_EQ(Text(txtShortex), programFiles);
+    EXPECT_EQ(Text(txtPath), shortForm);
+    Type(programFiles + L"\\missing");
+    EXPECT_EQ(Text(txtShortex), L"");
+    ::OpenClipboard(::GetDesktopWindow());  // another window holds the clipboard
+    Click(cmdCopy);
+    ::CloseClipboard();
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(ClipboardText(), shortForm);
     Type(L"N:\\x y");
     EXPECT_TRUE(::IsWindowVisible(window->Balloon()));
-
-    static const GUID kAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
     for (const auto& [box, name] : {std::pair{txtPath, L"Enter path"}, std::pair{txtShortex, L"Short path"}}) {
-        IAccessible* accessible = nullptr;
-        ASSERT_EQ(
-            ::AccessibleObjectFromWindow(Item(box), OBJID_CLIENT, kAccessible, reinterpret_cast<void**>(&accessible)),
-            S_OK);
+        ComPtr<IAccessible> accessible;
+        ASSERT_EQ(::AccessibleObjectFromWindow(Item(box), OBJID_CLIENT, IID_PPV_ARGS(accessible.put())), S_OK);
         VARIANT self{};
         self.vt = VT_I4;  // CHILDID_SELF
         BSTR spoken = nullptr;
         EXPECT_EQ(accessible->get_accName(self, &spoken), S_OK);
         EXPECT_STREQ(spoken, name);
         ::SysFreeString(spoken);
-        accessible->Release();
     }
-}
-
-TEST_F(FrmMainTest, HoveringShowsABoxsWholeTextAsItsTipAndAnEmptyBoxKeepsItsTip) {
-    Open();
+    // Hovering shows the box's whole text as its tip; an empty box keeps its tip.
     const std::pair<std::wstring, std::wstring> typedAndTip[] = {
         {L"", L" Enter path... "}, {programFiles, programFiles}, {L"", programFiles}};
     for (const auto& [typed, tip] : typedAndTip) {
@@ -267,25 +128,62 @@ TEST_F(FrmMainTest, HoveringShowsABoxsWholeTextAsItsTipAndAnEmptyBoxKeepsItsTip)
         ::SendMessageW(Item(txtPath), WM_MOUSEMOVE, 0, 0);
         EXPECT_EQ(TipText(window->Tooltip(), reinterpret_cast<UINT_PTR>(Item(txtPath))), tip);
     }
+    PressKeys(window->hwnd(), Item(txtShortex), {VK_ESCAPE});
+    EXPECT_TRUE(PumpUntil([&] { return !window->hwnd(); }, window->hwnd()));
+}
+
+// Start-up, choosing, typing and closing go on while a slow volume is asked, and what was typed stays.
+TEST_F(FrmMainTest, SlowLookupsNeverFreezeTheWindowNorLoseWhatWasTypedAndTheNewestWins) {
+    SetSetting(L"PreviousPath", L"C:\\windows");
+    Open(L"\\\\offline\\share\\missing");  // shown while the path is asked about
+    ::SetWindowTextW(Item(txtPath), L"C:\\typed meanwhile");
+    ::SetEvent(files->gate.get());
+    WaitForAnswer();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].owner, window->hwnd());  // even were another program active by now
+    EXPECT_EQ(Text(txtPath), L"C:\\typed meanwhile");
+    ::ResetEvent(files->gate.get());
+    pickers.answer = {std::nullopt, L"\\\\offline\\share\\folder"};
+    Click(cmdOpenFolder);  // over while the chosen folder is checked
+    ::SetEvent(files->gate.get());
+    WaitForAnswer();
+    EXPECT_EQ(boxes.shown.back().title, L"Attention!");
+    ::ResetEvent(files->gate.get());
+    Type(L"\\\\offline\\share\\x", cmdGetShortex, false);  // the earlier short form goes while this one is asked
+    EXPECT_EQ(Text(txtShortex), L"");
+    wchar_t cue[32] = {};
+    ::SendMessageW(Item(txtShortex), EM_GETCUEBANNER, reinterpret_cast<WPARAM>(cue), 32);
+    EXPECT_STREQ(cue, L"Looking up...");
+    Type(programFiles);  // a newer question, answered first
+    EXPECT_EQ(Text(txtShortex), ShortPath(*files, programFiles));
+    // Closed minimised while a question is asked: no place is remembered, the path as typed.
+    Type(L" \\\\offline\\y ", cmdGetShortex, false);
+    ::ShowWindow(window->hwnd(), SW_MINIMIZE);
+    ::SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(window->hwnd());
+    EXPECT_EQ(Setting(L"Top"), L"<none>");
+    EXPECT_EQ(Setting(L"Left"), L"<none>");
+    EXPECT_EQ(Setting(L"PreviousPath"), L" \\\\offline\\y ");
 }
 
 // Runs at 96 DPI, and again with Wine's LogPixels at 144 (SHORTEX_EXPECT_DPI=144).
 TEST_F(FrmMainTest, ControlsStandWhereTheLayoutPutsThemAndTheHeightStaysPinned) {
     Open();
-    const int dpi = WindowDpi(window->hwnd());
+    const HWND hwnd = window->hwnd();
+    const int dpi = WindowDpi(hwnd);
     const char* expected = std::getenv("SHORTEX_EXPECT_DPI");
     ASSERT_EQ(dpi, expected ? std::atoi(expected) : 96);
-    const RECT designed = Outer();
-    ::SetWindowPos(window->hwnd(), nullptr, 0, 0, 1000, 900, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(Outer().bottom - Outer().top, designed.bottom - designed.top);
-    EXPECT_EQ(Outer().right - Outer().left, 1000);
+    const auto outer = [&] {
+        RECT rect{};
+        return ::GetWindowRect(hwnd, &rect), SIZE{rect.right - rect.left, rect.bottom - rect.top};
+    };
     const auto expectLaidOutAt = [&](int dpi) {
         RECT client{};
-        ::GetClientRect(window->hwnd(), &client);
+        ::GetClientRect(hwnd, &client);
         for (const ControlDesign& control : MainLayout(PixelsToTwips(client.right, dpi))) {
             RECT at{};
             ::GetWindowRect(Item(control.id), &at);
-            ::MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&at), 2);
+            ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&at), 2);
             EXPECT_EQ(at.left, TwipsToPixels(control.rect.left, dpi)) << control.id;
             EXPECT_EQ(at.right, TwipsToPixels(control.rect.left + control.rect.width, dpi)) << control.id;
             EXPECT_EQ(at.top, TwipsToPixels(control.rect.top, dpi)) << control.id;
@@ -294,123 +192,98 @@ TEST_F(FrmMainTest, ControlsStandWhereTheLayoutPutsThemAndTheHeightStaysPinned) 
         ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(Item(txtPath), WM_GETFONT, 0, 0)), sizeof font, &font);
         ::GetObjectW(MessageFont(dpi).get(), sizeof expected, &expected);
         EXPECT_EQ(font.lfHeight, expected.lfHeight);
+        return client.bottom;
     };
-    RECT client{};
-    ::GetClientRect(window->hwnd(), &client);
-    EXPECT_EQ(client.bottom, TwipsToPixels(kClientHeight, dpi));
-    expectLaidOutAt(dpi);
-    ::SetWindowPos(window->hwnd(), nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(Outer().right - Outer().left, designed.right - designed.left);
+    const SIZE designed = outer();
+    ::SetWindowPos(hwnd, nullptr, 0, 0, 1000, 900, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(outer().cx, 1000);
+    EXPECT_EQ(expectLaidOutAt(dpi), TwipsToPixels(kClientHeight, dpi));  // the height stays pinned
+    ::SetWindowPos(hwnd, nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(outer().cx, designed.cx);
     // Moved to a display with half as many dots again: the system suggests the place, the window keeps its design.
-    RECT suggested = Outer();
-    suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, 3, 2);
-    suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, 3, 2);
-    ::SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi * 3 / 2, dpi * 3 / 2),
-                   reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(Outer().right - Outer().left, suggested.right - suggested.left);
+    RECT suggested{0, 0, designed.cx * 3 / 2, designed.cy * 3 / 2};
+    ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi * 3 / 2, dpi * 3 / 2), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(outer().cx, suggested.right);
     expectLaidOutAt(dpi * 3 / 2);
 }
 
-TEST_F(FrmMainTest, PickersShowTheChoiceRememberItOrReportWhyNot) {
-    const std::wstring remembered = L"C:";
-    std::wstring lower = programFiles;
-    for (wchar_t& c : lower) c = static_cast<wchar_t>(std::towlower(c));
-    const struct {
-        int button;
-        Choice answer;
-        std::wstring startedAt, shown, stored, boxTitle;
-        bool focusOnGetShortex;
-    } cases[] = {
-        {cmdOpenFile, {std::nullopt, programFiles}, L"C:", programFiles, programFiles, L"", true},
-        {cmdOpenFile, {}, L"C:", L"C:", L"C:", L"", true},
-        {cmdOpenFile, {Failure{-2147467259, L"Unspecified error"}, std::nullopt}, L"C:", L"C:", L"C:", L"Error", false},
-        {cmdOpenFolder, {std::nullopt, programFiles}, L"C:\\", lower, lower, L"", true},
-        {cmdOpenFolder, {std::nullopt, programFiles + L"\\gone"}, L"C:\\", L"C:\\", L"C:", L"Attention!", true},
-        {cmdOpenFolder,
-         {Failure{kCannotCreateObject, L"none"}, std::nullopt},
-         L"C:\\",
-         L"C:\\",
-         L"C:",
-         L"Error",
-         false},
+// The command line's path, the remembered one or one chosen with a picker (button 0: none), with its short form.
+TEST_F(FrmMainTest, ThePathBoxShowsThePathGivenRememberedOrChosenOrSaysWhyNot) {
+    using S = std::wstring;
+    const S quoted = L"\"" + programFiles + L"\"", noGo = L"Sorry, that's a no go...|",
+            fileReport = L"Error-2147467259 - Unspecified error\r\ncmdOpenFile_Click\r\n\r\nPlease inform",
+            folderReport = L"Error 429 - none\r\ncmdBrowseDir_Click\r\n\r\nRe-install";
+    const std::tuple<S, S, int, Choice, S, S, S, S> cases[] = {
+        {L"", L"", 0, {}, L"", L"", L"<none>", L""},
+        {L"Error", L"", 0, {}, L"", L"", L"Error", L""},
+        {L"C:\\windows", L"", 0, {}, L"", L"C:\\windows", L"C:\\windows", L""},
+        {L"C:\\windows", quoted, 0, {}, L"", programFiles, L"C:\\windows", L""},
+        {L"C:\\windows", programFiles + L"\\missing", 0, {}, L"", L"C:\\windows", L"C:\\windows", noGo},
+        {L"C:\\windows", quoted + L" \"C:\\windows\"", 0, {}, L"", L"C:\\windows", L"C:\\windows", noGo},
+        {L"C:", L"", cmdOpenFile, {{}, programFiles}, L"C:", programFiles, programFiles, L""},
+        {L"C:", L"", cmdOpenFile, {}, L"C:", L"C:", L"C:", L""},
+        {L"C:", L"", cmdOpenFile, {Failure{E_FAIL, L"Unspecified error"}, {}}, L"C:", L"C:", L"C:", fileReport},
+        {L"C:", L"", cmdOpenFolder, {{}, L"C:\\WINDOWS"}, L"C:\\", L"c:\\windows", L"c:\\windows", L""},
+        {L"C:", L"", cmdOpenFolder, {{}, programFiles + L"\\gone"}, L"C:\\", L"C:\\", L"C:", L"Attention!|"},
+        {L"C:", L"", cmdOpenFolder, {Failure{kCannotCreateObject, L"none"}, {}}, L"C:\\", L"C:\\", L"C:", folderReport},
     };
-    std::wstring reports;
-    for (const auto& c : cases) {
-        SetSetting(L"PreviousPath", remembered);
-        Open();
-        pickers.answer = c.answer;
+    for (const auto& [remembered, arguments, button, answer, start, shown, stored, box] : cases) {
+        if (!remembered.empty()) SetSetting(L"PreviousPath", remembered);
         boxes.shown.clear();
-        ::SetFocus(Item(txtPath));
-        Click(c.button);
+        Open(arguments);
+        pickers.answer = answer;
+        pickers.startedAt.clear();
+        Click(button);
         WaitForAnswer();
-        EXPECT_EQ(pickers.startedAt, c.startedAt);
-        EXPECT_EQ(Text(txtPath), c.shown);
-        if (!c.stored.empty()) {
-            EXPECT_EQ(Setting(L"PreviousPath"), c.stored);
-        }
-        if (c.answer.path) ExpectShortFormShown();
-        EXPECT_EQ(boxes.shown.empty() ? L"" : boxes.shown[0].title, c.boxTitle);
-        if (c.answer.failure) reports += boxes.shown.at(0).text;
-        EXPECT_EQ(::GetFocus() == Item(cmdGetShortex), c.focusOnGetShortex) << c.shown;
-        window.reset();
+        EXPECT_EQ(pickers.startedAt, start) << shown;
+        EXPECT_EQ(Text(txtPath), shown) << arguments;
+        EXPECT_EQ(Setting(L"PreviousPath"), stored) << shown;
+        if (!answer.failure) ExpectShortFormShown();
+        const std::wstring said = boxes.shown.empty() ? L"" : boxes.shown[0].title + L"|" + boxes.shown[0].text;
+        EXPECT_TRUE(box.empty() ? said.empty() : said.find(box) != std::wstring::npos) << said;
+        EXPECT_EQ(::GetFocus() == Item(cmdGetShortex), button && !answer.failure) << shown;
     }
-    for (const wchar_t* report : {L"\r\nError-2147467259 - Unspecified error\r\ncmdOpenFile_Click\r\n\r\nPlease inform",
-                                  L"\r\nError 429 - none\r\ncmdBrowseDir_Click\r\n\r\nRe-install"})
-        EXPECT_NE(reports.find(report), std::wstring::npos) << report;
 }
 
 // Through the target the window registers with OLE, as a drag from Explorer or an editor reaches it.
 TEST_F(FrmMainTest, ADroppedFileOrLineOfTextIsTakenAsAChosenFileAndNothingElseNorWhileDisabled) {
-    const std::wstring file = folder.MakeFile(L"a file.txt");
     Open();
     IDropTarget* target = nullptr;  // where RegisterDragDrop keeps it
     ASSERT_TRUE(PumpUntil(
         [&] { return target = static_cast<IDropTarget*>(::GetPropW(window->hwnd(), L"OleDropTargetInterface")); }));
-    const struct {
-        CLIPFORMAT format;
-        std::string block;
-        bool enabled;
-        std::wstring taken;
-    } cases[] = {{CF_HDROP, DropFilesBlock({file}), true, file},
-                 {CF_UNICODETEXT, TextBlock(L"C:\\windows\r\n"), true, L"C:\\windows"},
-                 {CF_UNICODETEXT, TextBlock(L"two\r\nlines"), true, L""},
-                 {CF_HDROP, DropFilesBlock({programFiles}), false, L""}};  // as while the About box is open
-    for (const auto& c : cases) {
+    const std::tuple<CLIPFORMAT, std::string, bool, std::wstring, std::wstring> cases[] = {
+        {CF_HDROP, DropFilesBlock({folder.path()}), true, folder.path(), folder.path()},
+        {CF_UNICODETEXT, TextBlock(L"C:\\windows\r\n"), true, L"C:\\windows", L"C:\\windows"},
+        {CF_UNICODETEXT, TextBlock(L"two\r\nlines"), true, L"", L"C:\\windows"},
+        {CF_HDROP, DropFilesBlock({programFiles}), false, L"", L"C:\\windows"}};  // as while the About box is open
+    for (const auto& [format, block, enabled, taken, remembered] : cases) {
         ::SetWindowTextW(Item(txtPath), L"typed");
-        const std::wstring remembered = Setting(L"PreviousPath");
-        ::EnableWindow(window->hwnd(), c.enabled);
-        DataObject data({{c.format, c.block}});
+        ::EnableWindow(window->hwnd(), enabled);
+        DataObject data({{format, block}});
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
         target->DragEnter(&data, 0, {}, &effect);
-        EXPECT_EQ(effect, c.enabled ? DWORD(DROPEFFECT_COPY) : DWORD(DROPEFFECT_NONE)) << c.taken;
+        EXPECT_EQ(effect, enabled ? DWORD(DROPEFFECT_COPY) : DWORD(DROPEFFECT_NONE)) << taken;
         target->Drop(&data, 0, {}, &(effect = DROPEFFECT_COPY));
-        EXPECT_EQ(effect, c.taken.empty() ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY)) << c.taken;
+        EXPECT_EQ(effect, taken.empty() ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY)) << taken;
         for (MSG posted; ::PeekMessageW(&posted, window->hwnd(), 0, 0, PM_REMOVE);) ::DispatchMessageW(&posted);
         WaitForAnswer();
-        EXPECT_EQ(Text(txtPath), c.taken.empty() ? L"typed" : c.taken);
-        if (!c.taken.empty()) ExpectShortFormShown();
-        EXPECT_EQ(Setting(L"PreviousPath"), c.taken.empty() ? remembered : c.taken);
+        EXPECT_EQ(Text(txtPath), taken.empty() ? L"typed" : taken);
+        if (!taken.empty()) ExpectShortFormShown();
+        EXPECT_EQ(Setting(L"PreviousPath"), remembered);
     }
 }
 
 TEST_F(FrmMainTest, AWindowThatCannotBeMadeIsReportedAndStaysUntilAnswered) {
-    static int refused = 0;
-    const HHOOK hook = ::SetWindowsHookExW(
-        WH_CBT,
-        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam);
-            if (code == HCBT_CREATEWND && (create->lpcs->style & WS_CHILD)) return ++refused;  // the first control
-            return ::CallNextHookEx(nullptr, code, wParam, lParam);
-        },
-        nullptr, ::GetCurrentThreadId());
-    frmMain broken(files, boxes, pickers, L"");
-    const bool started = startup::Main(boxes, broken, SW_SHOWNORMAL);
+    const auto refuseControls = [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (code == HCBT_CREATEWND && (reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->style & WS_CHILD)) return 1;
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    };
+    const HHOOK hook = ::SetWindowsHookExW(WH_CBT, refuseControls, nullptr, ::GetCurrentThreadId());
+    EXPECT_FALSE(startup::Main(boxes, window.emplace(files, boxes, pickers, L""), SW_SHOWNORMAL));
     ::UnhookWindowsHookEx(hook);
-    EXPECT_FALSE(started);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_TRUE(boxes.shown[0].text.starts_with(L"An Error was generated:\r\nDescription: Error 339 - "));
     EXPECT_FALSE(boxes.quitPending);
-    EXPECT_GT(refused, 0);
 }
 
 }  // namespace
