@@ -131,10 +131,10 @@ TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
                   {},
                   ShortPath(files, folder.path()) + L"\r\nC:\\\r\n" + ShortPath(files, file),
                   0},
-                 {L"*", Files(many), {}, manyCopied, 0},  // from here on nothing is copied
-                 {L"Drive", Files({file, missing, L"C:\\", gone}), {missing, gone}, manyCopied, 1},
-                 {L"*", {{ItemListFormat(), ItemListBlock({file, controlPanel})}}, {controlPanel}, manyCopied, 1},
-                 {L"*", {{CF_UNICODETEXT, TextBlock(L"two\r\nlines")}}, {}, manyCopied, 1}};
+                 {L"*", Files(many), {}, manyCopied, 0},  // from here on the dropped data stays on the clipboard
+                 {L"Drive", Files({file, missing, L"C:\\", gone}), {missing, gone}, L"<none>", 1},
+                 {L"*", {{ItemListFormat(), ItemListBlock({file, controlPanel})}}, {controlPanel}, L"<none>", 1},
+                 {L"*", {{CF_UNICODETEXT, TextBlock(L"two\r\nlines")}}, {}, L"two\r\nlines", 1}};
     for (const auto& c : cases) {
         EXPECT_EQ(DropVerb(c.type, c.dropped, c.missing), c.exitCode) << c.missing.size();
         EXPECT_EQ(ClipboardText(), c.copied) << c.missing.size();

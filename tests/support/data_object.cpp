@@ -2,40 +2,21 @@
 
 #include <shlobj.h>
 
-#include <algorithm>
 #include <cstring>
 
 namespace shortex::testing {
 
-DataObject::~DataObject() { ::CoDisconnectObject(this, 0); }
-
-HRESULT DataObject::QueryInterface(REFIID id, void** object) {
-    *object = id == IID_IUnknown || id == IID_IDataObject ? this : nullptr;
-    return *object ? S_OK : E_NOINTERFACE;
-}
-
-HRESULT DataObject::GetData(FORMATETC* format, STGMEDIUM* medium) {
-    if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-    const auto& block =
-        std::find_if(blocks_.begin(), blocks_.end(), [&](auto& b) { return b.first == format->cfFormat; })->second;
-    medium->tymed = TYMED_HGLOBAL;
-    medium->hGlobal = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, block.size());
-    medium->pUnkForRelease = nullptr;
-    std::memcpy(::GlobalLock(medium->hGlobal), block.data(), block.size());
-    ::GlobalUnlock(medium->hGlobal);
-    return S_OK;
-}
-
-HRESULT DataObject::QueryGetData(FORMATETC* format) {
-    const bool offered =
-        std::any_of(blocks_.begin(), blocks_.end(), [&](auto& b) { return b.first == format->cfFormat; });
-    return offered && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
-}
-
-HRESULT DataObject::EnumFormatEtc(DWORD, IEnumFORMATETC** formats) {
-    std::vector<FORMATETC> offered;
-    for (const auto& block : blocks_) offered.push_back({block.first, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL});
-    return ::SHCreateStdEnumFmtEtc(static_cast<UINT>(offered.size()), offered.data(), formats);
+DataObject::DataObject(const std::vector<std::pair<CLIPFORMAT, std::string>>& blocks) {
+    ::OpenClipboard(nullptr);
+    ::EmptyClipboard();
+    for (const auto& [format, block] : blocks) {
+        const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, block.size());
+        std::memcpy(::GlobalLock(memory), block.data(), block.size());
+        ::GlobalUnlock(memory);
+        ::SetClipboardData(format, memory);
+    }
+    ::CloseClipboard();
+    ::OleGetClipboard(data_.put());
 }
 
 std::string TextBlock(const std::wstring& text) {
