@@ -18,29 +18,13 @@ namespace {
 
 const std::wstring kCli = BuildPath(SHORTEX_CLI_EXE);
 
-// Every key and value under a key of HKEY_CURRENT_USER, as text.
-std::wstring Dump(const std::wstring& key) {
-    HKEY open = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS) return {};
-    std::wstring text;
-    wchar_t name[512], data[2048];
-    DWORD length = 512, bytes = sizeof data;
-    for (DWORD i = 0;
-         ::RegEnumValueW(open, i++, name, &length, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &bytes) == 0;)
-        text += key + L":" + name + L"=" + data + L"\n", length = 512, bytes = sizeof data;
-    for (DWORD i = 0; ::RegEnumKeyExW(open, i++, name, &(length = 512), nullptr, nullptr, nullptr, nullptr) == 0;)
-        text += key + L"\\" + name + L"\n" + Dump(key + L"\\" + name);
-    ::RegCloseKey(open);
+// What installing adds: the user's classes, as reg.exe lists them, and the Send To folder's files.
+std::string Installed(const std::wstring& sendTo) {
+    std::string text =
+        RunProcess(L"C:\\windows\\system32\\reg.exe", {L"query", L"HKCU\\Software\\Classes", L"/s"}).output;
+    for (const auto& entry : std::filesystem::directory_iterator(sendTo))
+        text += entry.path().filename().string() + "\n";
     return text;
-}
-
-std::wstring SendToListing() {
-    wchar_t* folder = nullptr;
-    ::SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &folder);
-    std::wstring listing;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) listing += entry.path().wstring() + L"\n";
-    ::CoTaskMemFree(folder);
-    return listing;
 }
 
 // Waits for the program to end, answering its box (which names every missing item) on the way;
@@ -100,12 +84,15 @@ DWORD DropVerb(const wchar_t* type, const Blocks& dropped, const std::vector<std
 TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
     ClearSettings();
     RunProcess(kCli, {L"--uninstall-explorer"});  // whatever an earlier run left behind
-    const std::wstring classesBefore = Dump(L"Software\\Classes"), sendToBefore = SendToListing();
+    wchar_t* known = nullptr;
+    ::SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &known);
+    const std::wstring sendTo = TakeComText(known), shortcut = sendTo + L"\\Short path (Shortex).lnk";
+    const std::string before = Installed(sendTo);
     ASSERT_EQ(RunProcess(kCli, {L"--install-explorer"}).exitCode, 0u);
     const ProcessResult again = RunProcess(kCli, {L"--install-explorer"});
     EXPECT_EQ(again.exitCode, 0u);
     EXPECT_NE(again.output.find("Shortex.CopyShortPath"), std::string::npos);
-    const std::wstring classesInstalled = Dump(L"Software\\Classes");
+    const std::string installed = Installed(sendTo);
 
     ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     TempFolder folder;
@@ -148,26 +135,22 @@ TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
     const ProcessResult lonely = RunProcess(alone, {L"--install-explorer"});
     EXPECT_EQ(lonely.exitCode, 1u);
     EXPECT_NE(lonely.errors.find("Shortex.exe is not beside"), std::string::npos);
-    EXPECT_EQ(Dump(L"Software\\Classes"), classesInstalled);
+    EXPECT_EQ(Installed(sendTo), installed);
 
-    wchar_t* sendTo = nullptr;  // a shortcut in use is named and fails the removal; the keys go all the same
-    ::SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &sendTo);
-    const std::wstring shortcut = sendTo + std::wstring(L"\\Short path (Shortex).lnk");
-    ::CoTaskMemFree(sendTo);
+    // A shortcut in use is named and fails the removal; the keys go all the same.
     UniqueFileHandle inUse(
         ::CreateFileW(shortcut.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     const ProcessResult held = RunProcess(kCli, {L"--uninstall-explorer"});
     EXPECT_TRUE(held.exitCode == 1 && held.errors.find("cannot remove C:\\") != std::string::npos) << held.errors;
     inUse.reset();
     EXPECT_EQ(RunProcess(kCli, {L"--uninstall-explorer"}).exitCode, 0u);
-    EXPECT_EQ(Dump(L"Software\\Classes"), classesBefore);
+    EXPECT_EQ(Installed(sendTo), before);
 
     ::CreateDirectoryW(shortcut.c_str(), nullptr);  // an install that fails at its last step takes back the rest
     const ProcessResult half = RunProcess(kCli, {L"--install-explorer"});
     ::RemoveDirectoryW(shortcut.c_str());
     EXPECT_EQ(half.exitCode, 1u) << half.errors;
-    EXPECT_EQ(Dump(L"Software\\Classes"), classesBefore);
-    EXPECT_EQ(SendToListing(), sendToBefore);
+    EXPECT_EQ(Installed(sendTo), before);
 }
 
 TEST(ExplorerMenu, AServerNobodyDropsOnWithinItsTimeoutEndsByItselfHavingCopiedNothing) {
