@@ -1,6 +1,8 @@
-// shortex-cli.exe on a volume shaped like Windows' (tests/support/short_name_volume): entries there
-// have no short name until one is given, and giving one fails as Windows documents it.
+// shortex-cli.exe, and the window and the Explorer verb that offer its names, on a volume shaped like
+// Windows' (tests/support/short_name_volume): entries there have no short name until one is given,
+// and giving one fails as Windows documents it.
 #include "support/win_support.h"
+#include "ui/main/main_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +13,8 @@ namespace shortex::testing {
 namespace {
 
 const std::wstring kFolder = BuildPath(SHORTEX_SHORT_NAME_VOLUME), kCli = kFolder + L"\\shortex-cli.exe",
-                   kVolume = kFolder + L"\\volume", kBig = kVolume + L"\\Big Folder", kFile = kBig + L"\\read me.txt";
+                   kExe = kFolder + L"\\Shortex.exe", kVolume = kFolder + L"\\volume", kBig = kVolume + L"\\Big Folder",
+                   kFile = kBig + L"\\read me.txt";
 const std::filesystem::path kState = kFolder + L"\\volume.txt";
 
 // A fresh volume: a folder and a file in it without short names, beside a folder whose long name
@@ -93,6 +96,53 @@ TEST(MakeShort, EachFailureAndEachSettingOfTheSystemAndTheVolumeNamedWithItsReas
         ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, key, value, REG_DWORD, &was, sizeof was);
     else
         ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key, value);
+}
+
+// Answers the program's box, which must hold the text given.
+void Answer(RunningProcess& run, const std::wstring& holding, int button) {
+    const HWND box = WaitForWindow(run.id(), L"#32770", L"Shortex");
+    ASSERT_TRUE(box);
+    EXPECT_NE(BoxText(box).find(holding), std::wstring::npos) << BoxText(box);
+    ::SendMessageW(::GetDlgItem(box, button), BM_CLICK, 0, 0);
+}
+
+TEST(MakeShortOffer, TheVerbOffersTheNamesGivesThemWhenAskedAndCopiesTheNewShortForm) {
+    const struct {
+        std::wstring state, box;
+        int button;
+        std::wstring copiedEnd;
+    } cases[] = {{L"", L"Big Folder  \u2192  BIGFOL~2", IDNO, L"\\Big Folder"},
+                 {L"", L"Big Folder  \u2192  BIGFOL~2", IDYES, L"\\BIGFOL~2"},
+                 {L"volume-off", L"\"fsutil 8dot3name set ", IDOK, L"\\Big Folder"}};  // copied as it is
+    for (const auto& c : cases) {
+        MakeVolume(c.state);
+        RunningProcess copy(kExe, L"--copy \"" + kBig + L"\"");
+        Answer(copy, c.box, c.button);
+        EXPECT_TRUE(copy.WaitForExit());
+        EXPECT_EQ(copy.ExitCode(), 0u);
+        EXPECT_TRUE(ClipboardText().ends_with(c.copiedEnd)) << ClipboardText();
+    }
+}
+
+TEST(MakeShortOffer, TheWindowOffersTheNamesWhereAPathHasNoneAndShowsTheNewShortForm) {
+    ClearSettings();
+    MakeVolume(L"in-use\t" + kBig);
+    RunningProcess run(kExe, L"\"" + kBig + L"\"");
+    const HWND window = WaitForWindow(run.id(), L"ShortexMainWindow");
+    const HWND offer = ::GetDlgItem(window, main_window::cmdMakeShort);
+    const HWND result = ::GetDlgItem(window, main_window::txtShortex);
+    const auto offerAndAnswer = [&](int button) {
+        ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(offer); }));
+        ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(main_window::cmdMakeShort, BN_CLICKED), 0);
+        Answer(run, L"Big Folder  \u2192  BIGFOL~2", button);
+    };
+    offerAndAnswer(IDNO);
+    offerAndAnswer(IDYES);  // the folder is in use: said so, and offered again
+    Answer(run, L"Not every short name could be given", IDOK);
+    MakeVolume();
+    offerAndAnswer(IDYES);
+    EXPECT_TRUE(PumpUntil([&] { return WindowText(result).ends_with(L"\\BIGFOL~2") && !::IsWindowVisible(offer); }))
+        << WindowText(result);
 }
 
 }  // namespace
