@@ -41,16 +41,6 @@ DWORD Finish(RunningProcess& run, const std::vector<std::wstring>& missing) {
     return run.ExitCode();
 }
 
-// Runs the verb's command as Explorer would, with the folder filled in; its exit code.
-DWORD RunVerb(const wchar_t* type, const std::wstring& folder) {
-    std::wstring command =
-        RegText(HKEY_CURRENT_USER,
-                std::wstring(L"Software\\Classes\\") + type + L"\\shell\\Shortex.CopyShortPath\\command", nullptr);
-    command.replace(command.find(L"%V"), 2, folder);
-    RunningProcess verb(command.substr(1, command.find(L'"', 1) - 1), command.substr(command.find(L'"', 1) + 2));
-    return Finish(verb, {});
-}
-
 using Blocks = std::vector<std::pair<CLIPFORMAT, std::string>>;
 Blocks Files(const std::vector<std::wstring>& items) { return {{CF_HDROP, DropFilesBlock(items)}}; }
 
@@ -126,7 +116,11 @@ TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
         EXPECT_EQ(DropVerb(c.type, c.dropped, c.missing), c.exitCode) << c.missing.size();
         EXPECT_EQ(ClipboardText(), c.copied) << c.missing.size();
     }
-    EXPECT_EQ(RunVerb(L"Directory\\Background", L"C:\\"), 0u);
+    std::wstring command = RegText(  // a folder's background: the folder filled in as Explorer does
+        HKEY_CURRENT_USER, L"Software\\Classes\\Directory\\Background\\shell\\Shortex.CopyShortPath\\command", nullptr);
+    command.replace(command.find(L"%V"), 2, L"C:\\");
+    RunningProcess background(command.substr(1, command.find(L'"', 1) - 1), command.substr(command.find(L'"', 1) + 2));
+    EXPECT_EQ(Finish(background, {}), 0u);
     EXPECT_EQ(ClipboardText(), L"C:\\");
     EXPECT_EQ(Setting(L"PreviousPath"), L"<none>");
 
