@@ -110,7 +110,7 @@ TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
                   0},
                  {L"*", Files(many), {}, manyCopied, 0},  // from here on the dropped data stays on the clipboard
                  {L"Drive", Files({file, missing, L"C:\\", gone}), {missing, gone}, L"<none>", 1},
-                 {L"*", {{ItemListFormat(), ItemListBlock({file, controlPanel})}}, {controlPanel}, L"<none>", 1},
+                 {L"*", {ItemList({file, controlPanel})}, {controlPanel}, L"<none>", 1},
                  {L"*", {{CF_UNICODETEXT, TextBlock(L"two\r\nlines")}}, {}, L"two\r\nlines", 1}};
     for (const auto& c : cases) {
         EXPECT_EQ(DropVerb(c.type, c.dropped, c.missing), c.exitCode) << c.missing.size();

@@ -31,9 +31,7 @@ std::string DropFilesBlock(const std::vector<std::wstring>& paths, bool wide) {
     return block + std::string(wide ? 2 : 1, '\0');
 }
 
-CLIPFORMAT ItemListFormat() { return static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(CFSTR_SHELLIDLIST)); }
-
-std::string ItemListBlock(const std::vector<std::wstring>& paths) {
+std::pair<CLIPFORMAT, std::string> ItemList(const std::vector<std::wstring>& paths) {
     std::vector<std::string> lists{std::string(2, '\0')};  // the desktop's, empty
     for (const std::wstring& path : paths) {
         PIDLIST_ABSOLUTE list = nullptr;
@@ -49,7 +47,7 @@ std::string ItemListBlock(const std::vector<std::wstring>& paths) {
         std::memcpy(block.data() + (i + 1) * sizeof(UINT), &offset, sizeof offset);
         block += lists[i];
     }
-    return block;
+    return {static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(CFSTR_SHELLIDLIST)), block};
 }
 
 }  // namespace shortex::testing

@@ -27,8 +27,7 @@ private:
 std::string TextBlock(const std::wstring& text);  // with its closing NUL
 // A DROPFILES block of the paths, wide or in the ANSI code page.
 std::string DropFilesBlock(const std::vector<std::wstring>& paths, bool wide = true);
-// The shell's item list (CFSTR_SHELLIDLIST) of the paths, relative to the desktop.
-CLIPFORMAT ItemListFormat();
-std::string ItemListBlock(const std::vector<std::wstring>& paths);
+// The shell's item list (CFSTR_SHELLIDLIST) of the paths, relative to the desktop, with its format.
+std::pair<CLIPFORMAT, std::string> ItemList(const std::vector<std::wstring>& paths);
 
 }  // namespace shortex::testing

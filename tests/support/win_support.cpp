@@ -126,14 +126,10 @@ void PressKeys(HWND window, HWND focus, std::initializer_list<WORD> keys) {
 }
 
 HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* title) {
-    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT)) {
+    for (HWND window = nullptr; (window = ::FindWindowExW(nullptr, window, className, title));) {
         DWORD owner = 0;
-        wchar_t name[256] = {};
         ::GetWindowThreadProcessId(window, &owner);
-        ::GetClassNameW(window, name, 256);
-        if (owner == processId && ::IsWindowVisible(window) && std::wstring(name) == className &&
-            (!title || WindowText(window) == title))
-            return window;
+        if (owner == processId && ::IsWindowVisible(window)) return window;
     }
     return nullptr;
 }
