@@ -17,8 +17,7 @@ TEST(ShortexExe, OfTwoCopiesStartedTogetherOneOpensItsWindowAndTheOtherSaysSoAnd
     const auto window = [](RunningProcess& run) { return FindProcessWindow(run.id(), L"ShortexMainWindow"); };
     ASSERT_TRUE(PumpUntil([&] { return (box(a) && window(b)) || (box(b) && window(a)); }));
     RunningProcess &refused = box(a) ? a : b, &running = box(a) ? b : a;
-    EXPECT_EQ(BoxText(box(refused)), L"Shortex is already running...");
-    ::SendMessageW(::GetDlgItem(box(refused), IDOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(Answer(refused.id(), L"Info", IDOK), L"Shortex is already running...");
     EXPECT_TRUE(refused.WaitForExit());
     EXPECT_FALSE(running.WaitForExit(0));
 }

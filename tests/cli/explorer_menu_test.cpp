@@ -30,13 +30,10 @@ std::string Installed(const std::wstring& sendTo) {
 // Waits for the program to end, answering its box (which names every missing item) on the way;
 // its exit code.
 DWORD Finish(RunningProcess& run, const std::vector<std::wstring>& missing) {
-    HWND box = nullptr;
-    PumpUntil([&] { return run.WaitForExit(0) || (box = FindProcessWindow(run.id(), L"#32770", L"Shortex")); });
-    if (box) {
-        for (const std::wstring& item : missing) EXPECT_NE(BoxText(box).find(item), std::wstring::npos) << item;
-        ::SendMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    }
-    EXPECT_EQ(box != nullptr, !missing.empty());
+    PumpUntil([&] { return run.WaitForExit(0) || FindProcessWindow(run.id(), L"#32770", L"Shortex"); });
+    const std::wstring box = run.WaitForExit(0) ? L"" : Answer(run.id(), L"Shortex", IDOK);
+    for (const std::wstring& item : missing) EXPECT_NE(box.find(item), std::wstring::npos) << item;
+    EXPECT_EQ(!box.empty(), !missing.empty());
     EXPECT_TRUE(run.WaitForExit());
     return run.ExitCode();
 }

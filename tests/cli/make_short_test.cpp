@@ -93,14 +93,6 @@ TEST(MakeShort, EachFailureAndEachSettingOfTheSystemAndTheVolumeNamedWithItsReas
     ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key, value);  // as Wine has it
 }
 
-// Answers the program's box, which must hold the text given.
-void Answer(RunningProcess& run, const std::wstring& holding, int button) {
-    const HWND box = WaitForWindow(run.id(), L"#32770", L"Shortex");
-    ASSERT_TRUE(box);
-    EXPECT_NE(BoxText(box).find(holding), std::wstring::npos) << BoxText(box);
-    ::SendMessageW(::GetDlgItem(box, button), BM_CLICK, 0, 0);
-}
-
 TEST(MakeShortOffer, TheVerbOffersTheNamesGivesThemWhenAskedAndCopiesTheNewShortForm) {
     const struct {
         std::wstring state, box;
@@ -112,7 +104,7 @@ TEST(MakeShortOffer, TheVerbOffersTheNamesGivesThemWhenAskedAndCopiesTheNewShort
     for (const auto& c : cases) {
         MakeVolume(c.state);
         RunningProcess copy(kExe, L"--copy \"" + kBig + L"\"");
-        Answer(copy, c.box, c.button);
+        EXPECT_NE(Answer(copy.id(), L"Shortex", c.button).find(c.box), std::wstring::npos);
         EXPECT_TRUE(copy.WaitForExit());
         EXPECT_EQ(copy.ExitCode(), 0u);
         EXPECT_TRUE(ClipboardText().ends_with(c.copiedEnd)) << ClipboardText();
@@ -129,11 +121,11 @@ TEST(MakeShortOffer, TheWindowOffersTheNamesWhereAPathHasNoneAndShowsTheNewShort
     const auto offerAndAnswer = [&](int button) {
         ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(offer); }));
         ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(main_window::cmdMakeShort, BN_CLICKED), 0);
-        Answer(run, L"Big Folder  \u2192  BIGFOL~2", button);
+        EXPECT_NE(Answer(run.id(), L"Shortex", button).find(L"Big Folder  \u2192  BIGFOL~2"), std::wstring::npos);
     };
     offerAndAnswer(IDNO);
     offerAndAnswer(IDYES);  // the folder is in use: said so, and offered again
-    Answer(run, L"Not every short name could be given", IDOK);
+    EXPECT_TRUE(Answer(run.id(), L"Shortex", IDOK).starts_with(L"Not every short name could be given"));
     MakeVolume();
     offerAndAnswer(IDYES);
     EXPECT_TRUE(PumpUntil([&] { return WindowText(result).ends_with(L"\\BIGFOL~2") && !::IsWindowVisible(offer); }))

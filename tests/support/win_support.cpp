@@ -140,6 +140,13 @@ HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* tit
     return found;
 }
 
+std::wstring Answer(DWORD processId, const wchar_t* title, int button) {
+    const HWND box = WaitForWindow(processId, L"#32770", title);
+    const std::wstring text = WindowText(::GetDlgItem(box, 0xFFFF));
+    ::SendMessageW(::GetDlgItem(box, button), BM_CLICK, 0, 0);
+    return text;
+}
+
 std::wstring WindowText(HWND window) {
     std::wstring text(32768, L'\0');
     DWORD_PTR copied = 0;

@@ -64,7 +64,8 @@ void PressKeys(HWND window, HWND focus, std::initializer_list<WORD> keys);
 HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* title = nullptr);
 HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* title = nullptr);
 std::wstring WindowText(HWND window);  // WM_GETTEXT itself, so other processes answer
-inline std::wstring BoxText(HWND box) { return WindowText(::GetDlgItem(box, 0xFFFF)); }
+// Clicks the button of the process's message box with that title, once it shows; the box's text.
+std::wstring Answer(DWORD processId, const wchar_t* title, int button);
 std::wstring ClipboardText();
 
 // Records each box, and what would spoil a real one: a pending WM_QUIT closes it at once.
