@@ -32,22 +32,18 @@ std::string DropFilesBlock(const std::vector<std::wstring>& paths, bool wide) {
 }
 
 std::pair<CLIPFORMAT, std::string> ItemList(const std::vector<std::wstring>& paths) {
-    std::vector<std::string> lists{std::string(2, '\0')};  // the desktop's, empty
+    const UINT start = static_cast<UINT>((paths.size() + 2) * sizeof(UINT));
+    std::vector<UINT> cida{static_cast<UINT>(paths.size()), start};  // the count, then each list's offset
+    std::string lists(2, '\0');                                      // the desktop's, empty
     for (const std::wstring& path : paths) {
         PIDLIST_ABSOLUTE list = nullptr;
         if (FAILED(::SHParseDisplayName(path.c_str(), nullptr, &list, 0, nullptr))) return {};
-        lists.emplace_back(reinterpret_cast<const char*>(list), ::ILGetSize(list));
+        cida.push_back(start + static_cast<UINT>(lists.size()));
+        lists.append(reinterpret_cast<const char*>(list), ::ILGetSize(list));
         ::CoTaskMemFree(list);
     }
-    const UINT count = static_cast<UINT>(paths.size());
-    std::string block((lists.size() + 1) * sizeof(UINT), '\0');  // CIDA: the count, then each list's offset
-    std::memcpy(block.data(), &count, sizeof count);
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        const UINT offset = static_cast<UINT>(block.size());
-        std::memcpy(block.data() + (i + 1) * sizeof(UINT), &offset, sizeof offset);
-        block += lists[i];
-    }
-    return {static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(CFSTR_SHELLIDLIST)), block};
+    return {static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(CFSTR_SHELLIDLIST)),
+            std::string(reinterpret_cast<const char*>(cida.data()), cida.size() * sizeof(UINT)) + lists};
 }
 
 }  // namespace shortex::testing
