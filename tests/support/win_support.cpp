@@ -70,12 +70,10 @@ ProcessResult RunProcess(const std::wstring& program, const std::vector<std::wst
         run.WaitForExit(INFINITE);
         result.exitCode = run.ExitCode();
     }
-    const auto read = [&](const wchar_t* name) {
+    for (auto [name, text] : {std::pair{L"\\out", &result.output}, {L"\\errors", &result.errors}}) {
         std::ifstream stream(file(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(stream), {});
-    };
-    result.output = read(L"\\out");
-    result.errors = read(L"\\errors");
+        text->assign(std::istreambuf_iterator<char>(stream), {});
+    }
     return result;
 }
 

@@ -33,11 +33,9 @@ std::wstring WineShortName(const std::wstring& path) {
 }
 const std::wstring kVolume = Beside(L"volume"), kWineVolume = WineShortName(kVolume), kState = Beside(L"volume.txt");
 
-bool Same(const std::wstring& a, const std::wstring& b) {
-    return ::CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
-}
 bool Inside(const std::wstring& path, const std::wstring& folder = kVolume) {
-    return Same(path.substr(0, folder.size()), folder) &&
+    const std::wstring start = path.substr(0, folder.size());
+    return ::CompareStringOrdinal(start.c_str(), -1, folder.c_str(), -1, TRUE) == CSTR_EQUAL &&
            (path.size() == folder.size() || path[folder.size()] == L'\\');
 }
 std::wstring Unprefixed(std::wstring path) { return path.starts_with(L"\\\\?\\") ? path.erase(0, 4) : path; }
