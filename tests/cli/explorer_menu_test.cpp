@@ -18,53 +18,24 @@ namespace {
 
 const std::wstring kCli = BuildPath(SHORTEX_CLI_EXE);
 
-// Every key and value under a key of HKEY_CURRENT_USER, as text.
-std::wstring Dump(const std::wstring& key) {
-    HKEY open = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS) return {};
-    std::wstring text;
-    wchar_t name[512], data[2048];
-    DWORD length = 512, bytes = sizeof data;
-    for (DWORD i = 0;
-         ::RegEnumValueW(open, i++, name, &length, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &bytes) == 0;)
-        text += key + L":" + name + L"=" + data + L"\n", length = 512, bytes = sizeof data;
-    for (DWORD i = 0; ::RegEnumKeyExW(open, i++, name, &(length = 512), nullptr, nullptr, nullptr, nullptr) == 0;)
-        text += key + L"\\" + name + L"\n" + Dump(key + L"\\" + name);
-    ::RegCloseKey(open);
+// What installing adds: the user's classes, as reg.exe lists them, and the Send To folder's files.
+std::string Installed(const std::wstring& sendTo) {
+    std::string text =
+        RunProcess(L"C:\\windows\\system32\\reg.exe", {L"query", L"HKCU\\Software\\Classes", L"/s"}).output;
+    for (const auto& entry : std::filesystem::directory_iterator(sendTo))
+        text += entry.path().filename().string() + "\n";
     return text;
-}
-
-std::wstring SendToListing() {
-    wchar_t* folder = nullptr;
-    ::SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &folder);
-    std::wstring listing;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) listing += entry.path().wstring() + L"\n";
-    ::CoTaskMemFree(folder);
-    return listing;
 }
 
 // Waits for the program to end, answering its box (which names every missing item) on the way;
 // its exit code.
 DWORD Finish(RunningProcess& run, const std::vector<std::wstring>& missing) {
-    HWND box = nullptr;
-    PumpUntil([&] { return run.WaitForExit(0) || (box = FindProcessWindow(run.id(), L"#32770", L"Shortex")); });
-    if (box) {
-        for (const std::wstring& item : missing) EXPECT_NE(BoxText(box).find(item), std::wstring::npos) << item;
-        ::SendMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    }
-    EXPECT_EQ(box != nullptr, !missing.empty());
+    PumpUntil([&] { return run.WaitForExit(0) || FindProcessWindow(run.id(), L"#32770", L"Shortex"); });
+    const std::wstring box = run.WaitForExit(0) ? L"" : Answer(run.id(), L"Shortex", IDOK);
+    for (const std::wstring& item : missing) EXPECT_NE(box.find(item), std::wstring::npos) << item;
+    EXPECT_EQ(!box.empty(), !missing.empty());
     EXPECT_TRUE(run.WaitForExit());
     return run.ExitCode();
-}
-
-// Runs the verb's command as Explorer would, with the folder filled in; its exit code.
-DWORD RunVerb(const wchar_t* type, const std::wstring& folder) {
-    std::wstring command =
-        RegText(HKEY_CURRENT_USER,
-                std::wstring(L"Software\\Classes\\") + type + L"\\shell\\Shortex.CopyShortPath\\command", nullptr);
-    command.replace(command.find(L"%V"), 2, folder);
-    RunningProcess verb(command.substr(1, command.find(L'"', 1) - 1), command.substr(command.find(L'"', 1) + 2));
-    return Finish(verb, {});
 }
 
 using Blocks = std::vector<std::pair<CLIPFORMAT, std::string>>;
@@ -91,7 +62,6 @@ DWORD DropVerb(const wchar_t* type, const Blocks& dropped, const std::vector<std
         DataObject selection(dropped);
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
         EXPECT_EQ(target->DragEnter(&selection, 0, {}, &effect), S_OK);
-        EXPECT_EQ(effect, DWORD(DROPEFFECT_COPY));
         EXPECT_EQ(target->Drop(&selection, 0, {}, &effect), S_OK);
     }
     return Finish(run, missing);
@@ -100,12 +70,15 @@ DWORD DropVerb(const wchar_t* type, const Blocks& dropped, const std::vector<std
 TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
     ClearSettings();
     RunProcess(kCli, {L"--uninstall-explorer"});  // whatever an earlier run left behind
-    const std::wstring classesBefore = Dump(L"Software\\Classes"), sendToBefore = SendToListing();
+    wchar_t* known = nullptr;
+    ::SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &known);
+    const std::wstring sendTo = TakeComText(known), shortcut = sendTo + L"\\Short path (Shortex).lnk";
+    const std::string before = Installed(sendTo);
     ASSERT_EQ(RunProcess(kCli, {L"--install-explorer"}).exitCode, 0u);
     const ProcessResult again = RunProcess(kCli, {L"--install-explorer"});
     EXPECT_EQ(again.exitCode, 0u);
     EXPECT_NE(again.output.find("Shortex.CopyShortPath"), std::string::npos);
-    const std::wstring classesInstalled = Dump(L"Software\\Classes");
+    const std::string installed = Installed(sendTo);
 
     ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     TempFolder folder;
@@ -131,15 +104,19 @@ TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
                   {},
                   ShortPath(files, folder.path()) + L"\r\nC:\\\r\n" + ShortPath(files, file),
                   0},
-                 {L"*", Files(many), {}, manyCopied, 0},  // from here on nothing is copied
-                 {L"Drive", Files({file, missing, L"C:\\", gone}), {missing, gone}, manyCopied, 1},
-                 {L"*", {{ItemListFormat(), ItemListBlock({file, controlPanel})}}, {controlPanel}, manyCopied, 1},
-                 {L"*", {{CF_UNICODETEXT, TextBlock(L"two\r\nlines")}}, {}, manyCopied, 1}};
+                 {L"*", Files(many), {}, manyCopied, 0},  // from here on the dropped data stays on the clipboard
+                 {L"Drive", Files({file, missing, L"C:\\", gone}), {missing, gone}, L"<none>", 1},
+                 {L"*", {ItemList({file, controlPanel})}, {controlPanel}, L"<none>", 1},
+                 {L"*", {{CF_UNICODETEXT, TextBlock(L"two\r\nlines")}}, {}, L"two\r\nlines", 1}};
     for (const auto& c : cases) {
         EXPECT_EQ(DropVerb(c.type, c.dropped, c.missing), c.exitCode) << c.missing.size();
         EXPECT_EQ(ClipboardText(), c.copied) << c.missing.size();
     }
-    EXPECT_EQ(RunVerb(L"Directory\\Background", L"C:\\"), 0u);
+    std::wstring command = RegText(  // a folder's background: the folder filled in as Explorer does
+        HKEY_CURRENT_USER, L"Software\\Classes\\Directory\\Background\\shell\\Shortex.CopyShortPath\\command", nullptr);
+    command.replace(command.find(L"%V"), 2, L"C:\\");
+    RunningProcess background(command.substr(1, command.find(L'"', 1) - 1), command.substr(command.find(L'"', 1) + 2));
+    EXPECT_EQ(Finish(background, {}), 0u);
     EXPECT_EQ(ClipboardText(), L"C:\\");
     EXPECT_EQ(Setting(L"PreviousPath"), L"<none>");
 
@@ -148,26 +125,22 @@ TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
     const ProcessResult lonely = RunProcess(alone, {L"--install-explorer"});
     EXPECT_EQ(lonely.exitCode, 1u);
     EXPECT_NE(lonely.errors.find("Shortex.exe is not beside"), std::string::npos);
-    EXPECT_EQ(Dump(L"Software\\Classes"), classesInstalled);
+    EXPECT_EQ(Installed(sendTo), installed);
 
-    wchar_t* sendTo = nullptr;  // a shortcut in use is named and fails the removal; the keys go all the same
-    ::SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &sendTo);
-    const std::wstring shortcut = sendTo + std::wstring(L"\\Short path (Shortex).lnk");
-    ::CoTaskMemFree(sendTo);
+    // A shortcut in use is named and fails the removal; the keys go all the same.
     UniqueFileHandle inUse(
         ::CreateFileW(shortcut.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     const ProcessResult held = RunProcess(kCli, {L"--uninstall-explorer"});
     EXPECT_TRUE(held.exitCode == 1 && held.errors.find("cannot remove C:\\") != std::string::npos) << held.errors;
     inUse.reset();
     EXPECT_EQ(RunProcess(kCli, {L"--uninstall-explorer"}).exitCode, 0u);
-    EXPECT_EQ(Dump(L"Software\\Classes"), classesBefore);
+    EXPECT_EQ(Installed(sendTo), before);
 
     ::CreateDirectoryW(shortcut.c_str(), nullptr);  // an install that fails at its last step takes back the rest
     const ProcessResult half = RunProcess(kCli, {L"--install-explorer"});
     ::RemoveDirectoryW(shortcut.c_str());
     EXPECT_EQ(half.exitCode, 1u) << half.errors;
-    EXPECT_EQ(Dump(L"Software\\Classes"), classesBefore);
-    EXPECT_EQ(SendToListing(), sendToBefore);
+    EXPECT_EQ(Installed(sendTo), before);
 }
 
 TEST(ExplorerMenu, AServerNobodyDropsOnWithinItsTimeoutEndsByItselfHavingCopiedNothing) {

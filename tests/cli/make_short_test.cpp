@@ -1,6 +1,8 @@
-// shortex-cli.exe on a volume shaped like Windows' (tests/support/short_name_volume): entries there
-// have no short name until one is given, and giving one fails as Windows documents it.
+// shortex-cli.exe, and the window and the Explorer verb that offer its names, on a volume shaped like
+// Windows' (tests/support/short_name_volume): entries there have no short name until one is given,
+// and giving one fails as Windows documents it.
 #include "support/win_support.h"
+#include "ui/main/main_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +13,8 @@ namespace shortex::testing {
 namespace {
 
 const std::wstring kFolder = BuildPath(SHORTEX_SHORT_NAME_VOLUME), kCli = kFolder + L"\\shortex-cli.exe",
-                   kVolume = kFolder + L"\\volume", kBig = kVolume + L"\\Big Folder", kFile = kBig + L"\\read me.txt";
+                   kExe = kFolder + L"\\Shortex.exe", kVolume = kFolder + L"\\volume", kBig = kVolume + L"\\Big Folder",
+                   kFile = kBig + L"\\read me.txt";
 const std::filesystem::path kState = kFolder + L"\\volume.txt";
 
 // A fresh volume: a folder and a file in it without short names, beside a folder whose long name
@@ -55,8 +58,6 @@ TEST(MakeShort, NamesGivenLastAndLeadBackToTheLongForm) {
 // in Wine's registry gives, with and without the volume's own flag.
 TEST(MakeShort, EachFailureAndEachSettingOfTheSystemAndTheVolumeNamedWithItsReason) {
     const wchar_t *key = L"SYSTEM\\CurrentControlSet\\Control\\FileSystem", *value = L"NtfsDisable8dot3NameCreation";
-    DWORD was = 0, size = sizeof was;
-    const bool had = !::RegGetValueW(HKEY_LOCAL_MACHINE, key, value, RRF_RT_REG_DWORD, nullptr, &was, &size);
     const std::vector<std::wstring> make{L"--make-short", kFile}, tree{L"--strict", L"--tree", kVolume};
     const std::string made = "It was made while 8.3 name creation was off";
     const struct {
@@ -89,10 +90,46 @@ TEST(MakeShort, EachFailureAndEachSettingOfTheSystemAndTheVolumeNamedWithItsReas
         EXPECT_EQ(std::pair(count(c.error), count("has no short name")), std::pair(c.times, c.warnings)) << run.errors;
         EXPECT_EQ(State().find(L"given") != std::wstring::npos, c.state.starts_with(L"in-use")) << c.error;
     }
-    if (had)
-        ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, key, value, REG_DWORD, &was, sizeof was);
-    else
-        ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key, value);
+    ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key, value);  // as Wine has it
+}
+
+TEST(MakeShortOffer, TheVerbOffersTheNamesGivesThemWhenAskedAndCopiesTheNewShortForm) {
+    const struct {
+        std::wstring state, box;
+        int button;
+        std::wstring copiedEnd;
+    } cases[] = {{L"", L"Big Folder  \u2192  BIGFOL~2", IDNO, L"\\Big Folder"},
+                 {L"", L"Big Folder  \u2192  BIGFOL~2", IDYES, L"\\BIGFOL~2"},
+                 {L"volume-off", L"\"fsutil 8dot3name set ", IDOK, L"\\Big Folder"}};  // copied as it is
+    for (const auto& c : cases) {
+        MakeVolume(c.state);
+        RunningProcess copy(kExe, L"--copy \"" + kBig + L"\"");
+        EXPECT_NE(Answer(copy.id(), L"Shortex", c.button).find(c.box), std::wstring::npos);
+        EXPECT_TRUE(copy.WaitForExit());
+        EXPECT_EQ(copy.ExitCode(), 0u);
+        EXPECT_TRUE(ClipboardText().ends_with(c.copiedEnd)) << ClipboardText();
+    }
+}
+
+TEST(MakeShortOffer, TheWindowOffersTheNamesWhereAPathHasNoneAndShowsTheNewShortForm) {
+    ClearSettings();
+    MakeVolume(L"in-use\t" + kBig);
+    RunningProcess run(kExe, L"\"" + kBig + L"\"");
+    const HWND window = WaitForWindow(run.id(), L"ShortexMainWindow");
+    const HWND offer = ::GetDlgItem(window, main_window::cmdMakeShort);
+    const HWND result = ::GetDlgItem(window, main_window::txtShortex);
+    const auto offerAndAnswer = [&](int button) {
+        ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(offer); }));
+        ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(main_window::cmdMakeShort, BN_CLICKED), 0);
+        EXPECT_NE(Answer(run.id(), L"Shortex", button).find(L"Big Folder  \u2192  BIGFOL~2"), std::wstring::npos);
+    };
+    offerAndAnswer(IDNO);
+    offerAndAnswer(IDYES);  // the folder is in use: said so, and offered again
+    EXPECT_TRUE(Answer(run.id(), L"Shortex", IDOK).starts_with(L"Not every short name could be given"));
+    MakeVolume();
+    offerAndAnswer(IDYES);
+    EXPECT_TRUE(PumpUntil([&] { return WindowText(result).ends_with(L"\\BIGFOL~2") && !::IsWindowVisible(offer); }))
+        << WindowText(result);
 }
 
 }  // namespace

@@ -2,40 +2,21 @@
 
 #include <shlobj.h>
 
-#include <algorithm>
 #include <cstring>
 
 namespace shortex::testing {
 
-DataObject::~DataObject() { ::CoDisconnectObject(this, 0); }
-
-HRESULT DataObject::QueryInterface(REFIID id, void** object) {
-    *object = id == IID_IUnknown || id == IID_IDataObject ? this : nullptr;
-    return *object ? S_OK : E_NOINTERFACE;
-}
-
-HRESULT DataObject::GetData(FORMATETC* format, STGMEDIUM* medium) {
-    if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-    const auto& block =
-        std::find_if(blocks_.begin(), blocks_.end(), [&](auto& b) { return b.first == format->cfFormat; })->second;
-    medium->tymed = TYMED_HGLOBAL;
-    medium->hGlobal = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, block.size());
-    medium->pUnkForRelease = nullptr;
-    std::memcpy(::GlobalLock(medium->hGlobal), block.data(), block.size());
-    ::GlobalUnlock(medium->hGlobal);
-    return S_OK;
-}
-
-HRESULT DataObject::QueryGetData(FORMATETC* format) {
-    const bool offered =
-        std::any_of(blocks_.begin(), blocks_.end(), [&](auto& b) { return b.first == format->cfFormat; });
-    return offered && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
-}
-
-HRESULT DataObject::EnumFormatEtc(DWORD, IEnumFORMATETC** formats) {
-    std::vector<FORMATETC> offered;
-    for (const auto& block : blocks_) offered.push_back({block.first, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL});
-    return ::SHCreateStdEnumFmtEtc(static_cast<UINT>(offered.size()), offered.data(), formats);
+DataObject::DataObject(const std::vector<std::pair<CLIPFORMAT, std::string>>& blocks) {
+    ::OpenClipboard(nullptr);
+    ::EmptyClipboard();
+    for (const auto& [format, block] : blocks) {
+        const HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, block.size());
+        std::memcpy(::GlobalLock(memory), block.data(), block.size());
+        ::GlobalUnlock(memory);
+        ::SetClipboardData(format, memory);
+    }
+    ::CloseClipboard();
+    ::OleGetClipboard(data_.put());
 }
 
 std::string TextBlock(const std::wstring& text) {
@@ -50,25 +31,19 @@ std::string DropFilesBlock(const std::vector<std::wstring>& paths, bool wide) {
     return block + std::string(wide ? 2 : 1, '\0');
 }
 
-CLIPFORMAT ItemListFormat() { return static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(CFSTR_SHELLIDLIST)); }
-
-std::string ItemListBlock(const std::vector<std::wstring>& paths) {
-    std::vector<std::string> lists{std::string(2, '\0')};  // the desktop's, empty
+std::pair<CLIPFORMAT, std::string> ItemList(const std::vector<std::wstring>& paths) {
+    const UINT start = static_cast<UINT>((paths.size() + 2) * sizeof(UINT));
+    std::vector<UINT> cida{static_cast<UINT>(paths.size()), start};  // the count, then each list's offset
+    std::string lists(2, '\0');                                      // the desktop's, empty
     for (const std::wstring& path : paths) {
         PIDLIST_ABSOLUTE list = nullptr;
         if (FAILED(::SHParseDisplayName(path.c_str(), nullptr, &list, 0, nullptr))) return {};
-        lists.emplace_back(reinterpret_cast<const char*>(list), ::ILGetSize(list));
+        cida.push_back(start + static_cast<UINT>(lists.size()));
+        lists.append(reinterpret_cast<const char*>(list), ::ILGetSize(list));
         ::CoTaskMemFree(list);
     }
-    const UINT count = static_cast<UINT>(paths.size());
-    std::string block((lists.size() + 1) * sizeof(UINT), '\0');  // CIDA: the count, then each list's offset
-    std::memcpy(block.data(), &count, sizeof count);
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        const UINT offset = static_cast<UINT>(block.size());
-        std::memcpy(block.data() + (i + 1) * sizeof(UINT), &offset, sizeof offset);
-        block += lists[i];
-    }
-    return block;
+    return {static_cast<CLIPFORMAT>(::RegisterClipboardFormatW(CFSTR_SHELLIDLIST)),
+            std::string(reinterpret_cast<const char*>(cida.data()), cida.size() * sizeof(UINT)) + lists};
 }
 
 }  // namespace shortex::testing

@@ -20,24 +20,6 @@ std::wstring Quote(const std::wstring& argument) {
     return argument.empty() || argument.find(L' ') != argument.npos ? L"\"" + argument + L"\"" : argument;
 }
 
-// Starts the program with the arguments after its quoted name, with the standard handles given (and
-// no console of its own) or else shown as asked; throws when it cannot.
-PROCESS_INFORMATION Start(const std::wstring& program, const std::wstring& arguments, WORD show, HANDLE in = nullptr,
-                          HANDLE out = nullptr, HANDLE errors = nullptr) {
-    std::wstring commandLine = Quote(program) + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = in ? STARTF_USESTDHANDLES : STARTF_USESHOWWINDOW;
-    startup.wShowWindow = show;
-    std::tie(startup.hStdInput, startup.hStdOutput, startup.hStdError) = std::tie(in, out, errors);
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, in != nullptr,
-                          in ? CREATE_NO_WINDOW : 0, nullptr, nullptr, &startup, &process))
-        throw std::runtime_error("CreateProcess failed: " + std::to_string(::GetLastError()) + " " +
-                                 std::string(program.begin(), program.end()));
-    return process;
-}
-
 }  // namespace
 
 TempFolder::TempFolder() {
@@ -82,24 +64,31 @@ ProcessResult RunProcess(const std::wstring& program, const std::vector<std::wst
     ProcessResult result;
     {
         const UniqueFileHandle in = open(L"\\in"), out = open(L"\\out"), errors = open(L"\\errors");
-        std::wstring commandLine;
-        for (const auto& argument : arguments) commandLine += L" " + Quote(argument);
-        const PROCESS_INFORMATION process = Start(program, commandLine, SW_HIDE, in.get(), out.get(), errors.get());
-        const UniqueKernelHandle thread(process.hThread), ended(process.hProcess);
-        ::WaitForSingleObject(ended.get(), INFINITE);
-        ::GetExitCodeProcess(ended.get(), &result.exitCode);
+        std::wstring text;
+        for (const auto& argument : arguments) text += (text.empty() ? L"" : L" ") + Quote(argument);
+        RunningProcess run(program, text, SW_HIDE, {in.get(), out.get(), errors.get()});
+        run.WaitForExit(INFINITE);
+        result.exitCode = run.ExitCode();
     }
-    const auto read = [&](const wchar_t* name) {
+    for (auto [name, text] : {std::pair{L"\\out", &result.output}, {L"\\errors", &result.errors}}) {
         std::ifstream stream(file(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(stream), {});
-    };
-    result.output = read(L"\\out");
-    result.errors = read(L"\\errors");
+        text->assign(std::istreambuf_iterator<char>(stream), {});
+    }
     return result;
 }
 
-RunningProcess::RunningProcess(const std::wstring& program, const std::wstring& argumentText, WORD showCommand) {
-    info_ = Start(program, argumentText.empty() ? L"" : L" " + argumentText, showCommand);
+RunningProcess::RunningProcess(const std::wstring& program, const std::wstring& argumentText, WORD showCommand,
+                               std::array<HANDLE, 3> standard) {
+    std::wstring commandLine = Quote(program) + (argumentText.empty() ? L"" : L" ") + argumentText;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = standard[0] ? STARTF_USESTDHANDLES : STARTF_USESHOWWINDOW;
+    startup.wShowWindow = showCommand;
+    std::tie(startup.hStdInput, startup.hStdOutput, startup.hStdError) = std::tuple_cat(standard);
+    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, standard[0] != nullptr,
+                          standard[0] ? CREATE_NO_WINDOW : 0, nullptr, nullptr, &startup, &info_))
+        throw std::runtime_error("CreateProcess failed: " + std::to_string(::GetLastError()) + " " +
+                                 std::string(program.begin(), program.end()));
 }
 
 RunningProcess::~RunningProcess() {
@@ -109,8 +98,8 @@ RunningProcess::~RunningProcess() {
     ::CloseHandle(info_.hProcess);
 }
 
-bool PumpUntil(const std::function<bool()>& condition, HWND dialogWindow, DWORD limitMs) {
-    const ULONGLONG end = ::GetTickCount64() + limitMs;
+bool PumpUntil(const std::function<bool()>& condition, HWND dialogWindow) {
+    const ULONGLONG end = ::GetTickCount64() + 10000;
     while (!condition()) {
         if (::GetTickCount64() >= end) return false;
         MSG message;
@@ -135,14 +124,10 @@ void PressKeys(HWND window, HWND focus, std::initializer_list<WORD> keys) {
 }
 
 HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* title) {
-    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT)) {
+    for (HWND window = nullptr; (window = ::FindWindowExW(nullptr, window, className, title));) {
         DWORD owner = 0;
-        wchar_t name[256] = {};
         ::GetWindowThreadProcessId(window, &owner);
-        ::GetClassNameW(window, name, 256);
-        if (owner == processId && ::IsWindowVisible(window) && std::wstring(name) == className &&
-            (!title || WindowText(window) == title))
-            return window;
+        if (owner == processId && ::IsWindowVisible(window)) return window;
     }
     return nullptr;
 }
@@ -151,6 +136,13 @@ HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* tit
     HWND found = nullptr;
     PumpUntil([&] { return (found = FindProcessWindow(processId, className, title)) != nullptr; });
     return found;
+}
+
+std::wstring Answer(DWORD processId, const wchar_t* title, int button) {
+    const HWND box = WaitForWindow(processId, L"#32770", title);
+    const std::wstring text = WindowText(::GetDlgItem(box, 0xFFFF));
+    ::SendMessageW(::GetDlgItem(box, button), BM_CLICK, 0, 0);
+    return text;
 }
 
 std::wstring WindowText(HWND window) {

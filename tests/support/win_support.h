@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -35,10 +36,12 @@ struct ProcessResult {
 ProcessResult RunProcess(const std::wstring& program, const std::vector<std::wstring>& arguments,
                          const std::string& input = {});
 
-// A program started with the argument text as a shortcut passes it; ended by force at the end.
+// A program started with the argument text as a shortcut passes it, or with the standard handles
+// given (input, output, errors) and no console of its own; ended by force at the end.
 class RunningProcess {
 public:
-    RunningProcess(const std::wstring& program, const std::wstring& argumentText, WORD showCommand = SW_SHOWNORMAL);
+    RunningProcess(const std::wstring& program, const std::wstring& argumentText, WORD showCommand = SW_SHOWNORMAL,
+                   std::array<HANDLE, 3> standard = {});
     ~RunningProcess();
     DWORD id() const { return info_.dwProcessId; }
     bool WaitForExit(DWORD timeoutMs = 10000) {
@@ -53,15 +56,16 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
-// Dispatches messages (with dialogWindow's keys) until the condition holds; false after the limit.
-bool PumpUntil(const std::function<bool()>& condition, HWND dialogWindow = nullptr, DWORD limitMs = 10000);
+// Dispatches messages (with dialogWindow's keys) until the condition holds; false after 10 s.
+bool PumpUntil(const std::function<bool()>& condition, HWND dialogWindow = nullptr);
 // Presses the keys in order and releases them in reverse, with the focus on focus.
 void PressKeys(HWND window, HWND focus, std::initializer_list<WORD> keys);
 // The first visible top-level window of the process with that class and (if given) title; waiting for it.
 HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* title = nullptr);
 HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* title = nullptr);
 std::wstring WindowText(HWND window);  // WM_GETTEXT itself, so other processes answer
-inline std::wstring BoxText(HWND box) { return WindowText(::GetDlgItem(box, 0xFFFF)); }
+// Clicks the button of the process's message box with that title, once it shows; the box's text.
+std::wstring Answer(DWORD processId, const wchar_t* title, int button);
 std::wstring ClipboardText();
 
 // Records each box, and what would spoil a real one: a pending WM_QUIT closes it at once.

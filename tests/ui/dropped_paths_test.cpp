@@ -23,8 +23,8 @@ TEST(PathsIn, PrefersTheItemListAndStaysInsideATruncatedDropFiles) {
         std::vector<std::pair<CLIPFORMAT, std::string>> blocks;
         std::vector<std::wstring> paths;
     } cases[] = {
-        {{{ItemListFormat(), ItemListBlock({file, sub, L"C:\\"})}}, {file, sub, L"C:\\"}},
-        {{{CF_HDROP, DropFilesBlock({L"C:\\windows"})}, {ItemListFormat(), ItemListBlock({sub})}}, {sub}},
+        {{ItemList({file, sub, L"C:\\"})}, {file, sub, L"C:\\"}},
+        {{{CF_HDROP, DropFilesBlock({L"C:\\windows"})}, ItemList({sub})}, {sub}},
         {{{CF_HDROP, DropFilesBlock({L"C:\\windows", file}, false)}}, {L"C:\\windows", file}},
         {{{CF_HDROP, files.substr(0, sizeof(DROPFILES) - 1)}, {CF_UNICODETEXT, TextBlock(file)}}, {}},
         {{{CF_HDROP, beyond}}, {}},

@@ -9,18 +9,16 @@
 //   not-elevated           SetFileShortNameW fails with ERROR_PRIVILEGE_NOT_HELD
 //   in-use PATH            SetFileShortNameW on PATH fails with ERROR_ACCESS_DENIED (its files are open)
 //   missing                SetFileShortNameW is missing, as in Wine (AreShortNamesEnabled always is)
-#include "common/unique_handle.h"
-
+#include <windows.h>
 #include <winioctl.h>
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <string>
 
 namespace {
-
-using namespace shortex;
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;  // this DLL's own module
 
@@ -35,23 +33,18 @@ std::wstring WineShortName(const std::wstring& path) {
 }
 const std::wstring kVolume = Beside(L"volume"), kWineVolume = WineShortName(kVolume), kState = Beside(L"volume.txt");
 
-bool Same(const std::wstring& a, const std::wstring& b) {
-    return ::CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
-}
 bool Inside(const std::wstring& path, const std::wstring& folder = kVolume) {
-    return Same(path.substr(0, folder.size()), folder) &&
+    const std::wstring start = path.substr(0, folder.size());
+    return ::CompareStringOrdinal(start.c_str(), -1, folder.c_str(), -1, TRUE) == CSTR_EQUAL &&
            (path.size() == folder.size() || path[folder.size()] == L'\\');
 }
 std::wstring Unprefixed(std::wstring path) { return path.starts_with(L"\\\\?\\") ? path.erase(0, 4) : path; }
 
 // The state's text, each line between two line ends (the last line may have none in the file).
 std::wstring State() {
-    const UniqueFileHandle file(::CreateFileW(kState.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                              OPEN_EXISTING, 0, nullptr));
-    std::wstring text(file ? ::GetFileSize(file.get(), nullptr) / 2 : 0, L'\0');
-    DWORD read = 0;
-    if (file) ::ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size() * 2), &read, nullptr);
-    return L"\n" + text + L"\n";
+    std::ifstream file(kState.c_str(), std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(file), {});
+    return L"\n" + std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2) + L"\n";
 }
 bool Has(const std::wstring& line) { return State().find(L"\n" + line + L"\n") != std::wstring::npos; }
 // The rest of the last line that starts with the key and a tab; empty when there is none.
@@ -132,10 +125,9 @@ BOOL WINAPI VolumeSetFileShortNameW(HANDLE file, LPCWSTR name) {
                                                   : ERROR_SUCCESS;
     const std::wstring folder = path.substr(0, path.rfind(L'\\') + 1),
                        line = L"given\t" + path + L"\t" + name + L"\nlong\t" + folder + name + L"\t" + path + L"\n";
-    const UniqueFileHandle state(
-        ::CreateFileW(kState.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr));
-    DWORD written = 0;
-    if (!error) ::WriteFile(state.get(), line.data(), static_cast<DWORD>(line.size() * 2), &written, nullptr);
+    if (!error)
+        std::ofstream(kState.c_str(), std::ios::binary | std::ios::app)
+            .write(reinterpret_cast<const char*>(line.data()), static_cast<std::streamsize>(line.size() * 2));
     return ::SetLastError(error), !error;
 }
 
