@@ -4,7 +4,6 @@
 #include "common/com.h"
 #include "common/unique_handle.h"
 #include "pathnames/path_names.h"
-#include "support/data_object.h"
 #include "support/win_support.h"
 
 #include <shlobj.h>
@@ -59,10 +58,10 @@ DWORD DropVerb(const wchar_t* type, const Blocks& dropped, const std::vector<std
             return SUCCEEDED(
                 ::CoCreateInstance(verbClass, nullptr, CLSCTX_LOCAL_SERVER, IID_IDropTarget, target.put_void()));
         }));
-        DataObject selection(dropped);
+        const ComPtr<IDataObject> selection = Dropped(dropped);
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
-        EXPECT_EQ(target->DragEnter(&selection, 0, {}, &effect), S_OK);
-        EXPECT_EQ(target->Drop(&selection, 0, {}, &effect), S_OK);
+        EXPECT_EQ(target->DragEnter(selection.get(), 0, {}, &effect), S_OK);
+        EXPECT_EQ(target->Drop(selection.get(), 0, {}, &effect), S_OK);
     }
     return Finish(run, missing);
 }

@@ -1,14 +1,17 @@
 // What the Windows tests share: temporary folders, the programs run as a script or a person would.
 #pragma once
 
+#include "common/com.h"
 #include "common/message_boxes.h"
 
 #include <windows.h>
+#include <objidl.h>
 
 #include <array>
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace shortex::testing {
@@ -87,5 +90,15 @@ std::wstring Setting(const wchar_t* name);  // "<none>" when missing
 void SetSetting(const wchar_t* name, const std::wstring& text);
 // A REG_SZ value under any key; "<none>" when missing.
 std::wstring RegText(HKEY root, const std::wstring& key, const wchar_t* name);
+
+// Data as Explorer or a drag source hands it over, in the formats given: the blocks go on the
+// clipboard and OLE's object for the clipboard serves them, here or marshalled to another process.
+// It reads the clipboard when asked: let it go before the next copy.
+ComPtr<IDataObject> Dropped(const std::vector<std::pair<CLIPFORMAT, std::string>>& blocks);
+std::string TextBlock(const std::wstring& text);  // with its closing NUL
+// A DROPFILES block of the paths, wide or in the ANSI code page.
+std::string DropFilesBlock(const std::vector<std::wstring>& paths, bool wide = true);
+// The shell's item list (CFSTR_SHELLIDLIST) of the paths, relative to the desktop, with its format.
+std::pair<CLIPFORMAT, std::string> ItemList(const std::vector<std::wstring>& paths);
 
 }  // namespace shortex::testing

@@ -1,5 +1,4 @@
 // Reading the paths out of dropped data, in every form Explorer and editors offer them.
-#include "support/data_object.h"
 #include "support/win_support.h"
 #include "ui/dropped_paths.h"
 
@@ -31,8 +30,7 @@ TEST(PathsIn, PrefersTheItemListAndStaysInsideATruncatedDropFiles) {
         {{{CF_HDROP, files.substr(0, files.size() - 6)}}, {file, sub.substr(0, sub.size() - 1)}},
     };
     for (const auto& c : cases) {
-        DataObject data(c.blocks);
-        EXPECT_EQ(PathsIn(data), c.paths) << c.blocks.size() << " " << c.paths.size();
+        EXPECT_EQ(PathsIn(*Dropped(c.blocks).get()), c.paths) << c.blocks.size() << " " << c.paths.size();
     }
 }
 

@@ -1,7 +1,6 @@
 // The main window in this process under Wine, on the real system; boxes and pickers scripted.
 #include "app/startup.h"
 #include "common/com.h"
-#include "support/data_object.h"
 #include "support/win_support.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/main_layout.h"
@@ -259,11 +258,11 @@ TEST_F(FrmMainTest, ADroppedFileOrLineOfTextIsTakenAsAChosenFileAndNothingElseNo
     for (const auto& [format, block, enabled, taken, remembered] : cases) {
         ::SetWindowTextW(Item(txtPath), L"typed");
         ::EnableWindow(window->hwnd(), enabled);
-        DataObject data({{format, block}});
+        const ComPtr<IDataObject> data = Dropped({{format, block}});
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
-        target->DragEnter(&data, 0, {}, &effect);
+        target->DragEnter(data.get(), 0, {}, &effect);
         EXPECT_EQ(effect, enabled ? DWORD(DROPEFFECT_COPY) : DWORD(DROPEFFECT_NONE)) << taken;
-        target->Drop(&data, 0, {}, &(effect = DROPEFFECT_COPY));
+        target->Drop(data.get(), 0, {}, &(effect = DROPEFFECT_COPY));
         EXPECT_EQ(effect, taken.empty() ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY)) << taken;
         for (MSG posted; ::PeekMessageW(&posted, window->hwnd(), 0, 0, PM_REMOVE);) ::DispatchMessageW(&posted);
         WaitForAnswer();
