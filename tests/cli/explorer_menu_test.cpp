@@ -4,6 +4,7 @@
 #include "common/com.h"
 #include "common/unique_handle.h"
 #include "pathnames/path_names.h"
+#include "settings/registry.h"
 #include "support/win_support.h"
 
 #include <shlobj.h>
@@ -68,7 +69,8 @@ DWORD DropVerb(const wchar_t* type, const Blocks& dropped, const std::vector<std
 
 TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
     ClearSettings();
-    RunProcess(kCli, {L"--uninstall-explorer"});  // whatever an earlier run left behind
+    registry::CreateRegKey(HKEY_CURRENT_USER, L"Software\\Classes");  // as on Windows, not yet in a new prefix
+    RunProcess(kCli, {L"--uninstall-explorer"});                      // whatever an earlier run left behind
     wchar_t* known = nullptr;
     ::SHGetKnownFolderPath(FOLDERID_SendTo, 0, nullptr, &known);
     const std::wstring sendTo = TakeComText(known), shortcut = sendTo + L"\\Short path (Shortex).lnk";
