@@ -36,10 +36,11 @@ int CopyShortForms(FileSystem& files, MessageBoxes& boxes, std::vector<std::wstr
     }
     // No path holds a quote: one at the end is what is left of "C:\", a drive or a drive's
     // background as Explorer fills it in, after the backslash took the closing quote with it.
-    std::vector<std::wstring> longNamed;
+    std::vector<std::wstring> shortForms, longNamed;
     for (std::wstring& path : paths) {
         if (path.ends_with(L'"')) path.back() = L'\\';
-        if (NoteOnShortForm(files, path, ShortPath(files, path)).noShortName) longNamed.push_back(path);
+        shortForms.push_back(ShortPath(files, path));
+        if (NoteOnShortForm(files, path, shortForms.back()).noShortName) longNamed.push_back(path);
     }
     // Names are offered where they can be given; where the volume gives none, it is said why.
     const std::vector<GivenName> names = NamesToGive(files, longNamed);
@@ -49,14 +50,15 @@ int CopyShortForms(FileSystem& files, MessageBoxes& boxes, std::vector<std::wstr
         boxes.Show({L"These have no short name, so they are copied as they are:" + blocked, L"Shortex",
                     kBoxOk | kBoxInformation});
     else if (CanOffer(names) && AskToGive(boxes, nullptr, names))
-        if (const UniqueKernelHandle giving = StartMakeShort(nullptr, longNamed))
+        if (const UniqueKernelHandle giving = StartMakeShort(nullptr, longNamed)) {
             ::WaitForSingleObject(giving.get(), INFINITE);
+            for (std::size_t i = 0; i < paths.size(); ++i) shortForms[i] = ShortPath(files, paths[i]);
+        }
     std::wstring text, missing;
     int missingCount = 0;
-    for (const std::wstring& path : paths) {
-        const std::wstring shortForm = ShortPath(files, path);
-        if (shortForm.empty()) missing += L"\r\n" + path, ++missingCount;
-        text += (text.empty() ? L"" : L"\r\n") + shortForm;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        if (shortForms[i].empty()) missing += L"\r\n" + paths[i], ++missingCount;
+        text += (i ? L"\r\n" : L"") + shortForms[i];
     }
     if (missingCount) {
         boxes.Show({std::wstring(L"There is no short form of ") + (missingCount > 1 ? L"these paths" : L"this path") +
