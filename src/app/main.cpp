@@ -1,4 +1,5 @@
 // Shortex.exe: the entry point and the message loop.
+#include "app/copy_short_forms.h"
 #include "app/startup.h"
 #include "app/verb_server.h"
 #include "ui/main/main_layout.h"
@@ -31,8 +32,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     SystemMessageBoxes boxes;
     main_window::SystemPickers pickers;
     const std::wstring argumentText = main_window::ArgumentText(::GetCommandLineW());
-    if (argumentText == L"-Embedding" || argumentText == L"/Embedding") return verb::Serve(*files, boxes, 30000);
-    if (auto paths = CopyArguments(argumentText)) return startup::CopyShortForms(*files, boxes, std::move(*paths));
+    // COM starts the verb's server so; one that nothing is dropped on ends by itself.
+    constexpr UINT kUnusedServerTimeoutMs = 30000;
+    if (argumentText == L"-Embedding" || argumentText == L"/Embedding")
+        return verb::Serve(*files, boxes, kUnusedServerTimeoutMs);
+    if (auto paths = CopyArguments(argumentText)) return CopyShortForms(*files, boxes, std::move(*paths)) ? 0 : 1;
     main_window::frmMain window(files, boxes, pickers, argumentText);
     if (!startup::Main(boxes, window, showCommand)) return 0;
 

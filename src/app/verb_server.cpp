@@ -1,6 +1,6 @@
 #include "verb_server.h"
 
-#include "app/startup.h"
+#include "app/copy_short_forms.h"
 #include "common/com.h"
 #include "ui/dropped_paths.h"
 
@@ -46,7 +46,7 @@ int Serve(FileSystem& files, MessageBoxes& boxes, UINT timeoutMs) {
         if (!message.hwnd && message.message == kPathsDropped) {
             // Explorer has had its answer; the copy, with any box it shows, runs now.
             if (auto paths = target.TakePaths(); !paths.empty())
-                exitCode = startup::CopyShortForms(files, boxes, std::move(paths));
+                exitCode = CopyShortForms(files, boxes, std::move(paths)) ? 0 : 1;
             copied = true;
             ::SetTimer(nullptr, timeout, timeoutMs, nullptr);
         }

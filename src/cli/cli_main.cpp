@@ -1,6 +1,8 @@
 // shortex-cli: the short (or long) form of paths for batch files and scripts.
 #include "cli_request.h"
 #include "common/failure.h"
+#include "common/system_errors.h"
+#include "common/unique_handle.h"
 #include "explorer_menu.h"
 #include "pathnames/short_names.h"
 #include "shortex_version.h"
@@ -44,7 +46,7 @@ bool IsConsole(HANDLE handle) {
 // Collects lines and writes them in large pieces: real Unicode to a console, UTF-8 anywhere else.
 class LineWriter {
 public:
-    explicit LineWriter(DWORD standardHandle) : handle_(::GetStdHandle(standardHandle)), console_(IsConsole(handle_)) {}
+    explicit LineWriter(HANDLE handle) : handle_(handle), console_(IsConsole(handle)) {}
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
     ~LineWriter() { Flush(); }
@@ -136,6 +138,16 @@ std::wstring FullPath(const std::wstring& path) {
     return full.size() > kMaxPathText ? std::wstring() : full;
 }
 
+// The pipe Shortex.exe reads this run's failures from, when it gave one (the parser took only a local
+// pipe's name). As its client this process may be identified, never impersonated: it may be elevated.
+UniqueFileHandle OpenReportPipe(const std::wstring& name) {
+    if (name.empty()) return {};
+    UniqueFileHandle pipe(::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                        SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr));
+    if (pipe && ::GetFileType(pipe.get()) != FILE_TYPE_PIPE) pipe.reset();
+    return pipe;
+}
+
 // Tells the note on the path's short form on stderr; true when a component has no short name.
 bool Warn(LineWriter& errors, const std::wstring& path, const ShortFormNote& note) {
     if (const std::wstring line = NoteLine(path, note); !line.empty()) errors.WriteLine(line);
@@ -149,7 +161,7 @@ int PrintTree(const std::wstring& folder, bool strict, LineWriter& output, LineW
     const std::wstring full = FullPath(folder);
     if (!DirExists(files, full)) {
         errors.WriteLine(L"shortex-cli: not a folder: " + folder);
-        return 2;
+        return kExitUsage;
     }
     const auto withoutClosingBackslash = [&](std::wstring path) {
         if (path.empty()) path = full;
@@ -181,7 +193,7 @@ int PrintTree(const std::wstring& folder, bool strict, LineWriter& output, LineW
             const std::wstring ownName = shortForm.substr(shortForm.rfind(L'\\') + 1);
             anyLongName = Warn(errors, longForm, NoteOnShortForm(files, longForm, ownName, volume)) || anyLongName;
             ++entries;
-            folders += (attributes & kFolder) != 0;
+            if (attributes & kFolder) ++folders;
             if (showProgress && entries % 256 == 0 && ::GetTickCount64() > nextProgress) {
                 nextProgress = ::GetTickCount64() + 200;
                 output.Flush();  // entries first, then the line that counts them
@@ -201,25 +213,27 @@ int PrintTree(const std::wstring& folder, bool strict, LineWriter& output, LineW
     errors.Flush();
     output.beforeFlush = errors.beforeFlush = nullptr;
     if (interrupted) return static_cast<int>(STATUS_CONTROL_C_EXIT);
-    return strict && anyLongName ? 3 : everyFolderListed ? 0 : 1;
+    if (strict && anyLongName) return kExitLongNameKept;
+    return everyFolderListed ? kExitDone : kExitNotEveryPath;
 }
 
 int Run(const std::vector<std::wstring>& arguments) {
     using enum CliRequest::Action;
     const CliRequest request = ParseArguments(arguments);
-    LineWriter output(STD_OUTPUT_HANDLE), errors(STD_ERROR_HANDLE);
+    LineWriter output(::GetStdHandle(STD_OUTPUT_HANDLE));
+    LineWriter errors(::GetStdHandle(STD_ERROR_HANDLE));
     if (request.action == ShowHelp) {
         output.Write(UsageText());
-        return 0;
+        return kExitDone;
     }
     if (request.action == ShowVersion) {
         output.WriteLine(L"shortex-cli " SHORTEX_VERSION_TEXT);
-        return 0;
+        return kExitDone;
     }
     if (request.action == UsageError) {
         errors.WriteLine(L"shortex-cli: " + request.error);
         errors.Write(UsageText());
-        return 2;
+        return kExitUsage;
     }
     if (request.action == ListTree) return PrintTree(request.paths[0], request.strict, output, errors);
     if (request.action == InstallExplorer || request.action == UninstallExplorer) {
@@ -231,21 +245,26 @@ int Run(const std::vector<std::wstring>& arguments) {
                 L"Shift+F10).");
         output.Flush();
         if (!change.failure.empty()) errors.WriteLine(L"shortex-cli: " + change.failure);
-        return change.failure.empty() ? 0 : 1;
+        return change.failure.empty() ? kExitDone : kExitNotEveryPath;
     }
     SystemFileSystem files;
+    const UniqueFileHandle reportPipe = OpenReportPipe(request.reportTo);
+    LineWriter report(reportPipe.get());
+    if (request.action == MakeShort && !request.dryRun) EnableRestorePrivilege();
     bool everyPathAnswered = true, anyLongName = false, needsAdministrator = false;
     auto answer = [&](const std::wstring& path) {
         if (request.action == MakeShort) {
             const std::wstring full = FullPath(path);
-            for (const GivenName& given : GiveShortNames(files, full.empty() ? path : full, request.dryRun)) {
+            const std::vector<GivenName> names = GiveShortNames(files, full.empty() ? path : full, request.dryRun);
+            for (const GivenName& given : names) {
                 if (given.error)
                     errors.WriteLine(L"shortex-cli: " + given.path + L": " + given.failure);
                 else if (request.dryRun)
                     output.WriteLine(given.name + L'\t' + given.path);
                 everyPathAnswered = everyPathAnswered && !given.error;
-                needsAdministrator = needsAdministrator || given.error == kErrorPrivilegeNotHeld;
+                needsAdministrator = needsAdministrator || given.error == error::kPrivilegeNotHeld;
             }
+            if (const std::wstring failures = FailureLines(names); !failures.empty()) report.WriteLine(failures);
             if (request.dryRun) return;
         }
         const std::wstring converted = request.longForm ? LongPath(files, path) : ShortPath(files, path);
@@ -262,11 +281,14 @@ int Run(const std::vector<std::wstring>& arguments) {
     }
     output.Flush();
     // Never a UAC prompt of its own: a script must not wait on one.
-    if (needsAdministrator)
+    if (needsAdministrator) {
         errors.WriteLine(
             L"shortex-cli: run it again from an administrator prompt (right-click Terminal or "
             L"Command Prompt, \"Run as administrator\").");
-    return needsAdministrator ? 4 : request.strict && anyLongName ? 3 : everyPathAnswered ? 0 : 1;
+        return kExitNeedsAdministrator;
+    }
+    if (request.strict && anyLongName) return kExitLongNameKept;
+    return everyPathAnswered ? kExitDone : kExitNotEveryPath;
 }
 
 }  // namespace

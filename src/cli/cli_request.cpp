@@ -26,11 +26,14 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
             makeShort = true;
         else if (arguments[next] == L"--dry-run")
             request.dryRun = true;
+        else if (arguments[next] == L"--report-to" && next + 1 < arguments.size())
+            request.reportTo = arguments[++next];
         else
             break;
     }
     if (tree) {
-        if (request.longForm || makeShort || request.dryRun || next + 1 != arguments.size())
+        if (request.longForm || makeShort || request.dryRun || !request.reportTo.empty() ||
+            next + 1 != arguments.size())
             return usageError(L"--tree takes one folder, and --strict only");
         if (arguments[next].find_first_not_of(L" \t") == std::wstring::npos)
             return usageError(L"--tree takes a folder, not a blank");
@@ -38,8 +41,16 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
         request.action = ListTree;
         return request;
     }
-    if (request.dryRun > makeShort || (makeShort && (request.longForm || request.strict)))
+    if ((request.dryRun && !makeShort) || (makeShort && (request.longForm || request.strict)))
         return usageError(L"--dry-run goes with --make-short, which takes no other option");
+    // A local pipe only: a path that leads anywhere else could turn an administrator's write into
+    // one the user chose.
+    const std::wstring_view pipes = L"\\\\.\\pipe\\";
+    const bool isPipe = request.reportTo.starts_with(pipes) && request.reportTo.size() > pipes.size() &&
+                        request.reportTo.find_first_of(L"\\/", pipes.size()) == std::wstring::npos &&
+                        request.reportTo.find(L"..") == std::wstring::npos;
+    if (!request.reportTo.empty() && (!makeShort || !isPipe))
+        return usageError(L"--report-to takes a pipe (\\\\.\\pipe\\NAME), with --make-short");
     bool optionsEnded = false;
     for (; next < arguments.size(); ++next) {
         const std::wstring& argument = arguments[next];

@@ -12,6 +12,15 @@ namespace shortex::cli {
 
 inline constexpr std::wstring_view kStandardInput = L"-";
 
+// What the exit code says.
+enum ExitCode : int {
+    kExitDone = 0,
+    kExitNotEveryPath = 1,  // a path without an answer, a folder not listed, a name not given
+    kExitUsage = 2,
+    kExitLongNameKept = 3,  // with --strict: a short form still holds a long name
+    kExitNeedsAdministrator = 4,
+};
+
 struct CliRequest {
     enum class Action {
         Convert,
@@ -28,6 +37,7 @@ struct CliRequest {
     bool strict = false;              // --strict: a short form holding a long name fails
     bool dryRun = false;              // with --make-short: say which names it would give, give none
     std::vector<std::wstring> paths;  // in order; kStandardInput stands for the lines of stdin; the folder of --tree
+    std::wstring reportTo;            // with --make-short: a local pipe that also takes each failure (Shortex.exe's)
     std::wstring error;               // for UsageError
 };
 

@@ -2,8 +2,8 @@
 
 #include "common/com.h"
 #include "common/failure.h"
+#include "common/this_program.h"
 #include "common/unique_handle.h"
-#include "settings/registry.h"
 
 #include <shlobj.h>
 
@@ -66,18 +66,18 @@ void RemoveEmptyParents(std::wstring key) {
 // Every key and the shortcut; the failure of the first that cannot be made.
 MenuChange InstallEverything() {
     MenuChange change;
-    std::wstring exe(32768, L'\0');
-    exe.resize(::GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size())));
-    exe = exe.substr(0, exe.rfind(L'\\') + 1) + L"Shortex.exe";
+    const std::wstring exe = BesideThisProgram(L"Shortex.exe");
     const DWORD attributes = ::GetFileAttributesW(exe.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         change.failure = L"Shortex.exe is not beside shortex-cli.exe (" + exe + L"); nothing was installed.";
         return change;
     }
     LSTATUS status = ERROR_SUCCESS;
+    // Each value with the keys on its path.
     const auto set = [&](const std::wstring& key, const wchar_t* name, const std::wstring& text) {
-        if (status == ERROR_SUCCESS) status = registry::CreateRegKey(HKEY_CURRENT_USER, key.c_str());
-        if (status == ERROR_SUCCESS) status = registry::WriteRegValue(HKEY_CURRENT_USER, key.c_str(), name, text);
+        if (status != ERROR_SUCCESS) return;
+        status = ::RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), name, REG_SZ, text.c_str(),
+                                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
     };
     // Tells what the writes to the key came to; false when one failed.
     const auto added = [&](const std::wstring& key) {

@@ -7,17 +7,10 @@
 
 namespace shortex {
 
-// Styles, as MessageBoxW takes them.
-inline constexpr unsigned kBoxOk = 0x0;
-inline constexpr unsigned kBoxYesNo = 0x4;
-inline constexpr unsigned kBoxQuestion = 0x20;
-inline constexpr unsigned kBoxExclamation = 0x30;
-inline constexpr unsigned kBoxInformation = 0x40;
-
 struct BoxRequest {
     std::wstring text;
     std::wstring title;
-    unsigned style = kBoxOk;
+    UINT style = MB_OK;    // as MessageBoxW takes it
     HWND owner = nullptr;  // the box is modal to it while it shows; else to the active window
 };
 

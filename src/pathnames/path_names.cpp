@@ -1,5 +1,7 @@
 #include "path_names.h"
 
+#include "common/system_errors.h"
+
 #include <string_view>
 
 namespace shortex {
@@ -34,6 +36,8 @@ bool HasUncMarker(const std::wstring& path) {
            IsSeparator(path[7]);
 }
 
+const std::wstring kTurnOn = L" turns it on, as administrator, for names made from then on.";
+
 enum class NameForm { Short, ShortBeyondAscii, Long };
 
 NameForm FormOf(std::wstring_view name) {
@@ -58,22 +62,30 @@ NameForm FormOf(std::wstring_view name) {
 
 bool HasShortForm(std::wstring_view name) { return FormOf(name) != NameForm::Long; }
 
-std::wstring WhyVolumeGivesNoShortNames(const VolumeFacts& volume) {
-    if (volume.network) return L"The network share it lies on gives no short names.";
-    if (volume.fileSystem.empty()) return L"The file system of its volume cannot be read.";
+VolumeRefusal WhyVolumeGivesNoShortNames(const VolumeFacts& volume) {
+    using error::kNotSupported;
+    using error::kShortNamesOff;
+    if (volume.network) return {kNotSupported, L"The network share it lies on gives no short names."};
+    if (volume.fileSystem.empty()) return {kNotSupported, L"The file system of its volume cannot be read."};
     if (volume.fileSystem.starts_with(L"FAT"))
-        return volume.fileSystem + L" keeps a short name for every entry, yet none was reported for this one.";
+        return {kNotSupported,
+                volume.fileSystem + L" keeps a short name for every entry, yet none was reported for this one."};
     if (volume.fileSystem != L"NTFS")
-        return L"Its volume's file system (" + volume.fileSystem + L") keeps no short names.";
-    const std::wstring turnOn = L" turns it on, as administrator, for names made from then on.";
-    const std::wstring name = volume.name.find(L' ') == std::wstring::npos ? volume.name : L'"' + volume.name + L'"';
+        return {kNotSupported, L"Its volume's file system (" + volume.fileSystem + L") keeps no short names."};
     if (volume.systemSetting == 1)
-        return L"8.3 name creation is off for every volume; \"fsutil 8dot3name set 0\"" + turnOn;
+        return {kShortNamesOff, L"8.3 name creation is off for every volume; \"fsutil 8dot3name set 0\"" + kTurnOn};
     if (volume.systemSetting == 3 && !volume.systemVolume)
-        return L"8.3 name creation is off for every volume but the system volume; \"fsutil 8dot3name set 0\"" + turnOn;
+        return {
+            kShortNamesOff,
+            L"8.3 name creation is off for every volume but the system volume; \"fsutil 8dot3name set 0\"" + kTurnOn};
     if (volume.systemSetting != 0 && volume.systemSetting != 3 && volume.creationOffOnVolume)
-        return L"8.3 name creation is off on " + volume.name + L"; \"fsutil 8dot3name set " + name + L" 0\"" + turnOn;
+        return {kShortNamesOff, CreationOffOnVolume(volume)};
     return {};
+}
+
+std::wstring CreationOffOnVolume(const VolumeFacts& volume) {
+    const std::wstring name = volume.name.find(L' ') == std::wstring::npos ? volume.name : L'"' + volume.name + L'"';
+    return L"8.3 name creation is off on " + volume.name + L"; \"fsutil 8dot3name set " + name + L" 0\"" + kTurnOn;
 }
 
 std::wstring FixDriveRoot(const std::wstring& path) {
@@ -116,19 +128,27 @@ std::size_t RootLength(const std::wstring& path) {
     return drive ? 2 : 0;
 }
 
+std::vector<Component> Components(const std::wstring& path) {
+    std::vector<Component> components;
+    for (std::size_t at = RootLength(path); at < path.size(); ++at) {
+        const std::size_t end = EndOfComponent(path, at);
+        if (end > at) components.push_back({at, end});
+        at = end;
+    }
+    return components;
+}
+
 ShortFormNote NoteOnShortForm(FileSystem& files, const std::wstring& path, const std::wstring& shortForm,
                               std::optional<VolumeFacts>& volume) {
     std::wstring beyondAscii;
-    for (std::size_t at = RootLength(shortForm); at < shortForm.size(); ++at) {
-        const std::size_t end = EndOfComponent(shortForm, at);
-        const std::wstring component = shortForm.substr(at, end - at);
-        at = end;
-        if (component.empty() || component == L"." || component == L"..") continue;
+    for (const Component& at : Components(shortForm)) {
+        const std::wstring component = shortForm.substr(at.begin, at.end - at.begin);
+        if (component == L"." || component == L"..") continue;
         const NameForm form = FormOf(component);
         if (form == NameForm::ShortBeyondAscii && beyondAscii.empty()) beyondAscii = component;
         if (form != NameForm::Long) continue;
         if (!volume) volume = files.Volume(path);
-        const std::wstring why = WhyVolumeGivesNoShortNames(*volume);
+        const std::wstring why = WhyVolumeGivesNoShortNames(*volume).words;
         return {true, L"No short name",
                 L'"' + component + L"\" has no short name. " +
                     (!why.empty() ? why
@@ -149,26 +169,23 @@ ShortFormNote NoteOnShortForm(FileSystem& files, const std::wstring& path, const
 
 std::wstring LongPath(FileSystem& files, const std::wstring& path) {
     if (!IsUsablePathText(path) || path.size() > kMaxPathText - 2) return {};
-    std::size_t position = RootLength(path);
-    std::wstring longPath = path.substr(0, position);
-    while (position < path.size()) {
-        if (IsSeparator(path[position])) {
-            longPath += path[position++];
-            continue;
-        }
-        const std::size_t end = EndOfComponent(path, position);
-        const std::wstring_view component(path.data() + position, end - position);
+    std::size_t copied = RootLength(path);
+    std::wstring longPath = path.substr(0, copied);
+    for (const Component& at : Components(path)) {
+        longPath.append(path, copied, at.begin - copied);  // the separators, as written
+        copied = at.end;
+        const std::wstring_view component(path.data() + at.begin, at.end - at.begin);
         if (component == L"." || component == L"..") {
             longPath += component;
         } else if (component.find_first_of(L"*?") != component.npos) {
             return {};  // a pattern names no one entry, so it has no long form
         } else {
-            const std::wstring found = files.FirstEntry(path.substr(0, end));
+            const std::wstring found = files.FirstEntry(path.substr(0, at.end));
             if (found.empty()) return {};
             longPath += found;
         }
-        position = end;
     }
+    longPath.append(path, copied);
     return longPath;
 }
 

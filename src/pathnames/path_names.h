@@ -81,6 +81,10 @@ public:
     std::uint32_t SetShortName(const std::wstring& path, const std::wstring& name) override;
 };
 
+// Enables SeRestorePrivilege, which SetShortName needs and only an elevated process holds; true when
+// it is enabled (Windows only).
+bool EnableRestorePrivilege();
+
 // The text with "\" appended when it ends in ":", so a bare drive names its root folder.
 std::wstring FixDriveRoot(const std::wstring& path);
 
@@ -114,12 +118,29 @@ ShortFormNote NoteOnShortForm(FileSystem& files, const std::wstring& path, const
 // True when the name has the 8.3 form, as NoteOnShortForm takes it (characters beyond ASCII allowed).
 bool HasShortForm(std::wstring_view name);
 
-// Why the volume gives its entries no short names now, with what the user can do about it; empty
-// when it gives them.
-std::wstring WhyVolumeGivesNoShortNames(const VolumeFacts& volume);
+// Why a volume gives its entries no short names now: the system's error code that comes to
+// (error::kShortNamesOff where NTFS has 8.3 name creation off, error::kNotSupported where the volume
+// keeps none) and the reason in words, with what the user can do about it. Code 0 and no words when
+// it gives them.
+struct VolumeRefusal {
+    std::uint32_t error = 0;
+    std::wstring words;
+};
+VolumeRefusal WhyVolumeGivesNoShortNames(const VolumeFacts& volume);
+
+// That 8.3 name creation is off on the volume itself, with the fsutil command that turns it on.
+std::wstring CreationOffOnVolume(const VolumeFacts& volume);
 
 // Length of the root that LongPath keeps as written: "C:", "\\server\share", "\\?\C:",
 // "\\?\UNC\server\share", "\\.\device"; 0 for a relative or rooted ("\dir") path.
 std::size_t RootLength(const std::wstring& path);
+
+// Where each component of the path after its root begins and ends (either separator cuts them);
+// the empty ones between doubled separators are left out.
+struct Component {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+std::vector<Component> Components(const std::wstring& path);
 
 }  // namespace shortex

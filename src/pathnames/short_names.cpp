@@ -1,13 +1,13 @@
 #include "short_names.h"
 
+#include "common/system_errors.h"
+
 #include <algorithm>
 #include <optional>
 #include <set>
 
 namespace shortex {
 namespace {
-
-constexpr std::uint32_t kErrorAlreadyExists = 183;
 
 std::wstring Upper(std::wstring text) {
     for (wchar_t& c : text) c = static_cast<wchar_t>(c >= L'a' && c <= L'z' ? c - 32 : c);
@@ -20,10 +20,11 @@ std::wstring Upper(std::wstring text) {
 std::wstring Kept(std::wstring_view text, std::size_t limit) {
     std::wstring kept;
     for (std::size_t i = 0; i < text.size() && kept.size() < limit; ++i) {
+        const bool surrogatePair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() &&
+                                   text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+        if (surrogatePair) ++i;  // one character, one "_"
         if (text[i] > 0x7F) {
             kept += L'_';
-            i += text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-                 text[i + 1] <= 0xDFFF;
         } else if (HasShortForm(text.substr(i, 1))) {
             kept += text[i];
         }
@@ -32,21 +33,39 @@ std::wstring Kept(std::wstring_view text, std::size_t limit) {
 }
 
 // The failure of giving `name` in words.
-std::wstring Words(std::uint32_t error, bool folder, const std::wstring& name, VolumeFacts volume) {
-    switch (error) {
-        case 5:   // ERROR_ACCESS_DENIED
-        case 32:  // ERROR_SHARING_VIOLATION
+std::wstring Words(std::uint32_t code, bool folder, const std::wstring& name, const VolumeFacts& volume) {
+    switch (code) {
+        case error::kAccessDenied:
+        case error::kSharingViolation:
             return folder ? L"in use: close the programs that have files open in it, then try again"
                           : L"in use: close the programs that have it open, then try again";
-        case kErrorPrivilegeNotHeld: return L"administrator rights are needed to give it a short name";
-        case kErrorAlreadyExists: return L"every short name it could get is taken in its folder";
-        case kErrorShortNamesOff:  // the system saw the volume's own flag off where the facts did not
-            if (WhyVolumeGivesNoShortNames(volume).empty()) volume.systemSetting = 2, volume.creationOffOnVolume = true;
-            return WhyVolumeGivesNoShortNames(volume);
-        case 87:  // ERROR_INVALID_PARAMETER
+        case error::kPrivilegeNotHeld: return L"administrator rights are needed to give it a short name";
+        case error::kAlreadyExists: return L"every short name it could get is taken in its folder";
+        case error::kShortNamesOff:  // the system saw the volume's own flag off where the facts did not
+            if (VolumeRefusal refusal = WhyVolumeGivesNoShortNames(volume); refusal.error) return refusal.words;
+            return CreationOffOnVolume(volume);
+        case error::kInvalidParameter:
             return L"\"" + name + L"\" was refused: its folder is case-sensitive, or the name is not valid there";
-        case 127: return L"this system cannot give short names";  // ERROR_PROC_NOT_FOUND: SetFileShortNameW missing
-        default: return L"the system refused to give it \"" + name + L"\" (error " + std::to_wstring(error) + L")";
+        case error::kProcNotFound: return L"this system cannot give short names";
+        default: return L"the system refused to give it \"" + name + L"\" (error " + std::to_wstring(code) + L")";
+    }
+}
+
+// Gives the component the first name free in its folder, the next "~N" when one was taken meanwhile.
+void GiveName(FileSystem& files, const std::wstring& folder, std::wstring_view component, bool dryRun,
+              GivenName& given) {
+    std::vector<FolderEntry> entries;
+    std::vector<std::wstring> taken;
+    files.ListFolder(folder, entries);
+    for (const FolderEntry& entry : entries) taken.insert(taken.end(), {entry.name, entry.alternateName});
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        given.name = GenerateShortName(component, taken);
+        taken.push_back(given.name);
+        if (given.name.empty())
+            given.error = error::kAlreadyExists;
+        else if (!dryRun)
+            given.error = files.SetShortName(given.path, given.name);
+        if (given.error != error::kAlreadyExists || given.name.empty()) return;
     }
 }
 
@@ -73,39 +92,65 @@ std::wstring GenerateShortName(std::wstring_view longName, const std::vector<std
 
 std::vector<GivenName> GiveShortNames(FileSystem& files, const std::wstring& path, bool dryRun) {
     const std::wstring longPath = LongPath(files, path);
-    if (longPath.empty()) return {{path, {}, 2, L"not found"}};  // ERROR_FILE_NOT_FOUND
+    if (longPath.empty()) return {{path, {}, error::kFileNotFound, L"not found"}};
     std::vector<GivenName> names;
     std::optional<VolumeFacts> volume;
-    for (std::size_t at = RootLength(longPath); (at = longPath.find_first_not_of(L"\\/", at)) != longPath.npos;) {
-        const std::size_t end = std::min(longPath.find_first_of(L"\\/", at), longPath.size());
-        const std::wstring component = longPath.substr(at, end - at), folder = longPath.substr(0, at);
-        GivenName given{longPath.substr(0, at = end), {}, 0, {}};
+    for (const Component& at : Components(longPath)) {
+        const std::wstring_view component(longPath.data() + at.begin, at.end - at.begin);
+        GivenName given{longPath.substr(0, at.end), {}, 0, {}};
         const std::wstring shortForm = files.ShortPathName(given.path);
         if (component == L"." || component == L".." || HasShortForm(shortForm.substr(shortForm.rfind(L'\\') + 1)))
             continue;
         if (!volume) volume = files.Volume(given.path);
-        if (std::wstring refused = WhyVolumeGivesNoShortNames(*volume); !refused.empty()) {  // nothing is tried
-            const bool off = volume->fileSystem == L"NTFS" && !volume->network;
-            names.push_back({given.path, {}, off ? kErrorShortNamesOff : kErrorNotSupported, std::move(refused)});
+        if (VolumeRefusal refusal = WhyVolumeGivesNoShortNames(*volume); refusal.error) {  // nothing is tried
+            names.push_back({given.path, {}, refusal.error, std::move(refusal.words)});
             continue;
         }
-        std::vector<FolderEntry> entries;
-        std::vector<std::wstring> taken;
-        files.ListFolder(folder, entries);
-        for (const FolderEntry& entry : entries) taken.insert(taken.end(), {entry.name, entry.alternateName});
-        // A name taken since the folder was listed: the next number, a few times.
-        for (int attempt = 0; attempt < 10; ++attempt) {
-            taken.push_back(given.name = GenerateShortName(component, taken));
-            given.error = given.name.empty() ? kErrorAlreadyExists
-                          : dryRun           ? 0
-                                             : files.SetShortName(given.path, given.name);
-            if (given.error != kErrorAlreadyExists || given.name.empty()) break;
+        GiveName(files, longPath.substr(0, at.begin), component, dryRun, given);
+        if (given.error) {
+            const bool folder = files.Attributes(given.path).value_or(0) & kFolder;
+            given.failure = Words(given.error, folder, given.name, *volume);
         }
-        if (given.error)
-            given.failure = Words(given.error, files.Attributes(given.path).value_or(0) & kFolder, given.name, *volume);
         names.push_back(std::move(given));
     }
     return names;
+}
+
+std::vector<GivenName> NamesToGive(FileSystem& files, const std::vector<std::wstring>& paths) {
+    std::vector<GivenName> names;
+    for (const std::wstring& path : paths) {
+        if (RootLength(path) == 0) continue;  // relative: no names are offered for those
+        for (GivenName& name : GiveShortNames(files, path, true)) names.push_back(std::move(name));
+    }
+    return names;
+}
+
+bool CanOffer(const std::vector<GivenName>& names) {
+    return !names.empty() && std::all_of(names.begin(), names.end(), [](const GivenName& name) { return !name.error; });
+}
+
+std::wstring OfferText(const std::vector<GivenName>& names) {
+    std::wstring text = L"Give these short names? Windows asks for an administrator's consent.\r\n";
+    for (const GivenName& name : names) text += L"\r\n" + name.path + L"  \u2192  " + name.name;
+    return text;
+}
+
+std::wstring FailureLines(const std::vector<GivenName>& names) {
+    std::wstring lines;
+    for (const GivenName& name : names) {
+        if (!name.error) continue;
+        if (!lines.empty()) lines += L"\r\n";
+        lines += name.path + L": " + name.failure;
+    }
+    return lines;
+}
+
+std::wstring NotGivenText(const std::wstring& reported) {
+    const std::size_t end = reported.find_last_not_of(L"\r\n");
+    if (end == std::wstring::npos)
+        return L"Not every short name could be given. In an administrator prompt, \"shortex-cli --make-short\" "
+               L"with this path says why.";
+    return L"Not every short name could be given:\r\n\r\n" + reported.substr(0, end + 1);
 }
 
 }  // namespace shortex

@@ -1,15 +1,11 @@
 // Giving 8.3 names to the components of a path that have none: the names chosen as Windows documents
-// them, each given with SetFileShortNameW, and every failure in plain words.
+// them, each given with SetFileShortNameW, every failure in plain words, and what the window and the
+// Explorer verb say when they offer them.
 #pragma once
 
 #include "path_names.h"
 
 namespace shortex {
-
-// Error codes of the system that callers tell apart.
-inline constexpr std::uint32_t kErrorNotSupported = 50;
-inline constexpr std::uint32_t kErrorShortNamesOff = 305;      // ERROR_SHORT_NAMES_NOT_ENABLED_ON_VOLUME
-inline constexpr std::uint32_t kErrorPrivilegeNotHeld = 1314;  // SeRestorePrivilege: only when elevated
 
 // The 8.3 name a long name gets in a folder whose long and short names are `taken` (any letter
 // case): "How Windows generates 8.3 file names from long file names" (KB 142982), with characters
@@ -29,9 +25,26 @@ struct GivenName {
 // gets; a component that has one keeps it. With dryRun nothing changes, which is the list a Yes/No
 // box shows; otherwise each is given its name, the next "~N" when one was taken meanwhile, and a
 // failure leaves the others to be done. Where the volume gives no short names nothing is tried:
-// the error is kErrorShortNamesOff (the fsutil command in the failure) or kErrorNotSupported.
-// kErrorPrivilegeNotHeld: the same again, elevated, can give them. A path that is not found is
-// one entry with ERROR_FILE_NOT_FOUND.
+// the error is the volume's refusal (WhyVolumeGivesNoShortNames). error::kPrivilegeNotHeld: the
+// same again, elevated, can give them. A path that is not found is one entry with
+// error::kFileNotFound.
 std::vector<GivenName> GiveShortNames(FileSystem& files, const std::wstring& path, bool dryRun);
+
+// The names the components of the full paths would get, as a dry run finds them; relative paths
+// are passed over. None when no component needs one.
+std::vector<GivenName> NamesToGive(FileSystem& files, const std::vector<std::wstring>& paths);
+
+// True when every name can be offered: some are needed and no volume blocks them.
+bool CanOffer(const std::vector<GivenName>& names);
+
+// The Yes/No question that lists each component and the name it gets.
+std::wstring OfferText(const std::vector<GivenName>& names);
+
+// A line for each name that cannot be given: the component, and why. Empty when each can.
+std::wstring FailureLines(const std::vector<GivenName>& names);
+
+// What the window and the verb say when the run that gives the names did not give them all, with
+// the lines that run reported (FailureLines, each ended); without any, where to learn why.
+std::wstring NotGivenText(const std::wstring& reported);
 
 }  // namespace shortex

@@ -1,13 +1,23 @@
 // The file system's answers from the Win32 API, for paths of any length.
+#include "common/system_errors.h"
 #include "common/unique_handle.h"
 #include "path_names.h"
-#include "short_names.h"
 
 #include <winioctl.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace shortex {
+
+static_assert(error::kFileNotFound == ERROR_FILE_NOT_FOUND && error::kAccessDenied == ERROR_ACCESS_DENIED &&
+              error::kSharingViolation == ERROR_SHARING_VIOLATION && error::kNotSupported == ERROR_NOT_SUPPORTED &&
+              error::kInvalidParameter == ERROR_INVALID_PARAMETER && error::kProcNotFound == ERROR_PROC_NOT_FOUND &&
+              error::kAlreadyExists == ERROR_ALREADY_EXISTS && error::kPrivilegeNotHeld == ERROR_PRIVILEGE_NOT_HELD);
+// MinGW's winerror.h has no ERROR_SHORT_NAMES_NOT_ENABLED_ON_VOLUME: error::kShortNamesOff stands for it.
+static_assert(kFolder == FILE_ATTRIBUTE_DIRECTORY && kReparsePoint == FILE_ATTRIBUTE_REPARSE_POINT &&
+              kMaxPathText == UNICODE_STRING_MAX_CHARS);
+
 namespace {
 
 constexpr std::wstring_view kExtendedPrefix = L"\\\\?\\";
@@ -156,6 +166,38 @@ VolumeFacts SystemFileSystem::Volume(const std::wstring& path) {
     return facts;
 }
 
+namespace {
+
+// True when this process holds SeRestorePrivilege, enabled.
+bool RestorePrivilegeEnabled() {
+    UniqueKernelHandle token;
+    LUID restore{};
+    DWORD size = 0;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.put()) ||
+        !::LookupPrivilegeValueW(nullptr, SE_RESTORE_NAME, &restore))
+        return false;
+    ::GetTokenInformation(token.get(), TokenPrivileges, nullptr, 0, &size);
+    std::vector<BYTE> buffer(size);
+    if (!::GetTokenInformation(token.get(), TokenPrivileges, buffer.data(), size, &size)) return false;
+    const auto& held = *reinterpret_cast<const TOKEN_PRIVILEGES*>(buffer.data());
+    return std::any_of(held.Privileges, held.Privileges + held.PrivilegeCount, [&](const LUID_AND_ATTRIBUTES& one) {
+        return one.Luid.LowPart == restore.LowPart && one.Luid.HighPart == restore.HighPart &&
+               (one.Attributes & SE_PRIVILEGE_ENABLED);
+    });
+}
+
+}  // namespace
+
+bool EnableRestorePrivilege() {
+    UniqueKernelHandle token;
+    TOKEN_PRIVILEGES restore{1, {{{}, SE_PRIVILEGE_ENABLED}}};
+    // AdjustTokenPrivileges succeeds without the privilege too: then ERROR_NOT_ALL_ASSIGNED says so.
+    return ::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, token.put()) &&
+           ::LookupPrivilegeValueW(nullptr, SE_RESTORE_NAME, &restore.Privileges[0].Luid) &&
+           ::AdjustTokenPrivileges(token.get(), FALSE, &restore, 0, nullptr, nullptr) &&
+           ::GetLastError() == ERROR_SUCCESS;
+}
+
 std::uint32_t SystemFileSystem::SetShortName(const std::wstring& path, const std::wstring& name) {
     // Bound at run time: Wine has neither, and a static import would keep the exe from loading there.
     const auto bind = [](const char* function) {
@@ -164,15 +206,6 @@ std::uint32_t SystemFileSystem::SetShortName(const std::wstring& path, const std
     const auto setShortName = reinterpret_cast<BOOL(WINAPI*)(HANDLE, const wchar_t*)>(bind("SetFileShortNameW"));
     const auto areEnabled = reinterpret_cast<BOOL(WINAPI*)(HANDLE, BOOL*)>(bind("AreShortNamesEnabled"));
     if (!setShortName) return ERROR_PROC_NOT_FOUND;
-    // SeRestorePrivilege, which only an elevated process holds, enabled once.
-    static const bool privileged = [] {
-        UniqueKernelHandle token;
-        TOKEN_PRIVILEGES restore{1, {{{}, SE_PRIVILEGE_ENABLED}}};
-        return ::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES, token.put()) &&
-               ::LookupPrivilegeValueW(nullptr, SE_RESTORE_NAME, &restore.Privileges[0].Luid) &&
-               ::AdjustTokenPrivileges(token.get(), FALSE, &restore, 0, nullptr, nullptr) &&
-               ::GetLastError() == ERROR_SUCCESS;
-    }();
     // DELETE since Windows 10 1903; before it, the right to write the attributes as well. A link is
     // named itself, never its target.
     const std::wstring extended = ExtendedLengthForm(path);
@@ -181,12 +214,15 @@ std::uint32_t SystemFileSystem::SetShortName(const std::wstring& path, const std
                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     BOOL enabled = TRUE;
-    const DWORD error = !entry                                                        ? ::GetLastError()
-                        : areEnabled && areEnabled(entry.get(), &enabled) && !enabled ? kErrorShortNamesOff
-                        : setShortName(entry.get(), name.c_str())                     ? ERROR_SUCCESS
-                                                                                      : ::GetLastError();
+    DWORD error = ERROR_SUCCESS;
+    if (!entry)
+        error = ::GetLastError();
+    else if (areEnabled && areEnabled(entry.get(), &enabled) && !enabled)
+        return error::kShortNamesOff;
+    else if (!setShortName(entry.get(), name.c_str()))
+        error = ::GetLastError();
     // Refused to a process without the privilege: the rights are missing, not a program holding it.
-    return error == ERROR_ACCESS_DENIED && !privileged ? ERROR_PRIVILEGE_NOT_HELD : error;
+    return error == ERROR_ACCESS_DENIED && !RestorePrivilegeEnabled() ? ERROR_PRIVILEGE_NOT_HELD : error;
 }
 
 }  // namespace shortex

@@ -1,47 +1,98 @@
 #include "make_short.h"
 
+#include "common/failure.h"
+#include "common/this_program.h"
+
+#include <objbase.h>
 #include <shellapi.h>
 
-#include <algorithm>
+#include <initializer_list>
 
 namespace shortex {
+namespace {
 
-std::vector<GivenName> NamesToGive(FileSystem& files, const std::vector<std::wstring>& paths) {
-    std::vector<GivenName> names;
-    for (const std::wstring& path : paths) {
-        if (RootLength(path) == 0) continue;  // relative: the window gives no names to those
-        for (GivenName& name : GiveShortNames(files, path, true)) names.push_back(std::move(name));
+// The index of the first of the handles to be set.
+DWORD WaitForAny(std::initializer_list<HANDLE> handles) {
+    const auto count = static_cast<DWORD>(handles.size());
+    APTTYPE apartment{};
+    APTTYPEQUALIFIER qualifier{};
+    const bool singleThreaded = SUCCEEDED(::CoGetApartmentType(&apartment, &qualifier)) &&
+                                (apartment == APTTYPE_STA || apartment == APTTYPE_MAINSTA);
+    if (!singleThreaded) return ::WaitForMultipleObjects(count, handles.begin(), FALSE, INFINITE) - WAIT_OBJECT_0;
+    DWORD index = 0;
+    ::CoWaitForMultipleHandles(COWAIT_DISPATCH_CALLS | COWAIT_DISPATCH_WINDOW_MESSAGES, INFINITE, count,
+                               const_cast<HANDLE*>(handles.begin()), &index);
+    return index;
+}
+
+// What the run writes into the pipe (UTF-8) until its end closes; nothing when it ends without opening it.
+std::wstring ReadReport(HANDLE pipe, HANDLE process) {
+    const UniqueKernelHandle done(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    OVERLAPPED pending{};
+    pending.hEvent = done.get();
+    DWORD bytes = 0;
+    bool connected = ::ConnectNamedPipe(pipe, &pending) || ::GetLastError() == ERROR_PIPE_CONNECTED;
+    if (!connected && ::GetLastError() == ERROR_IO_PENDING) {
+        if (WaitForAny({done.get(), process}) != 0) ::CancelIoEx(pipe, &pending);  // ended first
+        connected = ::GetOverlappedResult(pipe, &pending, &bytes, TRUE);
     }
-    return names;
+    std::string report;
+    char chunk[4096];
+    while (connected) {
+        if (!::ReadFile(pipe, chunk, sizeof chunk, nullptr, &pending) && ::GetLastError() != ERROR_IO_PENDING) break;
+        WaitForAny({done.get()});
+        if (!::GetOverlappedResult(pipe, &pending, &bytes, FALSE)) break;  // the run closed its end
+        report.append(chunk, bytes);
+    }
+    std::wstring text(report.size(), L'\0');
+    text.resize(static_cast<std::size_t>(::MultiByteToWideChar(
+        CP_UTF8, 0, report.data(), static_cast<int>(report.size()), text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
-bool CanOffer(const std::vector<GivenName>& names) {
-    return !names.empty() && std::all_of(names.begin(), names.end(), [](const GivenName& name) { return !name.error; });
-}
+}  // namespace
 
 bool AskToGive(MessageBoxes& boxes, HWND owner, const std::vector<GivenName>& names) {
-    std::wstring text = L"Give these short names? Windows asks for an administrator's consent.\r\n";
-    for (const GivenName& name : names) text += L"\r\n" + name.path + L"  \u2192  " + name.name;
-    return boxes.Show({text, L"Shortex", kBoxYesNo | kBoxQuestion, owner}) == IDYES;
+    return boxes.Show({OfferText(names), L"Shortex", MB_YESNO | MB_ICONQUESTION, owner}) == IDYES;
 }
 
-UniqueKernelHandle StartMakeShort(HWND owner, const std::vector<std::wstring>& paths) {
-    std::wstring cli(32768, L'\0');
-    cli.resize(::GetModuleFileNameW(nullptr, cli.data(), static_cast<DWORD>(cli.size())));
-    cli = cli.substr(0, cli.rfind(L'\\') + 1) + L"shortex-cli.exe";
+MakeShortRun MakeShortRun::Start(HWND owner, const std::vector<std::wstring>& paths) {
+    MakeShortRun run;
+    GUID unguessable{};
+    wchar_t id[40] = {};
+    ::CoCreateGuid(&unguessable);
+    ::StringFromGUID2(unguessable, id, 40);
+    const std::wstring pipe = std::wstring(L"\\\\.\\pipe\\Shortex.MakeShort.") + id;
+    // One instance, made here first, reached from this machine only.
+    run.pipe_.reset(::CreateNamedPipeW(pipe.c_str(),
+                                       PIPE_ACCESS_INBOUND | FILE_FLAG_FIRST_PIPE_INSTANCE | FILE_FLAG_OVERLAPPED,
+                                       PIPE_TYPE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 0, 0, 0, nullptr));
+    std::wstring arguments = L"--make-short";
+    if (run.pipe_) arguments += L" --report-to " + pipe;
     // No path holds a quote; a closing backslash is doubled, or it would escape the quote.
-    std::wstring arguments = L"--make-short --";
+    arguments += L" --";
     for (const std::wstring& path : paths) arguments += L" \"" + path + (path.ends_with(L'\\') ? L"\\\"" : L"\"");
-    SHELLEXECUTEINFOW run{};
-    run.cbSize = sizeof run;
-    run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
-    run.hwnd = owner;
-    run.lpVerb = L"runas";
-    run.lpFile = cli.c_str();
-    run.lpParameters = arguments.c_str();
-    run.nShow = SW_HIDE;
-    ::ShellExecuteExW(&run);  // declined at the prompt: ERROR_CANCELLED, and nothing changes
-    return UniqueKernelHandle(run.hProcess);
+    const std::wstring cli = BesideThisProgram(L"shortex-cli.exe");
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    info.hwnd = owner;
+    info.lpVerb = L"runas";
+    info.lpFile = cli.c_str();
+    info.lpParameters = arguments.c_str();
+    info.nShow = SW_HIDE;
+    if (!::ShellExecuteExW(&info)) run.startError_ = ::GetLastError();
+    run.process_.reset(info.hProcess);
+    return run;
+}
+
+NamesGiven MakeShortRun::Finish() {
+    if (!process_) return {startError_, L"shortex-cli.exe cannot start: " + SystemMessage(startError_)};
+    NamesGiven given;
+    if (pipe_) given.reported = ReadReport(pipe_.get(), process_.get());
+    WaitForAny({process_.get()});
+    ::GetExitCodeProcess(process_.get(), &given.exitCode);
+    return given;
 }
 
 }  // namespace shortex

@@ -1,5 +1,5 @@
-// Giving short names from the window and the Explorer verb: the names offered, the Yes/No box that
-// lists them, and shortex-cli --make-short run as administrator through the UAC prompt.
+// Giving short names from the window and the Explorer verb: the Yes/No box that offers them, and
+// shortex-cli --make-short run as administrator through the UAC prompt, its reasons read back.
 #pragma once
 
 #include "common/message_boxes.h"
@@ -11,18 +11,32 @@
 
 namespace shortex {
 
-// The names the full paths' components would get; none when no component needs one. When a
-// volume gives no short names, only why (with the fsutil command), as the failure of each entry.
-std::vector<GivenName> NamesToGive(FileSystem& files, const std::vector<std::wstring>& paths);
-
-// True when every name can be offered: some are needed and no volume blocks them.
-bool CanOffer(const std::vector<GivenName>& names);
-
 // The Yes/No box that lists each component and the name it gets; true for Yes.
 bool AskToGive(MessageBoxes& boxes, HWND owner, const std::vector<GivenName>& names);
 
-// shortex-cli.exe, beside this program, giving the paths their names as administrator, its
-// console hidden; none when the user declines at the UAC prompt or it cannot start.
-UniqueKernelHandle StartMakeShort(HWND owner, const std::vector<std::wstring>& paths);
+// How the run that gives the names ended.
+struct NamesGiven {
+    DWORD exitCode = 0;
+    std::wstring reported;  // a line for each name it could not give: the component, and why
+};
+
+// shortex-cli.exe, beside this program, giving the paths their names as administrator, its console
+// hidden. ShellExecuteExW's "runas" gives it no standard handles: it writes its reasons into a pipe
+// this process makes under a name nobody can guess, and opens nothing else on its behalf.
+class MakeShortRun {
+public:
+    static MakeShortRun Start(HWND owner, const std::vector<std::wstring>& paths);
+    // The user said no at the UAC prompt: nothing runs, nothing changes.
+    bool Declined() const { return startError_ == ERROR_CANCELLED; }
+    // Waits for the run to end, reading its reasons as they come; a run that could not start gives
+    // that reason. On a single-threaded apartment COM calls and window messages are dispatched
+    // meanwhile, so whoever calls this process's objects is answered while the run goes on.
+    NamesGiven Finish();
+
+private:
+    UniqueKernelHandle process_;
+    UniqueFileHandle pipe_;
+    DWORD startError_ = 0;
+};
 
 }  // namespace shortex

@@ -86,7 +86,7 @@ bool InitializeOle();
 bool PutOnClipboard(HWND owner, const std::wstring& text);
 // What is said when it gives up.
 inline BoxRequest ClipboardHeldBox() {
-    return {L"Another program holds the clipboard, so nothing was copied.", L"Shortex", kBoxOk | kBoxExclamation};
+    return {L"Another program holds the clipboard, so nothing was copied.", L"Shortex", MB_OK | MB_ICONEXCLAMATION};
 }
 
 // Message boxes shown with MessageBoxW.

@@ -55,7 +55,12 @@ std::string BrokenPathInvariant(FileSystem& files, const std::wstring& text) {
     if (isFile && isFolder) return "both a file and a folder";
     const std::wstring shortForm = ShortPath(files, text), longForm = LongPath(files, text);
     if (shortForm.find(L'\0') != shortForm.npos || longForm.find(L'\0') != longForm.npos) return "a NUL in an answer";
-    if (FolderPart(text).size() > text.size() || FixDriveRoot(text).size() > text.size() + 1) return "text grew";
+    const std::wstring folder = FolderPart(text);
+    const bool lastBackslashEndsIt = folder.ends_with(L'\\') && text.find(L'\\', folder.size()) == text.npos;
+    if (!text.starts_with(folder) || (folder != text && !lastBackslashEndsIt))
+        return "the folder part is not the text up to its last backslash";
+    const std::wstring root = FixDriveRoot(text);
+    if (!root.starts_with(text) || root.size() > text.size() + 1) return "the drive root changed more than a backslash";
     const std::wstring last = longForm.substr(std::max(longForm.find_last_of(L"\\/") + 1, RootLength(longForm)));
     if (last != L"" && last != L"." && last != L".." && !files.Attributes(text)) return "a long form of no entry";
     const std::wstring generated = GenerateShortName(text, {text});

@@ -77,7 +77,7 @@ struct RecordedBoxes final : MessageBoxes {
         MSG quit;
         quitPending = quitPending || ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE);
         shown.push_back(box);
-        return box.style & kBoxYesNo ? answer : IDOK;
+        return box.style & MB_YESNO ? answer : IDOK;
     }
     std::vector<BoxRequest> shown;
     int answer = IDNO;  // to a Yes/No box

@@ -83,7 +83,7 @@ private:
     // remembered, the focus on Get Shortex.
     void TakePath(const std::wstring& path);
     // Asks the file system off this thread; the answer to an older question goes unseen.
-    void Look(const std::wstring& path, Check check, bool longForm, UniqueKernelHandle givingNames = {});
+    void Look(const std::wstring& path, Check check, bool longForm, std::optional<MakeShortRun> giving = std::nullopt);
     // Shows the button that gives the names, or hides it when they cannot be offered.
     void Offer(std::vector<GivenName> names, const std::wstring& path = {});
     void ShowBox(BoxRequest box);

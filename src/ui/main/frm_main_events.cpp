@@ -102,11 +102,11 @@ void frmMain::ShowBox(BoxRequest box) {
     boxes_.Show(box);
 }
 
-void frmMain::Look(const std::wstring& path, Check check, bool longForm, UniqueKernelHandle givingNames) {
+void frmMain::Look(const std::wstring& path, Check check, bool longForm, std::optional<MakeShortRun> giving) {
     HideBalloon();
     noteAtShow_.reset();
     Offer({});
-    pending_ = Lookup::Start(files_, hwnd_, path, check, longForm, std::move(givingNames));
+    pending_ = Lookup::Start(files_, hwnd_, path, check, longForm, std::move(giving));
     // An answer that comes within a tenth of a second shows at once, as if asked here.
     if (const auto answer = pending_->Answered(100)) return ShowAnswer(*answer);
     SetText(txtShortex, L"");
@@ -118,12 +118,12 @@ void frmMain::ShowAnswer(const Answer& answer) {
     ::SendMessageW(Item(txtShortex), EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(L""));
     if (!answer.exists && lookup->check == Check::Folder) {
         ShowBox({L"The location you picked is not available...\r\nPick another folder, please!       ", L"Attention!",
-                 kBoxOk | kBoxExclamation});
+                 MB_OK | MB_ICONEXCLAMATION});
         cmdGetShortex_Click();
         return Focus(cmdGetShortex);
     }
     if (!answer.exists) {
-        ShowBox({L"No such file or folder.          ", L"Sorry, that's a no go...", kBoxOk | kBoxExclamation});
+        ShowBox({L"No such file or folder.          ", L"Sorry, that's a no go...", MB_OK | MB_ICONEXCLAMATION});
         if (Text(txtPath) != lookup->path) return;  // typed over while it was asked: that stays
         SetText(txtPath, RememberedPath());
         return cmdGetShortex_Click();
@@ -135,11 +135,8 @@ void frmMain::ShowAnswer(const Answer& answer) {
     }
     SetText(txtShortex, answer.text);
     Offer(answer.names, std::wstring(Trim(lookup->path)));
-    if (answer.namesGiven)
-        ShowBox(
-            {L"Not every short name could be given. In an administrator prompt, \"shortex-cli --make-short\" "
-             L"with this path says why.",
-             L"Shortex", kBoxOk | kBoxExclamation});
+    if (answer.given && answer.given->exitCode)
+        ShowBox({NotGivenText(answer.given->reported), L"Shortex", MB_OK | MB_ICONEXCLAMATION});
     if (answer.note.text.empty()) return;
     // A balloon on a hidden window is gone before the window shows: that one waits for Show.
     if (::IsWindowVisible(hwnd_))
@@ -179,7 +176,7 @@ void frmMain::cmdOpenFile_Click() {
     const Choice choice = pickers_.ChooseFile(hwnd_, Text(txtPath));
     if (choice.failure) {
         // The focus stays where it was.
-        ShowBox({PickerReport(*choice.failure, L"cmdOpenFile_Click"), L"Error", kBoxOk});
+        ShowBox({PickerReport(*choice.failure, L"cmdOpenFile_Click"), L"Error", MB_OK});
         return;
     }
     if (choice.path) {
@@ -202,7 +199,7 @@ void frmMain::cmdOpenFolder_Click() {
         pickers_.ChooseFolder(hwnd_, L"Browse for folder", L"Select a folder please", FolderPart(Text(txtPath)));
     if (choice.failure) {
         // Nothing was chosen, so nothing changes, and the focus stays where it was.
-        ShowBox({PickerReport(*choice.failure, L"cmdBrowseDir_Click"), L"Error", kBoxOk});
+        ShowBox({PickerReport(*choice.failure, L"cmdBrowseDir_Click"), L"Error", MB_OK});
         return;
     }
     if (!choice.path) {
@@ -221,10 +218,10 @@ void frmMain::cmdAbout_Click() {
 void frmMain::cmdMakeShort_Click() {
     if (!AskToGive(boxes_, hwnd_, namesOffered_)) return;
     const std::wstring path = pathOffered_;
-    if (UniqueKernelHandle giving = StartMakeShort(hwnd_, {path})) {
-        SetText(txtPath, path);
-        Look(path, Check::None, false, std::move(giving));
-    }
+    MakeShortRun giving = MakeShortRun::Start(hwnd_, {path});
+    if (giving.Declined()) return;
+    SetText(txtPath, path);
+    Look(path, Check::None, false, std::move(giving));
 }
 
 void frmMain::Offer(std::vector<GivenName> names, const std::wstring& path) {

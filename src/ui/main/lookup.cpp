@@ -1,7 +1,6 @@
 #include "lookup.h"
 
 #include "main_layout.h"
-#include "ui/make_short.h"
 
 #include <atomic>
 
@@ -13,7 +12,7 @@ struct Question {
     std::shared_ptr<Lookup> lookup;
     std::shared_ptr<FileSystem> files;
     HWND window;
-    UniqueKernelHandle givingNames;
+    std::optional<MakeShortRun> giving;
 };
 
 }  // namespace
@@ -23,10 +22,7 @@ void CALLBACK Lookup::Ask(PTP_CALLBACK_INSTANCE, void* context) {
     Lookup& asked = *question->lookup;
     FileSystem& files = *question->files;
     Answer& answer = asked.answer_;
-    if (const HANDLE giving = question->givingNames.get()) {
-        ::WaitForSingleObject(giving, INFINITE);
-        ::GetExitCodeProcess(giving, &answer.namesGiven);
-    }
+    if (question->giving) answer.given = question->giving->Finish();
     if (asked.check != Check::None)
         answer.exists =
             DirExists(files, asked.path) || (asked.check == Check::FileOrFolder && FileExists(files, asked.path));
@@ -39,10 +35,10 @@ void CALLBACK Lookup::Ask(PTP_CALLBACK_INSTANCE, void* context) {
 }
 
 std::shared_ptr<Lookup> Lookup::Start(std::shared_ptr<FileSystem> files, HWND window, std::wstring path, Check check,
-                                      bool longForm, UniqueKernelHandle givingNames) {
+                                      bool longForm, std::optional<MakeShortRun> giving) {
     static std::atomic<unsigned long long> lookups = 0;
     const std::shared_ptr<Lookup> lookup(new Lookup(std::move(path), check, longForm, ++lookups));
-    auto question = std::make_unique<Question>(Question{lookup, std::move(files), window, std::move(givingNames)});
+    auto question = std::make_unique<Question>(Question{lookup, std::move(files), window, std::move(giving)});
     // A thread of the process's pool: none is made per question once the pool has one to spare.
     if (::TrySubmitThreadpoolCallback(&Ask, question.get(), nullptr))
         question.release();

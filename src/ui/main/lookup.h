@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/unique_handle.h"
-#include "pathnames/short_names.h"
+#include "ui/make_short.h"
 
 #include <memory>
 #include <optional>
@@ -19,18 +19,18 @@ enum class Check { None, FileOrFolder, Folder };
 
 struct Answer {
     bool exists = true;
-    std::wstring text;             // the short or long form; empty when there is none
-    ShortFormNote note;            // what to say of the short form's names
-    std::vector<GivenName> names;  // with a component that has no short name: what giving them would do
-    unsigned long namesGiven = 0;  // after names were given: the exit code of the run that gave them
+    std::wstring text;                // the short or long form; empty when there is none
+    ShortFormNote note;               // what to say of the short form's names
+    std::vector<GivenName> names;     // with a component that has no short name: what giving them would do
+    std::optional<NamesGiven> given;  // after names were given: how the run that gave them ended
 };
 
 class Lookup {
 public:
     // Asks on a pool thread, which shares the file system and the lookup with its caller; after
-    // the process that gives short names has ended, when there is one.
+    // the run that gives short names has ended, when there is one.
     static std::shared_ptr<Lookup> Start(std::shared_ptr<FileSystem> files, HWND window, std::wstring path, Check check,
-                                         bool longForm, UniqueKernelHandle givingNames = {});
+                                         bool longForm, std::optional<MakeShortRun> giving = std::nullopt);
     // The answer, when it comes within that wait.
     std::optional<Answer> Answered(DWORD milliseconds) const {
         if (::WaitForSingleObject(done_.get(), milliseconds) != WAIT_OBJECT_0) return std::nullopt;

@@ -9,6 +9,8 @@
 //   not-elevated           SetFileShortNameW fails with ERROR_PRIVILEGE_NOT_HELD
 //   in-use PATH            SetFileShortNameW on PATH fails with ERROR_ACCESS_DENIED (its files are open)
 //   missing                SetFileShortNameW is missing, as in Wine (AreShortNamesEnabled always is)
+//   hold                   SetFileShortNameW adds a line "held", then waits until the event
+//                          Local\ShortexVolumeRelease is set (20 s at the most)
 #include <windows.h>
 #include <winioctl.h>
 
@@ -54,6 +56,10 @@ std::wstring Value(const std::wstring& key) {
     return at == text.npos ? L"" : text.substr(from, text.find(L'\n', from) - from);
 }
 std::wstring Given(const std::wstring& path) { return Value(L"given\t" + path); }
+void Append(const std::wstring& lines) {
+    std::ofstream(kState.c_str(), std::ios::binary | std::ios::app)
+        .write(reinterpret_cast<const char*>(lines.data()), static_cast<std::streamsize>(lines.size() * 2));
+}
 
 // The path with the volume folder's name in Wine's short names, and the names given in it, made long.
 std::wstring Real(std::wstring path) {
@@ -61,8 +67,10 @@ std::wstring Real(std::wstring path) {
     if (Inside(path = Unprefixed(path), kWineVolume)) path = kVolume + path.substr(kWineVolume.size());
     for (std::size_t at = kVolume.size(); Inside(path) && at < path.size();) {
         at = std::min(path.find(L'\\', at + 1), path.size());
-        if (const std::wstring named = Value(L"long\t" + path.substr(0, at)); !named.empty())
-            path = named + path.substr(at), at = named.size();
+        const std::wstring named = Value(L"long\t" + path.substr(0, at));
+        if (named.empty()) continue;
+        path = named + path.substr(at);
+        at = named.size();
     }
     return prefix + path;
 }
@@ -88,7 +96,8 @@ DWORD WINAPI VolumeGetShortPathNameW(LPCWSTR path, LPWSTR buffer, DWORD capacity
         answer += given.empty() ? real.substr(at, end - at) : L"\\" + given;
     }
     if (answer.size() >= capacity) return static_cast<DWORD>(answer.size() + 1);
-    return std::wcscpy(buffer, answer.c_str()), static_cast<DWORD>(answer.size());
+    std::wcscpy(buffer, answer.c_str());
+    return static_cast<DWORD>(answer.size());
 }
 
 HANDLE WINAPI VolumeFindFirstFileExW(LPCWSTR pattern, FINDEX_INFO_LEVELS level, LPVOID entry, FINDEX_SEARCH_OPS op,
@@ -96,8 +105,9 @@ HANDLE WINAPI VolumeFindFirstFileExW(LPCWSTR pattern, FINDEX_INFO_LEVELS level, 
     const std::wstring real = Real(pattern), folder = Unprefixed(real.substr(0, real.rfind(L'\\')));
     const HANDLE search = ::FindFirstFileExW(real.c_str(), level, entry, op, filter, flags);
     searches.erase(search);  // a handle of a search closed since
-    if (search != INVALID_HANDLE_VALUE && Inside(folder))
-        searches[search] = folder, Answer(folder, static_cast<WIN32_FIND_DATAW*>(entry));
+    if (search == INVALID_HANDLE_VALUE || !Inside(folder)) return search;
+    searches[search] = folder;
+    Answer(folder, static_cast<WIN32_FIND_DATAW*>(entry));
     return search;
 }
 
@@ -114,21 +124,26 @@ BOOL WINAPI VolumeDeviceIoControl(HANDLE device, DWORD code, LPVOID in, DWORD in
         return ::DeviceIoControl(device, code, in, inSize, out, outSize, bytes, overlapped);
     static_cast<FILE_FS_PERSISTENT_VOLUME_INFORMATION*>(out)->VolumeFlags =
         !Has(L"volume-off") ? 0 : PERSISTENT_VOLUME_STATE_SHORT_NAME_CREATION_DISABLED;
-    return *bytes = sizeof(FILE_FS_PERSISTENT_VOLUME_INFORMATION), TRUE;
+    *bytes = sizeof(FILE_FS_PERSISTENT_VOLUME_INFORMATION);
+    return TRUE;
 }
 
 BOOL WINAPI VolumeSetFileShortNameW(HANDLE file, LPCWSTR name) {
+    if (Has(L"hold")) {
+        Append(L"held\n");
+        const HANDLE release = ::OpenEventW(SYNCHRONIZE, FALSE, L"Local\\ShortexVolumeRelease");
+        ::WaitForSingleObject(release, 20000);
+        ::CloseHandle(release);
+    }
     std::wstring path(MAX_PATH, L'\0');
     path = Unprefixed(path.substr(0, ::GetFinalPathNameByHandleW(file, path.data(), MAX_PATH, 0)));
     const DWORD error = Has(L"not-elevated")      ? ERROR_PRIVILEGE_NOT_HELD
                         : Has(L"in-use\t" + path) ? ERROR_ACCESS_DENIED
                                                   : ERROR_SUCCESS;
-    const std::wstring folder = path.substr(0, path.rfind(L'\\') + 1),
-                       line = L"given\t" + path + L"\t" + name + L"\nlong\t" + folder + name + L"\t" + path + L"\n";
-    if (!error)
-        std::ofstream(kState.c_str(), std::ios::binary | std::ios::app)
-            .write(reinterpret_cast<const char*>(line.data()), static_cast<std::streamsize>(line.size() * 2));
-    return ::SetLastError(error), !error;
+    const std::wstring folder = path.substr(0, path.rfind(L'\\') + 1);
+    if (!error) Append(L"given\t" + path + L"\t" + name + L"\nlong\t" + folder + name + L"\t" + path + L"\n");
+    ::SetLastError(error);
+    return error == ERROR_SUCCESS;
 }
 
 FARPROC WINAPI VolumeGetProcAddress(HMODULE module, LPCSTR name) {
