@@ -250,7 +250,7 @@ int Run(const std::vector<std::wstring>& arguments) {
     SystemFileSystem files;
     const UniqueFileHandle reportPipe = OpenReportPipe(request.reportTo);
     LineWriter report(reportPipe.get());
-    if (request.action == MakeShort && !request.dryRun) EnableRestorePrivilege();
+    if (request.action == MakeShort && !request.dryRun) files.restorePrivilegeEnabled = EnableRestorePrivilege();
     bool everyPathAnswered = true, anyLongName = false, needsAdministrator = false;
     auto answer = [&](const std::wstring& path) {
         if (request.action == MakeShort) {

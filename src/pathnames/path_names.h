@@ -79,10 +79,14 @@ public:
     std::uint32_t ListFolder(const std::wstring& folder, std::vector<FolderEntry>& entries) override;
     VolumeFacts Volume(const std::wstring& path) override;
     std::uint32_t SetShortName(const std::wstring& path, const std::wstring& name) override;
+
+    // Set where names are given (EnableRestorePrivilege): without the privilege, an entry refused
+    // to SetShortName is one the rights do not reach, not one a program holds.
+    bool restorePrivilegeEnabled = false;
 };
 
 // Enables SeRestorePrivilege, which SetShortName needs and only an elevated process holds; true when
-// it is enabled (Windows only).
+// it is enabled.
 bool EnableRestorePrivilege();
 
 // The text with "\" appended when it ends in ":", so a bare drive names its root folder.

@@ -6,7 +6,6 @@
 #include <winioctl.h>
 
 #include <algorithm>
-#include <vector>
 
 namespace shortex {
 
@@ -166,28 +165,6 @@ VolumeFacts SystemFileSystem::Volume(const std::wstring& path) {
     return facts;
 }
 
-namespace {
-
-// True when this process holds SeRestorePrivilege, enabled.
-bool RestorePrivilegeEnabled() {
-    UniqueKernelHandle token;
-    LUID restore{};
-    DWORD size = 0;
-    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.put()) ||
-        !::LookupPrivilegeValueW(nullptr, SE_RESTORE_NAME, &restore))
-        return false;
-    ::GetTokenInformation(token.get(), TokenPrivileges, nullptr, 0, &size);
-    std::vector<BYTE> buffer(size);
-    if (!::GetTokenInformation(token.get(), TokenPrivileges, buffer.data(), size, &size)) return false;
-    const auto& held = *reinterpret_cast<const TOKEN_PRIVILEGES*>(buffer.data());
-    return std::any_of(held.Privileges, held.Privileges + held.PrivilegeCount, [&](const LUID_AND_ATTRIBUTES& one) {
-        return one.Luid.LowPart == restore.LowPart && one.Luid.HighPart == restore.HighPart &&
-               (one.Attributes & SE_PRIVILEGE_ENABLED);
-    });
-}
-
-}  // namespace
-
 bool EnableRestorePrivilege() {
     UniqueKernelHandle token;
     TOKEN_PRIVILEGES restore{1, {{{}, SE_PRIVILEGE_ENABLED}}};
@@ -222,7 +199,7 @@ std::uint32_t SystemFileSystem::SetShortName(const std::wstring& path, const std
     else if (!setShortName(entry.get(), name.c_str()))
         error = ::GetLastError();
     // Refused to a process without the privilege: the rights are missing, not a program holding it.
-    return error == ERROR_ACCESS_DENIED && !RestorePrivilegeEnabled() ? ERROR_PRIVILEGE_NOT_HELD : error;
+    return error == ERROR_ACCESS_DENIED && !restorePrivilegeEnabled ? ERROR_PRIVILEGE_NOT_HELD : error;
 }
 
 }  // namespace shortex

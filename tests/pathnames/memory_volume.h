@@ -54,7 +54,8 @@ public:
     // The error `refusals` holds for the long path, once; else the name is given.
     std::uint32_t SetShortName(const std::wstring& path, const std::wstring& name) override {
         if (const auto refusal = refusals.extract(Fold(path))) return refusal.mapped();
-        return entries_.at(Fold(path)).alternateName = name, 0;
+        entries_.at(Fold(path)).alternateName = name;
+        return 0;
     }
     // The error `refusals` holds for the folder's long path; else its entries.
     std::uint32_t ListFolder(const std::wstring& path, std::vector<FolderEntry>& entries) override {

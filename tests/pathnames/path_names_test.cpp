@@ -81,7 +81,8 @@ TEST(PathNames, WhyNoShortNameOnEveryVolumeAndSetting) {
                                                              {{L"ReFS", false, true, 1}, L"(ReFS) keeps no"}};
     MemoryVolume volume;
     const auto why = [&](VolumeFacts facts) {
-        volume.facts = (facts.name = L"D:", facts);
+        facts.name = L"D:";
+        volume.facts = facts;
         return NoteOnShortForm(volume, L"D:\\x", L"D:\\Big Files").text;
     };
     for (const auto& c : ntfs)

@@ -77,5 +77,36 @@ TEST(ShortNames, EachFailureInWordsTheOtherComponentStillDone) {
     EXPECT_EQ(GiveShortNames(volume, L"C:\\missing", false).at(0).failure, L"not found");
 }
 
+TEST(ShortNames, OfferedOnlyWhereEveryNameCanBeGivenAndNeverForARelativePath) {
+    const struct {
+        std::vector<std::wstring> paths;
+        VolumeFacts facts;
+        std::size_t names;
+        bool offered;
+    } cases[] = {
+        {.paths = {L"C:\\Program Files\\read me.txt"}, .facts = {L"NTFS"}, .names = 0, .offered = false},
+        {.paths = {L"D:\\No Short Names", L"C:\\Windows"}, .facts = {L"NTFS"}, .names = 1, .offered = true},
+        {.paths = {L"D:\\No Short Names"}, .facts = {L"exFAT"}, .names = 1, .offered = false},
+        {.paths = {L"No Short Names"}, .facts = {L"NTFS"}, .names = 0, .offered = false},
+    };
+    for (const auto& c : cases) {
+        MemoryVolume volume = MemoryVolume::Sample();
+        volume.facts = c.facts;
+        const std::vector<GivenName> names = NamesToGive(volume, c.paths);
+        EXPECT_EQ(names.size(), c.names) << c.paths[0];
+        EXPECT_EQ(CanOffer(names), c.offered) << c.paths[0];
+    }
+}
+
+TEST(ShortNames, TheOfferAndTheFailuresNameEachComponent) {
+    const std::vector<GivenName> names = {{L"D:\\a b", L"AB~1", 0, L""}, {L"D:\\a b\\c d", L"CD~1", 32, L"in use"}};
+    const std::wstring offer = OfferText(names);
+    EXPECT_NE(offer.find(L"D:\\a b  \u2192  AB~1"), std::wstring::npos) << offer;
+    EXPECT_NE(offer.find(L"D:\\a b\\c d  \u2192  CD~1"), std::wstring::npos) << offer;
+    EXPECT_EQ(FailureLines(names), L"D:\\a b\\c d: in use");
+    EXPECT_TRUE(NotGivenText(FailureLines(names) + L"\r\n").ends_with(L"\r\nD:\\a b\\c d: in use"));
+    EXPECT_NE(NotGivenText(L"").find(L"shortex-cli --make-short"), std::wstring::npos);  // where to learn why
+}
+
 }  // namespace
 }  // namespace shortex::testing

@@ -162,7 +162,8 @@ std::wstring ClipboardText() {
     const HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
     const std::wstring text = data ? static_cast<const wchar_t*>(::GlobalLock(data)) : L"<none>";
     if (data) ::GlobalUnlock(data);
-    return ::CloseClipboard(), text;
+    ::CloseClipboard();
+    return text;
 }
 
 void ClearSettings() { ::RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey); }

@@ -52,7 +52,8 @@ public:
     }
     DWORD ExitCode() const {
         DWORD code = 0;
-        return ::GetExitCodeProcess(info_.hProcess, &code), code;
+        ::GetExitCodeProcess(info_.hProcess, &code);
+        return code;
     }
 
 private:
