@@ -19,18 +19,14 @@ std::vector<std::wstring> ShortForms(FileSystem& files, const std::vector<std::w
     return shortForms;
 }
 
-// The paths whose short form still holds a component with no short name.
-std::vector<std::wstring> LongNamed(FileSystem& files, const std::vector<std::wstring>& paths,
-                                    const std::vector<std::wstring>& shortForms) {
+// Offers names for the components that the short forms still hold long, and has them given when the
+// user says yes; where a volume gives none, says why. True when a run gave names, so the short forms
+// may have changed.
+bool OfferNames(FileSystem& files, MessageBoxes& boxes, const std::vector<std::wstring>& paths,
+                const std::vector<std::wstring>& shortForms) {
     std::vector<std::wstring> longNamed;
     for (std::size_t i = 0; i < paths.size(); ++i)
         if (NoteOnShortForm(files, paths[i], shortForms[i]).noShortName) longNamed.push_back(paths[i]);
-    return longNamed;
-}
-
-// Offers the names those components would get, and has them given when the user says yes; where a
-// volume gives none, says why. True when a run gave names, so the short forms may have changed.
-bool OfferNames(FileSystem& files, MessageBoxes& boxes, const std::vector<std::wstring>& longNamed) {
     const std::vector<GivenName> names = NamesToGive(files, longNamed);
     if (const std::wstring blocked = FailureLines(names); !blocked.empty()) {
         boxes.Show({L"These have no short name, so they are copied as they are:\r\n" + blocked, L"Shortex",
@@ -63,7 +59,7 @@ bool CopyShortForms(FileSystem& files, MessageBoxes& boxes, std::vector<std::wst
     }
     MendExplorerQuotes(paths);
     std::vector<std::wstring> shortForms = ShortForms(files, paths);
-    if (OfferNames(files, boxes, LongNamed(files, paths, shortForms))) shortForms = ShortForms(files, paths);
+    if (OfferNames(files, boxes, paths, shortForms)) shortForms = ShortForms(files, paths);
     std::wstring text, missing;
     std::size_t missingCount = 0;
     for (std::size_t i = 0; i < paths.size(); ++i) {

@@ -107,8 +107,9 @@ void frmMain::Look(const std::wstring& path, Check check, bool longForm, std::op
     noteAtShow_.reset();
     Offer({});
     pending_ = Lookup::Start(files_, hwnd_, path, check, longForm, std::move(giving));
-    // An answer that comes within a tenth of a second shows at once, as if asked here.
-    if (const auto answer = pending_->Answered(100)) return ShowAnswer(*answer);
+    // An answer that comes this soon shows at once, as if asked here.
+    constexpr DWORD kAtOnceMs = 100;
+    if (const auto answer = pending_->Answered(kAtOnceMs)) return ShowAnswer(*answer);
     SetText(txtShortex, L"");
     ::SendMessageW(Item(txtShortex), EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"Looking up..."));
 }
