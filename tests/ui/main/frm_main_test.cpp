@@ -35,9 +35,12 @@ struct ScriptedFiles final : SystemFileSystem {
 };
 
 struct ScriptedPickers final : Pickers {
-    Choice ChooseFile(HWND, const std::wstring& start) override { return startedAt = start, answer; }
+    Choice ChooseFile(HWND, const std::wstring& start) override {
+        startedAt = start;
+        return answer;
+    }
     Choice ChooseFolder(HWND, const std::wstring&, const std::wstring&, const std::wstring& start) override {
-        return startedAt = start, answer;
+        return ChooseFile(nullptr, start);
     }
     Choice answer;
     std::wstring startedAt;
@@ -71,7 +74,8 @@ protected:
     std::wstring TipText(HWND tip, UINT_PTR id) const {
         wchar_t text[512] = {};
         TTTOOLINFOW tool{sizeof tool, 0, window->hwnd(), id, {}, nullptr, text, 0, nullptr};
-        return ::SendMessageW(tip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool)), text;
+        ::SendMessageW(tip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+        return text;
     }
     void ExpectShortFormShown() const { EXPECT_EQ(Text(txtShortex), ShortPath(*files, Text(txtPath))); }
 
