@@ -87,32 +87,64 @@ protected:
     std::optional<frmMain> window;
 };
 
-// Keys; Copy while the clipboard is held; the balloon on a short form keeping a long name; tips; screen reader names.
-TEST_F(FrmMainTest, KeysRunTheCommandsAndTheBoxesSayWhatTheyHold) {
+TEST_F(FrmMainTest, EnterGetsTheShortFormOfThePathWithoutItsBlanksAndHidesTheBalloon) {
+    Open(L"\"N:\\Big Files\\x\"");  // a balloon up, for the next answer to hide
+    WaitForAnswer();
+    ::SetWindowTextW(Item(txtPath), (L"  " + programFiles + L"  ").c_str());
+    PressKeys(window->hwnd(), Item(txtPath), {VK_RETURN});
+    ASSERT_TRUE(PumpUntil([&] { return Text(txtShortex) == ShortPath(*files, programFiles); }, window->hwnd()))
+        << "Enter gave no short form";
+    EXPECT_FALSE(::IsWindowVisible(window->Balloon()));
+}
+
+TEST_F(FrmMainTest, AltCCopiesTheShortForm) {
+    Open();
+    Type(programFiles);
+    PressKeys(window->hwnd(), Item(txtPath), {VK_MENU, 'C'});
+    EXPECT_TRUE(PumpUntil([&] { return ClipboardText() == ShortPath(*files, programFiles); }, window->hwnd()))
+        << "nothing copied";
+}
+
+TEST_F(FrmMainTest, GetLongNameShowsTheLongFormAndLeavesThePathAsTyped) {
+    Open();
+    const std::wstring shortForm = ShortPath(*files, programFiles);
+    Type(shortForm, cmdGetLongFileName);
+    EXPECT_EQ(Text(txtShortex), programFiles);
+    EXPECT_EQ(Text(txtPath), shortForm);
+}
+
+TEST_F(FrmMainTest, AMissingPathEmptiesTheResultBox) {
+    Open();
+    ::SetWindowTextW(Item(txtShortex), L"an earlier short form");
+    Type(programFiles + L"\\missing");
+    EXPECT_EQ(Text(txtShortex), L"");
+}
+
+TEST_F(FrmMainTest, CopyWhileAnotherWindowHoldsTheClipboardSaysSoInOneBoxAndLeavesItAlone) {
+    Open();
+    Type(programFiles);
+    const std::wstring before = ClipboardText();
+    ::OpenClipboard(::GetDesktopWindow());  // another window holds the clipboard
+    Click(cmdCopy);
+    ::CloseClipboard();
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(ClipboardText(), before);
+}
+
+TEST_F(FrmMainTest, AShortFormKeepingALongNameSaysWhyInABalloon) {
     Open(L"\"N:\\Big Files\\x\"");  // answered before the window shows
     WaitForAnswer();
     EXPECT_TRUE(::IsWindowVisible(window->Balloon()));
     EXPECT_EQ(TipText(window->Balloon(), 0),
               L"\"Big Files\" has no short name. Its volume's file system (exFAT) keeps no short names.");
-    ::SetWindowTextW(Item(txtPath), (L"  " + programFiles + L"  ").c_str());
-    const std::wstring shortForm = ShortPath(*files, programFiles);
-    PressKeys(window->hwnd(), Item(txtPath), {VK_RETURN});
-    ASSERT_TRUE(PumpUntil([&] { return Text(txtShortex) == shortForm; }, window->hwnd()));
-    EXPECT_FALSE(::IsWindowVisible(window->Balloon()));
-    PressKeys(window->hwnd(), Item(txtPath), {VK_MENU, 'C'});
-    EXPECT_TRUE(PumpUntil([&] { return ClipboardText() == shortForm; }, window->hwnd()));
-    Type(shortForm, cmdGetLongFileName);
-    EXPECT_EQ(Text(txtShortex), programFiles);
-    EXPECT_EQ(Text(txtPath), shortForm);
-    Type(programFiles + L"\\missing");
-    EXPECT_EQ(Text(txtShortex), L"");
-    ::OpenClipboard(::GetDesktopWindow());  // another window holds the clipboard
-    Click(cmdCopy);
-    ::CloseClipboard();
-    EXPECT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(ClipboardText(), shortForm);
-    Type(L"N:\\x y");
+    Type(L"N:\\x y");  // while the window shows
     EXPECT_TRUE(::IsWindowVisible(window->Balloon()));
+    EXPECT_EQ(TipText(window->Balloon(), 0),
+              L"\"x y\" has no short name. Its volume's file system (exFAT) keeps no short names.");
+}
+
+TEST_F(FrmMainTest, ScreenReadersHearTheBoxesNames) {
+    Open();
     for (const auto& [box, name] : {std::pair{txtPath, L"Enter path"}, std::pair{txtShortex, L"Short path"}}) {
         ComPtr<IAccessible> accessible;
         ASSERT_EQ(::AccessibleObjectFromWindow(Item(box), OBJID_CLIENT, IID_PPV_ARGS(accessible.put())), S_OK);
@@ -123,7 +155,10 @@ TEST_F(FrmMainTest, KeysRunTheCommandsAndTheBoxesSayWhatTheyHold) {
         EXPECT_STREQ(spoken, name);
         ::SysFreeString(spoken);
     }
-    // Hovering shows the box's whole text as its tip; an empty box keeps its tip.
+}
+
+TEST_F(FrmMainTest, HoveringShowsTheBoxsWholeTextAsItsTipAndAnEmptyBoxKeepsItsTip) {
+    Open();
     const std::pair<std::wstring, std::wstring> typedAndTip[] = {
         {L"", L" Enter path... "}, {programFiles, programFiles}, {L"", programFiles}};
     for (const auto& [typed, tip] : typedAndTip) {
@@ -131,8 +166,12 @@ TEST_F(FrmMainTest, KeysRunTheCommandsAndTheBoxesSayWhatTheyHold) {
         ::SendMessageW(Item(txtPath), WM_MOUSEMOVE, 0, 0);
         EXPECT_EQ(TipText(window->Tooltip(), reinterpret_cast<UINT_PTR>(Item(txtPath))), tip);
     }
+}
+
+TEST_F(FrmMainTest, EscCloses) {
+    Open();
     PressKeys(window->hwnd(), Item(txtShortex), {VK_ESCAPE});
-    EXPECT_TRUE(PumpUntil([&] { return !window->hwnd(); }, window->hwnd()));
+    EXPECT_TRUE(PumpUntil([&] { return !window->hwnd(); }, window->hwnd())) << "still open";
 }
 
 // Start-up, choosing, typing and closing go on while a slow volume is asked, and what was typed stays.
