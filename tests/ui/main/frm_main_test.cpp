@@ -34,6 +34,8 @@ struct ScriptedFiles final : SystemFileSystem {
     UniqueKernelHandle gate{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
+Choice Picked(std::wstring path) { return {std::nullopt, std::move(path)}; }
+
 struct ScriptedPickers final : Pickers {
     Choice ChooseFile(HWND, const std::wstring& start) override {
         startedAt = start;
@@ -249,41 +251,67 @@ TEST_F(FrmMainTest, ControlsStandWhereTheLayoutPutsThemAndTheHeightStaysPinned) 
     expectLaidOutAt(dpi * 3 / 2);
 }
 
-// The command line's path, the remembered one or one chosen with a picker (button 0: none), with its short form.
+// The command line's path, the remembered one or one chosen with a picker, with its short form.
 TEST_F(FrmMainTest, ThePathBoxShowsThePathGivenRememberedOrChosenOrSaysWhyNot) {
     using S = std::wstring;
-    const S quoted = L"\"" + programFiles + L"\"", noGo = L"Sorry, that's a no go...|",
-            fileReport = L"Error-2147467259 - Unspecified error\r\ncmdOpenFile_Click\r\n\r\nPlease inform",
-            folderReport = L"Error 429 - none\r\ncmdBrowseDir_Click\r\n\r\nRe-install";
-    const std::tuple<S, S, int, Choice, S, S, S, S> cases[] = {
-        {L"", L"", 0, {}, L"", L"", L"<none>", L""},
-        {L"Error", L"", 0, {}, L"", L"", L"Error", L""},
-        {L"C:\\windows", L"", 0, {}, L"", L"C:\\windows", L"C:\\windows", L""},
-        {L"C:\\windows", quoted, 0, {}, L"", programFiles, L"C:\\windows", L""},
-        {L"C:\\windows", programFiles + L"\\missing", 0, {}, L"", L"C:\\windows", L"C:\\windows", noGo},
-        {L"C:\\windows", quoted + L" \"C:\\windows\"", 0, {}, L"", L"C:\\windows", L"C:\\windows", noGo},
-        {L"C:", L"", cmdOpenFile, {{}, programFiles}, L"C:", programFiles, programFiles, L""},
-        {L"C:", L"", cmdOpenFile, {}, L"C:", L"C:", L"C:", L""},
-        {L"C:", L"", cmdOpenFile, {Failure{E_FAIL, L"Unspecified error"}, {}}, L"C:", L"C:", L"C:", fileReport},
-        {L"C:", L"", cmdOpenFolder, {{}, L"C:\\WINDOWS"}, L"C:\\", L"c:\\windows", L"c:\\windows", L""},
-        {L"C:", L"", cmdOpenFolder, {{}, programFiles + L"\\gone"}, L"C:\\", L"C:\\", L"C:", L"Attention!|"},
-        {L"C:", L"", cmdOpenFolder, {Failure{kCannotCreateObject, L"none"}, {}}, L"C:\\", L"C:\\", L"C:", folderReport},
+    const S windows = L"C:\\windows";
+    const S quoted = L"\"" + programFiles + L"\"";
+    const S noGo = L"Sorry, that's a no go...|";
+    const S fileReport = L"Error-2147467259 - Unspecified error\r\ncmdOpenFile_Click\r\n\r\nPlease inform";
+    const S folderReport = L"Error 429 - none\r\ncmdBrowseDir_Click\r\n\r\nRe-install";
+    const Choice fileFails{Failure{E_FAIL, L"Unspecified error"}, std::nullopt};
+    const Choice folderFails{Failure{kCannotCreateObject, L"none"}, std::nullopt};
+    const struct {
+        struct {
+            S remembered{};   // PreviousPath as the window opens
+            S arguments{};    // the command line's
+            int button = 0;   // clicked once the window is open; 0: none
+            Choice answer{};  // the picker's
+        } given{};
+        struct {
+            S start{};             // where the picker opened
+            S shown{};             // in the path box
+            S stored{};            // in PreviousPath
+            S box{};               // the start of the box shown, "title|text"; empty: none
+            bool focused = false;  // on the Get Shortex button
+        } then{};
+    } cases[] = {
+        {.then = {.stored = L"<none>"}},
+        {.given = {.remembered = L"Error"}, .then = {.stored = L"Error"}},
+        {.given = {.remembered = windows}, .then = {.shown = windows, .stored = windows}},
+        {.given = {.remembered = windows, .arguments = quoted}, .then = {.shown = programFiles, .stored = windows}},
+        {.given = {.remembered = windows, .arguments = programFiles + L"\\missing"},
+         .then = {.shown = windows, .stored = windows, .box = noGo}},
+        {.given = {.remembered = windows, .arguments = quoted + L" \"C:\\windows\""},
+         .then = {.shown = windows, .stored = windows, .box = noGo}},
+        {.given = {.remembered = L"C:", .button = cmdOpenFile, .answer = Picked(programFiles)},
+         .then = {.start = L"C:", .shown = programFiles, .stored = programFiles, .focused = true}},
+        {.given = {.remembered = L"C:", .button = cmdOpenFile},
+         .then = {.start = L"C:", .shown = L"C:", .stored = L"C:", .focused = true}},
+        {.given = {.remembered = L"C:", .button = cmdOpenFile, .answer = fileFails},
+         .then = {.start = L"C:", .shown = L"C:", .stored = L"C:", .box = fileReport}},
+        {.given = {.remembered = L"C:", .button = cmdOpenFolder, .answer = Picked(L"C:\\WINDOWS")},
+         .then = {.start = L"C:\\", .shown = L"c:\\windows", .stored = L"c:\\windows", .focused = true}},
+        {.given = {.remembered = L"C:", .button = cmdOpenFolder, .answer = Picked(programFiles + L"\\gone")},
+         .then = {.start = L"C:\\", .shown = L"C:\\", .stored = L"C:", .box = L"Attention!|", .focused = true}},
+        {.given = {.remembered = L"C:", .button = cmdOpenFolder, .answer = folderFails},
+         .then = {.start = L"C:\\", .shown = L"C:\\", .stored = L"C:", .box = folderReport}},
     };
-    for (const auto& [remembered, arguments, button, answer, start, shown, stored, box] : cases) {
-        if (!remembered.empty()) SetSetting(L"PreviousPath", remembered);
+    for (const auto& [given, then] : cases) {
+        if (!given.remembered.empty()) SetSetting(L"PreviousPath", given.remembered);
         boxes.shown.clear();
-        Open(arguments);
-        pickers.answer = answer;
+        Open(given.arguments);
+        pickers.answer = given.answer;
         pickers.startedAt.clear();
-        Click(button);
+        Click(given.button);
         WaitForAnswer();
-        EXPECT_EQ(pickers.startedAt, start) << shown;
-        EXPECT_EQ(Text(txtPath), shown) << arguments;
-        EXPECT_EQ(Setting(L"PreviousPath"), stored) << shown;
-        if (!answer.failure) ExpectShortFormShown();
+        EXPECT_EQ(pickers.startedAt, then.start) << then.shown;
+        EXPECT_EQ(Text(txtPath), then.shown) << given.arguments;
+        EXPECT_EQ(Setting(L"PreviousPath"), then.stored) << then.shown;
+        if (!given.answer.failure) ExpectShortFormShown();
         const std::wstring said = boxes.shown.empty() ? L"" : boxes.shown[0].title + L"|" + boxes.shown[0].text;
-        EXPECT_TRUE(box.empty() ? said.empty() : said.find(box) != std::wstring::npos) << said;
-        EXPECT_EQ(::GetFocus() == Item(cmdGetShortex), button && !answer.failure) << shown;
+        EXPECT_TRUE(then.box.empty() ? said.empty() : said.find(then.box) != std::wstring::npos) << said;
+        EXPECT_EQ(::GetFocus() == Item(cmdGetShortex), then.focused) << then.shown;
     }
 }
 
@@ -293,25 +321,32 @@ TEST_F(FrmMainTest, ADroppedFileOrLineOfTextIsTakenAsAChosenFileAndNothingElseNo
     IDropTarget* target = nullptr;  // where RegisterDragDrop keeps it
     ASSERT_TRUE(PumpUntil(
         [&] { return target = static_cast<IDropTarget*>(::GetPropW(window->hwnd(), L"OleDropTargetInterface")); }));
-    const std::tuple<CLIPFORMAT, std::string, bool, std::wstring, std::wstring> cases[] = {
-        {CF_HDROP, DropFilesBlock({folder.path()}), true, folder.path(), folder.path()},
-        {CF_UNICODETEXT, TextBlock(L"C:\\windows\r\n"), true, L"C:\\windows", L"C:\\windows"},
-        {CF_UNICODETEXT, TextBlock(L"two\r\nlines"), true, L"", L"C:\\windows"},
-        {CF_HDROP, DropFilesBlock({programFiles}), false, L"", L"C:\\windows"}};  // as while the About box is open
-    for (const auto& [format, block, enabled, taken, remembered] : cases) {
+    const std::wstring windows = L"C:\\windows";
+    const struct {
+        std::pair<CLIPFORMAT, std::string> dropped;
+        bool disabled = false;      // the window, as while the About box is open
+        std::wstring taken{};       // into the path box; empty: the drop is refused
+        std::wstring remembered{};  // PreviousPath after the drop
+    } cases[] = {
+        {.dropped = {CF_HDROP, DropFilesBlock({folder.path()})}, .taken = folder.path(), .remembered = folder.path()},
+        {.dropped = {CF_UNICODETEXT, TextBlock(windows + L"\r\n")}, .taken = windows, .remembered = windows},
+        {.dropped = {CF_UNICODETEXT, TextBlock(L"two\r\nlines")}, .remembered = windows},
+        {.dropped = {CF_HDROP, DropFilesBlock({programFiles})}, .disabled = true, .remembered = windows}};
+    for (const auto& c : cases) {
         ::SetWindowTextW(Item(txtPath), L"typed");
-        ::EnableWindow(window->hwnd(), enabled);
-        const ComPtr<IDataObject> data = Dropped({{format, block}});
+        ::EnableWindow(window->hwnd(), !c.disabled);
+        const ComPtr<IDataObject> data = Dropped({c.dropped});
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
         target->DragEnter(data.get(), 0, {}, &effect);
-        EXPECT_EQ(effect, enabled ? DWORD(DROPEFFECT_COPY) : DWORD(DROPEFFECT_NONE)) << taken;
-        target->Drop(data.get(), 0, {}, &(effect = DROPEFFECT_COPY));
-        EXPECT_EQ(effect, taken.empty() ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY)) << taken;
+        EXPECT_EQ(effect, c.disabled ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY)) << c.taken;
+        effect = DROPEFFECT_COPY;
+        target->Drop(data.get(), 0, {}, &effect);
+        EXPECT_EQ(effect, c.taken.empty() ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY)) << c.taken;
         for (MSG posted; ::PeekMessageW(&posted, window->hwnd(), 0, 0, PM_REMOVE);) ::DispatchMessageW(&posted);
         WaitForAnswer();
-        EXPECT_EQ(Text(txtPath), taken.empty() ? L"typed" : taken);
-        if (!taken.empty()) ExpectShortFormShown();
-        EXPECT_EQ(Setting(L"PreviousPath"), remembered);
+        EXPECT_EQ(Text(txtPath), c.taken.empty() ? L"typed" : c.taken);
+        if (!c.taken.empty()) ExpectShortFormShown();
+        EXPECT_EQ(Setting(L"PreviousPath"), c.remembered);
     }
 }
 
