@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <array>
 #include <cstdlib>
 
 namespace shortex::main_window {
@@ -210,45 +211,61 @@ TEST_F(FrmMainTest, SlowLookupsNeverFreezeTheWindowNorLoseWhatWasTypedAndTheNewe
     EXPECT_EQ(Setting(L"PreviousPath"), L" \\\\offline\\y ");
 }
 
-// Runs at 96 DPI, and again with Wine's LogPixels at 144 (SHORTEX_EXPECT_DPI=144).
+// Runs at 96 DPI, and again with Wine's LogPixels at 144 (SHORTEX_EXPECT_DPI=144). Wine's frames are 8 pixels wide
+// at 96 DPI, 10 at 144. Twips are 15 a pixel at 96 DPI, 10 at 144, 6 2/3 at 216; halves round away from zero.
 TEST_F(FrmMainTest, ControlsStandWhereTheLayoutPutsThemAndTheHeightStaysPinned) {
     Open();
     const HWND hwnd = window->hwnd();
-    const int dpi = WindowDpi(hwnd);
-    const char* expected = std::getenv("SHORTEX_EXPECT_DPI");
-    ASSERT_EQ(dpi, expected ? std::atoi(expected) : 96);
-    const auto outer = [&] {
+    const char* expectedDpi = std::getenv("SHORTEX_EXPECT_DPI");
+    const int dpi = expectedDpi ? std::atoi(expectedDpi) : 96;
+    ASSERT_EQ(WindowDpi(hwnd), dpi);
+    const auto at = [dpi](auto at96, auto at144) { return dpi == 144 ? at144 : at96; };
+    const auto client = [&] {
         RECT rect{};
-        return ::GetWindowRect(hwnd, &rect), SIZE{rect.right - rect.left, rect.bottom - rect.top};
+        ::GetClientRect(hwnd, &rect);
+        return rect;
     };
-    const auto expectLaidOutAt = [&](int dpi) {
-        RECT client{};
-        ::GetClientRect(hwnd, &client);
-        for (const ControlDesign& control : MainLayout(PixelsToTwips(client.right, dpi))) {
-            RECT at{};
-            ::GetWindowRect(Item(control.id), &at);
-            ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&at), 2);
-            EXPECT_EQ(at.left, TwipsToPixels(control.rect.left, dpi)) << control.id;
-            EXPECT_EQ(at.right, TwipsToPixels(control.rect.left + control.rect.width, dpi)) << control.id;
-            EXPECT_EQ(at.top, TwipsToPixels(control.rect.top, dpi)) << control.id;
-        }
-        LOGFONTW font{}, expected{};
+    using Edges = std::array<LONG, 4>;  // left, top, right, bottom in the client area
+    const auto edges = [&](int id) {
+        RECT rect{};
+        ::GetWindowRect(Item(id), &rect);
+        ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&rect), 2);
+        return Edges{rect.left, rect.top, rect.right, rect.bottom};
+    };
+    const auto fontHeight = [&] {
+        LOGFONTW font{};
         ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(Item(txtPath), WM_GETFONT, 0, 0)), sizeof font, &font);
-        ::GetObjectW(MessageFont(dpi).get(), sizeof expected, &expected);
-        EXPECT_EQ(font.lfHeight, expected.lfHeight);
-        return client.bottom;
+        return font.lfHeight;
     };
-    const SIZE designed = outer();
+    // A window 1000 pixels wide: at 96 DPI a client area 992 pixels (14880 twips) wide, at 144 990 (9900 twips).
+    const struct {
+        int id;
+        Edges at96, at144;
+    } placed[] = {
+        {lblEnter, {16, 18, 120, 31}, {24, 27, 180, 47}},
+        {txtPath, {15, 34, 974, 53}, {23, 51, 963, 80}},
+        {cmdOpenFolder, {807, 7, 888, 30}, {712, 11, 834, 45}},
+        {cmdOpenFile, {892, 7, 973, 30}, {840, 11, 962, 45}},
+        {txtShortex, {15, 58, 974, 77}, {23, 87, 963, 116}},
+        {cmdExit, {16, 88, 74, 111}, {24, 132, 111, 167}},
+        {cmdAbout, {77, 88, 135, 111}, {116, 132, 203, 167}},
+        {cmdCopy, {807, 88, 865, 111}, {712, 132, 799, 167}},
+        {cmdGetShortex, {869, 88, 974, 111}, {805, 132, 963, 167}},
+    };
     ::SetWindowPos(hwnd, nullptr, 0, 0, 1000, 900, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(outer().cx, 1000);
-    EXPECT_EQ(expectLaidOutAt(dpi), TwipsToPixels(kClientHeight, dpi));  // the height stays pinned
+    EXPECT_EQ(client().bottom, at(127, 191));  // the height stays pinned: 1905 twips
+    for (const auto& control : placed) EXPECT_EQ(edges(control.id), at(control.at96, control.at144)) << control.id;
+    EXPECT_EQ(fontHeight(), at(-11, -17));
     ::SetWindowPos(hwnd, nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(outer().cx, designed.cx);
+    EXPECT_EQ(client().right, at(379, 569));  // no narrower than the design: 5685 twips
     // Moved to a display with half as many dots again: the system suggests the place, the window keeps its design.
-    RECT suggested{0, 0, designed.cx * 3 / 2, designed.cy * 3 / 2};
-    ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi * 3 / 2, dpi * 3 / 2), reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(outer().cx, suggested.right);
-    expectLaidOutAt(dpi * 3 / 2);
+    // The frame stays as it was: 572 or 858 pixels of client area, 5720 twips either way.
+    RECT suggested = at(RECT{0, 0, 580, 231}, RECT{0, 0, 868, 343});
+    const int movedDpi = at(144, 216);
+    ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(movedDpi, movedDpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(client().right, at(572, 858));
+    EXPECT_EQ(edges(txtPath), at(Edges{23, 51, 545, 80}, Edges{34, 77, 817, 119}));
+    EXPECT_EQ(fontHeight(), at(-17, -25));
 }
 
 // The command line's path, the remembered one or one chosen with a picker, with its short form.
