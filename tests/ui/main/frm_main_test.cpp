@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <array>
 #include <cstdlib>
 
 namespace shortex::main_window {
@@ -34,10 +35,15 @@ struct ScriptedFiles final : SystemFileSystem {
     UniqueKernelHandle gate{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
+Choice Picked(std::wstring path) { return {std::nullopt, std::move(path)}; }
+
 struct ScriptedPickers final : Pickers {
-    Choice ChooseFile(HWND, const std::wstring& start) override { return startedAt = start, answer; }
+    Choice ChooseFile(HWND, const std::wstring& start) override {
+        startedAt = start;
+        return answer;
+    }
     Choice ChooseFolder(HWND, const std::wstring&, const std::wstring&, const std::wstring& start) override {
-        return startedAt = start, answer;
+        return ChooseFile(nullptr, start);
     }
     Choice answer;
     std::wstring startedAt;
@@ -71,7 +77,8 @@ protected:
     std::wstring TipText(HWND tip, UINT_PTR id) const {
         wchar_t text[512] = {};
         TTTOOLINFOW tool{sizeof tool, 0, window->hwnd(), id, {}, nullptr, text, 0, nullptr};
-        return ::SendMessageW(tip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool)), text;
+        ::SendMessageW(tip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+        return text;
     }
     void ExpectShortFormShown() const { EXPECT_EQ(Text(txtShortex), ShortPath(*files, Text(txtPath))); }
 
@@ -83,32 +90,64 @@ protected:
     std::optional<frmMain> window;
 };
 
-// Keys; Copy while the clipboard is held; the balloon on a short form keeping a long name; tips; screen reader names.
-TEST_F(FrmMainTest, KeysRunTheCommandsAndTheBoxesSayWhatTheyHold) {
+TEST_F(FrmMainTest, EnterGetsTheShortFormOfThePathWithoutItsBlanksAndHidesTheBalloon) {
+    Open(L"\"N:\\Big Files\\x\"");  // a balloon up, for the next answer to hide
+    WaitForAnswer();
+    ::SetWindowTextW(Item(txtPath), (L"  " + programFiles + L"  ").c_str());
+    PressKeys(window->hwnd(), Item(txtPath), {VK_RETURN});
+    ASSERT_TRUE(PumpUntil([&] { return Text(txtShortex) == ShortPath(*files, programFiles); }, window->hwnd()))
+        << "Enter gave no short form";
+    EXPECT_FALSE(::IsWindowVisible(window->Balloon()));
+}
+
+TEST_F(FrmMainTest, AltCCopiesTheShortForm) {
+    Open();
+    Type(programFiles);
+    PressKeys(window->hwnd(), Item(txtPath), {VK_MENU, 'C'});
+    EXPECT_TRUE(PumpUntil([&] { return ClipboardText() == ShortPath(*files, programFiles); }, window->hwnd()))
+        << "nothing copied";
+}
+
+TEST_F(FrmMainTest, GetLongNameShowsTheLongFormAndLeavesThePathAsTyped) {
+    Open();
+    const std::wstring shortForm = ShortPath(*files, programFiles);
+    Type(shortForm, cmdGetLongFileName);
+    EXPECT_EQ(Text(txtShortex), programFiles);
+    EXPECT_EQ(Text(txtPath), shortForm);
+}
+
+TEST_F(FrmMainTest, AMissingPathEmptiesTheResultBox) {
+    Open();
+    ::SetWindowTextW(Item(txtShortex), L"an earlier short form");
+    Type(programFiles + L"\\missing");
+    EXPECT_EQ(Text(txtShortex), L"");
+}
+
+TEST_F(FrmMainTest, CopyWhileAnotherWindowHoldsTheClipboardSaysSoInOneBoxAndLeavesItAlone) {
+    Open();
+    Type(programFiles);
+    const std::wstring before = ClipboardText();
+    ::OpenClipboard(::GetDesktopWindow());  // another window holds the clipboard
+    Click(cmdCopy);
+    ::CloseClipboard();
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(ClipboardText(), before);
+}
+
+TEST_F(FrmMainTest, AShortFormKeepingALongNameSaysWhyInABalloon) {
     Open(L"\"N:\\Big Files\\x\"");  // answered before the window shows
     WaitForAnswer();
     EXPECT_TRUE(::IsWindowVisible(window->Balloon()));
     EXPECT_EQ(TipText(window->Balloon(), 0),
               L"\"Big Files\" has no short name. Its volume's file system (exFAT) keeps no short names.");
-    ::SetWindowTextW(Item(txtPath), (L"  " + programFiles + L"  ").c_str());
-    const std::wstring shortForm = ShortPath(*files, programFiles);
-    PressKeys(window->hwnd(), Item(txtPath), {VK_RETURN});
-    ASSERT_TRUE(PumpUntil([&] { return Text(txtShortex) == shortForm; }, window->hwnd()));
-    EXPECT_FALSE(::IsWindowVisible(window->Balloon()));
-    PressKeys(window->hwnd(), Item(txtPath), {VK_MENU, 'C'});
-    EXPECT_TRUE(PumpUntil([&] { return ClipboardText() == shortForm; }, window->hwnd()));
-    Type(shortForm, cmdGetLongFileName);
-    EXPECT_EQ(Text(txtShortex), programFiles);
-    EXPECT_EQ(Text(txtPath), shortForm);
-    Type(programFiles + L"\\missing");
-    EXPECT_EQ(Text(txtShortex), L"");
-    ::OpenClipboard(::GetDesktopWindow());  // another window holds the clipboard
-    Click(cmdCopy);
-    ::CloseClipboard();
-    EXPECT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(ClipboardText(), shortForm);
-    Type(L"N:\\x y");
+    Type(L"N:\\x y");  // while the window shows
     EXPECT_TRUE(::IsWindowVisible(window->Balloon()));
+    EXPECT_EQ(TipText(window->Balloon(), 0),
+              L"\"x y\" has no short name. Its volume's file system (exFAT) keeps no short names.");
+}
+
+TEST_F(FrmMainTest, ScreenReadersHearTheBoxesNames) {
+    Open();
     for (const auto& [box, name] : {std::pair{txtPath, L"Enter path"}, std::pair{txtShortex, L"Short path"}}) {
         ComPtr<IAccessible> accessible;
         ASSERT_EQ(::AccessibleObjectFromWindow(Item(box), OBJID_CLIENT, IID_PPV_ARGS(accessible.put())), S_OK);
@@ -119,7 +158,10 @@ TEST_F(FrmMainTest, KeysRunTheCommandsAndTheBoxesSayWhatTheyHold) {
         EXPECT_STREQ(spoken, name);
         ::SysFreeString(spoken);
     }
-    // Hovering shows the box's whole text as its tip; an empty box keeps its tip.
+}
+
+TEST_F(FrmMainTest, HoveringShowsTheBoxsWholeTextAsItsTipAndAnEmptyBoxKeepsItsTip) {
+    Open();
     const std::pair<std::wstring, std::wstring> typedAndTip[] = {
         {L"", L" Enter path... "}, {programFiles, programFiles}, {L"", programFiles}};
     for (const auto& [typed, tip] : typedAndTip) {
@@ -127,8 +169,12 @@ TEST_F(FrmMainTest, KeysRunTheCommandsAndTheBoxesSayWhatTheyHold) {
         ::SendMessageW(Item(txtPath), WM_MOUSEMOVE, 0, 0);
         EXPECT_EQ(TipText(window->Tooltip(), reinterpret_cast<UINT_PTR>(Item(txtPath))), tip);
     }
+}
+
+TEST_F(FrmMainTest, EscCloses) {
+    Open();
     PressKeys(window->hwnd(), Item(txtShortex), {VK_ESCAPE});
-    EXPECT_TRUE(PumpUntil([&] { return !window->hwnd(); }, window->hwnd()));
+    EXPECT_TRUE(PumpUntil([&] { return !window->hwnd(); }, window->hwnd())) << "still open";
 }
 
 // Start-up, choosing, typing and closing go on while a slow volume is asked, and what was typed stays.
@@ -165,82 +211,124 @@ TEST_F(FrmMainTest, SlowLookupsNeverFreezeTheWindowNorLoseWhatWasTypedAndTheNewe
     EXPECT_EQ(Setting(L"PreviousPath"), L" \\\\offline\\y ");
 }
 
-// Runs at 96 DPI, and again with Wine's LogPixels at 144 (SHORTEX_EXPECT_DPI=144).
+// Runs at 96 DPI, and again with Wine's LogPixels at 144 (SHORTEX_EXPECT_DPI=144). Wine's frames are 8 pixels wide
+// at 96 DPI, 10 at 144. Twips are 15 a pixel at 96 DPI, 10 at 144, 6 2/3 at 216; halves round away from zero.
 TEST_F(FrmMainTest, ControlsStandWhereTheLayoutPutsThemAndTheHeightStaysPinned) {
     Open();
     const HWND hwnd = window->hwnd();
-    const int dpi = WindowDpi(hwnd);
-    const char* expected = std::getenv("SHORTEX_EXPECT_DPI");
-    ASSERT_EQ(dpi, expected ? std::atoi(expected) : 96);
-    const auto outer = [&] {
+    const char* expectedDpi = std::getenv("SHORTEX_EXPECT_DPI");
+    const int dpi = expectedDpi ? std::atoi(expectedDpi) : 96;
+    ASSERT_EQ(WindowDpi(hwnd), dpi);
+    const auto at = [dpi](auto at96, auto at144) { return dpi == 144 ? at144 : at96; };
+    const auto client = [&] {
         RECT rect{};
-        return ::GetWindowRect(hwnd, &rect), SIZE{rect.right - rect.left, rect.bottom - rect.top};
+        ::GetClientRect(hwnd, &rect);
+        return rect;
     };
-    const auto expectLaidOutAt = [&](int dpi) {
-        RECT client{};
-        ::GetClientRect(hwnd, &client);
-        for (const ControlDesign& control : MainLayout(PixelsToTwips(client.right, dpi))) {
-            RECT at{};
-            ::GetWindowRect(Item(control.id), &at);
-            ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&at), 2);
-            EXPECT_EQ(at.left, TwipsToPixels(control.rect.left, dpi)) << control.id;
-            EXPECT_EQ(at.right, TwipsToPixels(control.rect.left + control.rect.width, dpi)) << control.id;
-            EXPECT_EQ(at.top, TwipsToPixels(control.rect.top, dpi)) << control.id;
-        }
-        LOGFONTW font{}, expected{};
+    using Edges = std::array<LONG, 4>;  // left, top, right, bottom in the client area
+    const auto edges = [&](int id) {
+        RECT rect{};
+        ::GetWindowRect(Item(id), &rect);
+        ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&rect), 2);
+        return Edges{rect.left, rect.top, rect.right, rect.bottom};
+    };
+    const auto fontHeight = [&] {
+        LOGFONTW font{};
         ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(Item(txtPath), WM_GETFONT, 0, 0)), sizeof font, &font);
-        ::GetObjectW(MessageFont(dpi).get(), sizeof expected, &expected);
-        EXPECT_EQ(font.lfHeight, expected.lfHeight);
-        return client.bottom;
+        return font.lfHeight;
     };
-    const SIZE designed = outer();
+    // A window 1000 pixels wide: at 96 DPI a client area 992 pixels (14880 twips) wide, at 144 990 (9900 twips).
+    const struct {
+        int id;
+        Edges at96, at144;
+    } placed[] = {
+        {lblEnter, {16, 18, 120, 31}, {24, 27, 180, 47}},
+        {txtPath, {15, 34, 974, 53}, {23, 51, 963, 80}},
+        {cmdOpenFolder, {807, 7, 888, 30}, {712, 11, 834, 45}},
+        {cmdOpenFile, {892, 7, 973, 30}, {840, 11, 962, 45}},
+        {txtShortex, {15, 58, 974, 77}, {23, 87, 963, 116}},
+        {cmdExit, {16, 88, 74, 111}, {24, 132, 111, 167}},
+        {cmdAbout, {77, 88, 135, 111}, {116, 132, 203, 167}},
+        {cmdCopy, {807, 88, 865, 111}, {712, 132, 799, 167}},
+        {cmdGetShortex, {869, 88, 974, 111}, {805, 132, 963, 167}},
+    };
     ::SetWindowPos(hwnd, nullptr, 0, 0, 1000, 900, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(outer().cx, 1000);
-    EXPECT_EQ(expectLaidOutAt(dpi), TwipsToPixels(kClientHeight, dpi));  // the height stays pinned
+    EXPECT_EQ(client().bottom, at(127, 191));  // the height stays pinned: 1905 twips
+    for (const auto& control : placed) EXPECT_EQ(edges(control.id), at(control.at96, control.at144)) << control.id;
+    EXPECT_EQ(fontHeight(), at(-11, -17));
     ::SetWindowPos(hwnd, nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(outer().cx, designed.cx);
+    EXPECT_EQ(client().right, at(379, 569));  // no narrower than the design: 5685 twips
     // Moved to a display with half as many dots again: the system suggests the place, the window keeps its design.
-    RECT suggested{0, 0, designed.cx * 3 / 2, designed.cy * 3 / 2};
-    ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi * 3 / 2, dpi * 3 / 2), reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(outer().cx, suggested.right);
-    expectLaidOutAt(dpi * 3 / 2);
+    // The frame stays as it was: 572 or 858 pixels of client area, 5720 twips either way.
+    RECT suggested = at(RECT{0, 0, 580, 231}, RECT{0, 0, 868, 343});
+    const int movedDpi = at(144, 216);
+    ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(movedDpi, movedDpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(client().right, at(572, 858));
+    EXPECT_EQ(edges(txtPath), at(Edges{23, 51, 545, 80}, Edges{34, 77, 817, 119}));
+    EXPECT_EQ(fontHeight(), at(-17, -25));
 }
 
-// The command line's path, the remembered one or one chosen with a picker (button 0: none), with its short form.
+// The command line's path, the remembered one or one chosen with a picker, with its short form.
 TEST_F(FrmMainTest, ThePathBoxShowsThePathGivenRememberedOrChosenOrSaysWhyNot) {
     using S = std::wstring;
-    const S quoted = L"\"" + programFiles + L"\"", noGo = L"Sorry, that's a no go...|",
-            fileReport = L"Error-2147467259 - Unspecified error\r\ncmdOpenFile_Click\r\n\r\nPlease inform",
-            folderReport = L"Error 429 - none\r\ncmdBrowseDir_Click\r\n\r\nRe-install";
-    const std::tuple<S, S, int, Choice, S, S, S, S> cases[] = {
-        {L"", L"", 0, {}, L"", L"", L"<none>", L""},
-        {L"Error", L"", 0, {}, L"", L"", L"Error", L""},
-        {L"C:\\windows", L"", 0, {}, L"", L"C:\\windows", L"C:\\windows", L""},
-        {L"C:\\windows", quoted, 0, {}, L"", programFiles, L"C:\\windows", L""},
-        {L"C:\\windows", programFiles + L"\\missing", 0, {}, L"", L"C:\\windows", L"C:\\windows", noGo},
-        {L"C:\\windows", quoted + L" \"C:\\windows\"", 0, {}, L"", L"C:\\windows", L"C:\\windows", noGo},
-        {L"C:", L"", cmdOpenFile, {{}, programFiles}, L"C:", programFiles, programFiles, L""},
-        {L"C:", L"", cmdOpenFile, {}, L"C:", L"C:", L"C:", L""},
-        {L"C:", L"", cmdOpenFile, {Failure{E_FAIL, L"Unspecified error"}, {}}, L"C:", L"C:", L"C:", fileReport},
-        {L"C:", L"", cmdOpenFolder, {{}, L"C:\\WINDOWS"}, L"C:\\", L"c:\\windows", L"c:\\windows", L""},
-        {L"C:", L"", cmdOpenFolder, {{}, programFiles + L"\\gone"}, L"C:\\", L"C:\\", L"C:", L"Attention!|"},
-        {L"C:", L"", cmdOpenFolder, {Failure{kCannotCreateObject, L"none"}, {}}, L"C:\\", L"C:\\", L"C:", folderReport},
+    const S windows = L"C:\\windows";
+    const S quoted = L"\"" + programFiles + L"\"";
+    const S noGo = L"Sorry, that's a no go...|";
+    const S fileReport = L"Error-2147467259 - Unspecified error\r\ncmdOpenFile_Click\r\n\r\nPlease inform";
+    const S folderReport = L"Error 429 - none\r\ncmdBrowseDir_Click\r\n\r\nRe-install";
+    const Choice fileFails{Failure{E_FAIL, L"Unspecified error"}, std::nullopt};
+    const Choice folderFails{Failure{kCannotCreateObject, L"none"}, std::nullopt};
+    const struct {
+        struct {
+            S remembered{};   // PreviousPath as the window opens
+            S arguments{};    // the command line's
+            int button = 0;   // clicked once the window is open; 0: none
+            Choice answer{};  // the picker's
+        } given{};
+        struct {
+            S start{};             // where the picker opened
+            S shown{};             // in the path box
+            S stored{};            // in PreviousPath
+            S box{};               // the start of the box shown, "title|text"; empty: none
+            bool focused = false;  // on the Get Shortex button
+        } then{};
+    } cases[] = {
+        {.then = {.stored = L"<none>"}},
+        {.given = {.remembered = L"Error"}, .then = {.stored = L"Error"}},
+        {.given = {.remembered = windows}, .then = {.shown = windows, .stored = windows}},
+        {.given = {.remembered = windows, .arguments = quoted}, .then = {.shown = programFiles, .stored = windows}},
+        {.given = {.remembered = windows, .arguments = programFiles + L"\\missing"},
+         .then = {.shown = windows, .stored = windows, .box = noGo}},
+        {.given = {.remembered = windows, .arguments = quoted + L" \"C:\\windows\""},
+         .then = {.shown = windows, .stored = windows, .box = noGo}},
+        {.given = {.remembered = L"C:", .button = cmdOpenFile, .answer = Picked(programFiles)},
+         .then = {.start = L"C:", .shown = programFiles, .stored = programFiles, .focused = true}},
+        {.given = {.remembered = L"C:", .button = cmdOpenFile},
+         .then = {.start = L"C:", .shown = L"C:", .stored = L"C:", .focused = true}},
+        {.given = {.remembered = L"C:", .button = cmdOpenFile, .answer = fileFails},
+         .then = {.start = L"C:", .shown = L"C:", .stored = L"C:", .box = fileReport}},
+        {.given = {.remembered = L"C:", .button = cmdOpenFolder, .answer = Picked(L"C:\\WINDOWS")},
+         .then = {.start = L"C:\\", .shown = L"c:\\windows", .stored = L"c:\\windows", .focused = true}},
+        {.given = {.remembered = L"C:", .button = cmdOpenFolder, .answer = Picked(programFiles + L"\\gone")},
+         .then = {.start = L"C:\\", .shown = L"C:\\", .stored = L"C:", .box = L"Attention!|", .focused = true}},
+        {.given = {.remembered = L"C:", .button = cmdOpenFolder, .answer = folderFails},
+         .then = {.start = L"C:\\", .shown = L"C:\\", .stored = L"C:", .box = folderReport}},
     };
-    for (const auto& [remembered, arguments, button, answer, start, shown, stored, box] : cases) {
-        if (!remembered.empty()) SetSetting(L"PreviousPath", remembered);
+    for (const auto& [given, then] : cases) {
+        if (!given.remembered.empty()) SetSetting(L"PreviousPath", given.remembered);
         boxes.shown.clear();
-        Open(arguments);
-        pickers.answer = answer;
+        Open(given.arguments);
+        pickers.answer = given.answer;
         pickers.startedAt.clear();
-        Click(button);
+        Click(given.button);
         WaitForAnswer();
-        EXPECT_EQ(pickers.startedAt, start) << shown;
-        EXPECT_EQ(Text(txtPath), shown) << arguments;
-        EXPECT_EQ(Setting(L"PreviousPath"), stored) << shown;
-        if (!answer.failure) ExpectShortFormShown();
+        EXPECT_EQ(pickers.startedAt, then.start) << then.shown;
+        EXPECT_EQ(Text(txtPath), then.shown) << given.arguments;
+        EXPECT_EQ(Setting(L"PreviousPath"), then.stored) << then.shown;
+        if (!given.answer.failure) ExpectShortFormShown();
         const std::wstring said = boxes.shown.empty() ? L"" : boxes.shown[0].title + L"|" + boxes.shown[0].text;
-        EXPECT_TRUE(box.empty() ? said.empty() : said.find(box) != std::wstring::npos) << said;
-        EXPECT_EQ(::GetFocus() == Item(cmdGetShortex), button && !answer.failure) << shown;
+        EXPECT_TRUE(then.box.empty() ? said.empty() : said.find(then.box) != std::wstring::npos) << said;
+        EXPECT_EQ(::GetFocus() == Item(cmdGetShortex), then.focused) << then.shown;
     }
 }
 
@@ -250,25 +338,32 @@ TEST_F(FrmMainTest, ADroppedFileOrLineOfTextIsTakenAsAChosenFileAndNothingElseNo
     IDropTarget* target = nullptr;  // where RegisterDragDrop keeps it
     ASSERT_TRUE(PumpUntil(
         [&] { return target = static_cast<IDropTarget*>(::GetPropW(window->hwnd(), L"OleDropTargetInterface")); }));
-    const std::tuple<CLIPFORMAT, std::string, bool, std::wstring, std::wstring> cases[] = {
-        {CF_HDROP, DropFilesBlock({folder.path()}), true, folder.path(), folder.path()},
-        {CF_UNICODETEXT, TextBlock(L"C:\\windows\r\n"), true, L"C:\\windows", L"C:\\windows"},
-        {CF_UNICODETEXT, TextBlock(L"two\r\nlines"), true, L"", L"C:\\windows"},
-        {CF_HDROP, DropFilesBlock({programFiles}), false, L"", L"C:\\windows"}};  // as while the About box is open
-    for (const auto& [format, block, enabled, taken, remembered] : cases) {
+    const std::wstring windows = L"C:\\windows";
+    const struct {
+        std::pair<CLIPFORMAT, std::string> dropped;
+        bool disabled = false;      // the window, as while the About box is open
+        std::wstring taken{};       // into the path box; empty: the drop is refused
+        std::wstring remembered{};  // PreviousPath after the drop
+    } cases[] = {
+        {.dropped = {CF_HDROP, DropFilesBlock({folder.path()})}, .taken = folder.path(), .remembered = folder.path()},
+        {.dropped = {CF_UNICODETEXT, TextBlock(windows + L"\r\n")}, .taken = windows, .remembered = windows},
+        {.dropped = {CF_UNICODETEXT, TextBlock(L"two\r\nlines")}, .remembered = windows},
+        {.dropped = {CF_HDROP, DropFilesBlock({programFiles})}, .disabled = true, .remembered = windows}};
+    for (const auto& c : cases) {
         ::SetWindowTextW(Item(txtPath), L"typed");
-        ::EnableWindow(window->hwnd(), enabled);
-        const ComPtr<IDataObject> data = Dropped({{format, block}});
+        ::EnableWindow(window->hwnd(), !c.disabled);
+        const ComPtr<IDataObject> data = Dropped({c.dropped});
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
         target->DragEnter(data.get(), 0, {}, &effect);
-        EXPECT_EQ(effect, enabled ? DWORD(DROPEFFECT_COPY) : DWORD(DROPEFFECT_NONE)) << taken;
-        target->Drop(data.get(), 0, {}, &(effect = DROPEFFECT_COPY));
-        EXPECT_EQ(effect, taken.empty() ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY)) << taken;
+        EXPECT_EQ(effect, c.disabled ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY)) << c.taken;
+        effect = DROPEFFECT_COPY;
+        target->Drop(data.get(), 0, {}, &effect);
+        EXPECT_EQ(effect, c.taken.empty() ? DWORD(DROPEFFECT_NONE) : DWORD(DROPEFFECT_COPY)) << c.taken;
         for (MSG posted; ::PeekMessageW(&posted, window->hwnd(), 0, 0, PM_REMOVE);) ::DispatchMessageW(&posted);
         WaitForAnswer();
-        EXPECT_EQ(Text(txtPath), taken.empty() ? L"typed" : taken);
-        if (!taken.empty()) ExpectShortFormShown();
-        EXPECT_EQ(Setting(L"PreviousPath"), remembered);
+        EXPECT_EQ(Text(txtPath), c.taken.empty() ? L"typed" : c.taken);
+        if (!c.taken.empty()) ExpectShortFormShown();
+        EXPECT_EQ(Setting(L"PreviousPath"), c.remembered);
     }
 }
 

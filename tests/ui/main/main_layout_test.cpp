@@ -3,24 +3,21 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace shortex::main_window {
 namespace {
 
-TEST(MainLayout, AWiderWindowWidensTheBoxesAndMovesTheRightHandButtonsAlone) {
-    const auto narrow = MainLayout(kClientWidth), wide = MainLayout(kClientWidth + 1000);
-    for (std::size_t i = 0; i < narrow.size(); ++i) {
-        const int id = narrow[i].id;
-        const bool box = id == txtPath || id == txtShortex;
-        const bool rightHand =
-            id == cmdOpenFolder || id == cmdOpenFile || id == cmdCopy || id == cmdGetShortex || id == cmdMakeShort;
-        EXPECT_EQ(wide[i].rect.width - narrow[i].rect.width, box ? 1000 : 0) << id;
-        EXPECT_EQ(wide[i].rect.left - narrow[i].rect.left, rightHand ? 1000 : 0) << id;
-        EXPECT_LE(narrow[i].rect.left + narrow[i].rect.width, kClientWidth) << id;
-        EXPECT_EQ(narrow[i].rect.top >= kClientHeight, id == cmdGetLongFileName) << id;  // laid out, never seen
-    }
-    const auto offering = MainLayout(kClientWidth, true);  // the result box makes room for the offer
-    ASSERT_EQ(std::pair(offering[6].id, offering[7].id), std::pair(int{txtShortex}, int{cmdMakeShort}));
-    EXPECT_LT(offering[6].rect.left + offering[6].rect.width, offering[7].rect.left);
+// Left, top, width, height in twips with a short name offered, in a client area 6685 twips wide (the design's + 1000).
+std::array<int, 4> PlaceWhileOffering(int id) {
+    for (const ControlDesign& control : MainLayout(6685, true))
+        if (control.id == id) return {control.rect.left, control.rect.top, control.rect.width, control.rect.height};
+    return {};
+}
+
+TEST(MainLayout, WhileAShortNameIsOfferedTheResultBoxEndsBeforeTheButtonThatGivesIt) {
+    EXPECT_EQ(PlaceWhileOffering(txtShortex), (std::array{225, 870, 4615, 285}));  // to 4840, 60 twips short of it
+    EXPECT_EQ(PlaceWhileOffering(cmdMakeShort), (std::array{4900, 840, 1500, 345}));
 }
 
 TEST(MainLayout, TheRememberedPlaceIsUsedOnlyWhereTheTitleBarCanBeGrasped) {
@@ -44,18 +41,34 @@ TEST(MainLayout, TheRememberedPlaceIsUsedOnlyWhereTheTitleBarCanBeGrasped) {
             << c.top.value_or(-1) << "," << c.left.value_or(-1);
 }
 
-TEST(MainLayout, RememberedTextsReadAsTheSystemWroteThem) {
+TEST(MainLayout, RememberedTruthsReadAsTheSystemWroteThem) {
     const std::pair<const wchar_t*, std::optional<bool>> truths[] = {
-        {L"True", true}, {L"fALSE", false}, {L"-1", true}, {L"0", false}, {L"Error", std::nullopt}};
+        {L"True", true},           // a word
+        {L"fALSE", false},         // in any letter case
+        {L"-1", true},             // a number: not zero
+        {L"0", false},             // zero
+        {L"Error", std::nullopt},  // neither
+    };
     for (const auto& [text, truth] : truths) EXPECT_EQ(TextToTruth(text), truth) << text;
+}
+
+TEST(MainLayout, RememberedPositionsReadWithTheUsersDecimalSeparatorAsWholeTwips) {
     const struct {
         const wchar_t* text;
         const wchar_t* separator;
         std::optional<int> twips;
-    } cases[] = {{L"1500", L".", 1500},          {L"-300", L".", -300},         {L" 12,5 ", L",", 13},
-                 {L"1.5e3", L".", 1500},         {L"12.5", L",", std::nullopt}, {L"Error", L".", std::nullopt},
-                 {L"1e999", L".", std::nullopt}, {L"NaN", L".", std::nullopt},  {L"-2147483649", L".", std::nullopt},
-                 {L"", L".", std::nullopt}};
+    } cases[] = {
+        {.text = L"1500", .separator = L".", .twips = 1500},
+        {.text = L"-300", .separator = L".", .twips = -300},
+        {.text = L" 12,5 ", .separator = L",", .twips = 13},  // blanks around, the user's separator, half a twip up
+        {.text = L"1.5e3", .separator = L".", .twips = 1500},
+        {.text = L"12.5", .separator = L",", .twips = std::nullopt},  // another separator
+        {.text = L"Error", .separator = L".", .twips = std::nullopt},
+        {.text = L"1e999", .separator = L".", .twips = std::nullopt},
+        {.text = L"NaN", .separator = L".", .twips = std::nullopt},
+        {.text = L"-2147483649", .separator = L".", .twips = std::nullopt},  // beyond an int
+        {.text = L"", .separator = L".", .twips = std::nullopt},
+    };
     for (const auto& c : cases) EXPECT_EQ(TextToTwips(c.text, c.separator), c.twips) << c.text;
 }
 
