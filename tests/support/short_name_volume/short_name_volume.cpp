@@ -9,6 +9,7 @@
 //   not-elevated           SetFileShortNameW fails with ERROR_PRIVILEGE_NOT_HELD
 //   in-use PATH            SetFileShortNameW on PATH fails with ERROR_ACCESS_DENIED (its files are open)
 //   missing                SetFileShortNameW is missing, as in Wine (AreShortNamesEnabled always is)
+//   declined               ShellExecuteExW (bound on first call) fails as when the user says no at the UAC prompt
 //   hold                   SetFileShortNameW adds a line "held", then waits until the event
 //                          Local\ShortexVolumeRelease is set (20 s at the most)
 #include <windows.h>
@@ -146,10 +147,18 @@ BOOL WINAPI VolumeSetFileShortNameW(HANDLE file, LPCWSTR name) {
     return error == ERROR_SUCCESS;
 }
 
+BOOL WINAPI VolumeShellExecuteExW(void*) {
+    ::SetLastError(ERROR_CANCELLED);
+    return FALSE;
+}
+
 FARPROC WINAPI VolumeGetProcAddress(HMODULE module, LPCSTR name) {
-    const bool own = reinterpret_cast<ULONG_PTR>(name) > 0xFFFF && !std::strcmp(name, "SetFileShortNameW");
-    return own && !Has(L"missing") ? reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&VolumeSetFileShortNameW))
-                                   : ::GetProcAddress(module, name);
+    const bool named = reinterpret_cast<ULONG_PTR>(name) > 0xFFFF;
+    if (named && !std::strcmp(name, "SetFileShortNameW") && !Has(L"missing"))
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&VolumeSetFileShortNameW));
+    if (named && !std::strcmp(name, "ShellExecuteExW") && Has(L"declined"))
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&VolumeShellExecuteExW));
+    return ::GetProcAddress(module, name);
 }
 
 }  // extern "C"
