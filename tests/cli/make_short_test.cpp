@@ -115,7 +115,7 @@ TEST(MakeShortOffer, TheVerbOffersTheNamesGivesThemWhenAskedAndCopiesTheNewShort
     } cases[] = {{L"", L"Big Folder  \u2192  BIGFOL~2", IDNO, L"\\Big Folder"},
                  {L"", L"Big Folder  \u2192  BIGFOL~2", IDYES, L"\\BIGFOL~2"},
                  {L"declined", L"Big Folder  \u2192  BIGFOL~2", IDYES, L"\\Big Folder"},  // at the UAC prompt
-                 {L"volume-off", L"\"fsutil 8dot3name set ", IDOK, L"\\Big Folder"}};  // copied as it is
+                 {L"volume-off", L"\"fsutil 8dot3name set ", IDOK, L"\\Big Folder"}};     // copied as it is
     for (const auto& c : cases) {
         MakeVolume(c.state);
         RunningProcess copy(kExe, L"--copy \"" + kBig + L"\"");
