@@ -11,7 +11,9 @@
 namespace shortex {
 namespace {
 
-// The index of the first of the handles to be set.
+// The index of the first of the handles to be set. On a single-threaded apartment (the verb's
+// server) COM calls and window messages are dispatched meanwhile, so whoever calls this process's
+// objects, Explorer letting go of the drop target say, is answered while the run goes on.
 DWORD WaitForAny(std::initializer_list<HANDLE> handles) {
     const auto count = static_cast<DWORD>(handles.size());
     APTTYPE apartment{};
