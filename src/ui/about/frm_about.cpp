@@ -221,7 +221,6 @@ void frmabout::PaintSeparators() const {
 std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            dpi_ = WindowDpi(hwnd_);
             if (CreateControls(hwnd_, kDesign, dpi_)) return -1;
             ::SetWindowSubclass(::GetDlgItem(hwnd_, lblurl), &LinkProcedure, 0, 0);
             return 0;
@@ -248,7 +247,6 @@ std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPAR
             return TRUE;
         case WM_PAINT: PaintSeparators(); return 0;
         case WM_DPICHANGED: {
-            dpi_ = HIWORD(wParam);
             ApplyFontsAndLayout();
             const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
             ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0,

@@ -36,7 +36,6 @@ private:
 
     OpenPage openPage_;
     UniqueFont messageFont_, titleFont_, versionFont_;
-    int dpi_ = 96;
     bool closed_ = false;
 };
 

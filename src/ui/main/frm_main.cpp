@@ -87,7 +87,7 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_MAXIMIZE) return 0;
             break;
-        case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+        case WM_DPICHANGED: OnDpiChanged(*reinterpret_cast<const RECT*>(lParam)); return 0;
         case WM_COMMAND:
             if (HIWORD(wParam) != BN_CLICKED) break;
             OnClick(LOWORD(wParam));
@@ -105,7 +105,6 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
 }
 
 bool frmMain::OnCreate() {
-    dpi_ = WindowDpi(hwnd_);
     RECT client{};
     ::GetClientRect(hwnd_, &client);
     creationFailure_ = CreateControls(hwnd_, MainLayout(PixelsToTwips(client.right, dpi_)), dpi_);
@@ -141,8 +140,7 @@ void frmMain::OnSize(WPARAM state) {
         Form_Resize();
 }
 
-void frmMain::OnDpiChanged(int dpi, const RECT& suggested) {
-    dpi_ = dpi;
+void frmMain::OnDpiChanged(const RECT& suggested) {
     ApplyFontAndIcons();
     ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -66,7 +66,7 @@ private:
     bool OnCreate();
     void OnClick(int id);
     void OnSize(WPARAM state);
-    void OnDpiChanged(int dpi, const RECT& suggested);
+    void OnDpiChanged(const RECT& suggested);
     std::optional<LRESULT> OnEditColor(HDC context, HWND edit);
     void Close();
     void OnDestroy();
@@ -113,7 +113,6 @@ private:
     std::wstring pathTip_, resultTip_;  // the tips the two boxes show now
     UniqueFont font_;
     UniqueIcon bigIcon_, smallIcon_;
-    int dpi_ = 96;
     bool loaded_ = false;
     bool painted_ = false;
     bool resizing_ = false;
