@@ -19,6 +19,8 @@ constexpr COLORREF kLinkColour = RGB(0, 0, 192);
 constexpr int kClientWidth = 3300, kClientHeight = 4320;  // twips, as every position below
 // Each separator is a dark line one pixel high at 96 DPI and a light one two pixels high under it.
 constexpr int kSeparatorTops[] = {1545, 2415};
+constexpr int kSeparatorLeft = 360, kSeparatorRight = 2985, kDarkLineHeight = 15, kSeparatorHeight = 45;
+constexpr double kTitlePoints = 13.5, kVersionPoints = 9.75;
 
 using enum ControlKind;
 // The controls in tab order: the OK button first, so it has the focus when the box opens.
@@ -184,8 +186,8 @@ void frmabout::Close() {
 // "MS Sans Serif": that is a bitmap font on current Windows, blocky at anything but 96 DPI.
 void frmabout::ApplyFontsAndLayout() {
     messageFont_ = MessageFont(dpi_);
-    titleFont_ = MessageFont(dpi_, 13.5, FW_NORMAL);
-    versionFont_ = MessageFont(dpi_, 9.75, FW_BOLD);
+    titleFont_ = MessageFont(dpi_, kTitlePoints, FW_NORMAL);
+    versionFont_ = MessageFont(dpi_, kVersionPoints, FW_BOLD);
     const SIZE outer = OuterSizeForClient(kClientWidth, kClientHeight, kStyle, kExStyle, dpi_);
     ::SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (const ControlDesign& control : kDesign) {
@@ -207,10 +209,10 @@ void frmabout::PaintSeparators() const {
     const HDC dc = ::BeginPaint(hwnd_, &paint);
     for (const int top : kSeparatorTops) {
         // Edge by edge, so the light line starts on the pixel row under the dark one at any DPI.
-        const int left = TwipsToPixels(360, dpi_), right = TwipsToPixels(2985, dpi_);
-        const int dark = TwipsToPixels(top, dpi_), light = TwipsToPixels(top + 15, dpi_);
+        const int left = TwipsToPixels(kSeparatorLeft, dpi_), right = TwipsToPixels(kSeparatorRight, dpi_);
+        const int dark = TwipsToPixels(top, dpi_), light = TwipsToPixels(top + kDarkLineHeight, dpi_);
         const RECT lines[] = {{left, dark, right, std::max(light, dark + 1)},
-                              {left, std::max(light, dark + 1), right, TwipsToPixels(top + 45, dpi_)}};
+                              {left, std::max(light, dark + 1), right, TwipsToPixels(top + kSeparatorHeight, dpi_)}};
         ::SetDCBrushColor(dc, kDarkLine);
         ::FillRect(dc, &lines[0], static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
         ::FillRect(dc, &lines[1], ::GetSysColorBrush(COLOR_3DHILIGHT));
