@@ -85,14 +85,12 @@ SIZE OuterSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD ex
 bool InitializeOle();
 
 // Empties the clipboard and puts the text on it as Unicode text. Another program may hold the
-// clipboard for a moment: tries for half a second, then gives up and answers false.
+// clipboard for a moment: tries for half a second, then gives up, answers false, and ClipboardHeldBox says so.
 bool PutOnClipboard(HWND owner, const std::wstring& text);
-// What is said when it gives up.
 inline BoxRequest ClipboardHeldBox() {
     return {L"Another program holds the clipboard, so nothing was copied.", L"Shortex", MB_OK | MB_ICONEXCLAMATION};
 }
 
-// Message boxes shown with MessageBoxW.
 class SystemMessageBoxes final : public MessageBoxes {
 public:
     int Show(const BoxRequest& box) override;

@@ -3,8 +3,6 @@
 #include "main_layout.h"
 #include "resource.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 namespace shortex::main_window {
@@ -99,7 +97,6 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
             if (wParam) Close();
             return 0;  // Windows or an installer ends the session
         case WM_DESTROY: OnDestroy(); return 0;
-        default: return std::nullopt;
     }
     return std::nullopt;
 }
