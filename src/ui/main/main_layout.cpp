@@ -106,15 +106,11 @@ std::optional<int> TextToTwips(std::wstring_view text, std::wstring_view decimal
 }
 
 std::wstring ArgumentText(std::wstring_view commandLine) {
-    std::size_t i = 0;
-    if (!commandLine.empty() && commandLine[0] == L'"') {
-        const auto closing = commandLine.find(L'"', 1);
-        i = closing == std::wstring_view::npos ? commandLine.size() : closing + 1;
-    } else {
-        while (i < commandLine.size() && commandLine[i] != L' ' && commandLine[i] != L'\t') ++i;
-    }
-    while (i < commandLine.size() && (commandLine[i] == L' ' || commandLine[i] == L'\t')) ++i;
-    return std::wstring(commandLine.substr(i));
+    const bool quoted = commandLine.starts_with(L'"');
+    const std::size_t nameEnd = quoted ? commandLine.find(L'"', 1) : commandLine.find_first_of(L" \t");
+    if (nameEnd == commandLine.npos) return {};
+    const std::size_t start = commandLine.find_first_not_of(L" \t", quoted ? nameEnd + 1 : nameEnd);
+    return start == commandLine.npos ? std::wstring() : std::wstring(commandLine.substr(start));
 }
 
 std::wstring PathShownAtStart(const std::optional<std::wstring>& remembered) {
