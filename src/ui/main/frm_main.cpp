@@ -4,6 +4,7 @@
 #include "resource.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace shortex::main_window {
 namespace {
@@ -12,16 +13,12 @@ constexpr UINT kAcceptDrops = WM_APP + 2;  // posted at the first paint
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
-struct Tip {
-    int control;
-    const wchar_t* text;
-};
-// The result box has a tool from the start, with no text until the mouse moves over it.
-constexpr Tip kTips[] = {{txtPath, L" Enter path... "},
-                         {cmdOpenFolder, L" Select a folder "},
-                         {cmdOpenFile, L" Select a file "},
-                         {txtShortex, L""},
-                         {cmdCopy, L" Copy to Clipboard "}};
+// Each control's tip. The result box has a tool from the start, with no text until the mouse moves over it.
+constexpr std::pair<int, const wchar_t*> kTips[] = {{txtPath, L" Enter path... "},
+                                                    {cmdOpenFolder, L" Select a folder "},
+                                                    {cmdOpenFile, L" Select a file "},
+                                                    {txtShortex, L""},
+                                                    {cmdCopy, L" Copy to Clipboard "}};
 
 }  // namespace
 
@@ -90,13 +87,21 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
             if (HIWORD(wParam) != BN_CLICKED) break;
             OnClick(LOWORD(wParam));
             return 0;
-        case WM_CTLCOLOREDIT: return OnEditColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_CTLCOLOREDIT:  // the result box's colours
+            if (reinterpret_cast<HWND>(lParam) != Item(txtShortex)) break;
+            ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_SCROLLBAR));
+            ::SetTextColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_WINDOWTEXT));
+            return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_SCROLLBAR));
         case WM_CLOSE: Close(); return 0;
         case WM_QUERYENDSESSION: return TRUE;  // closing is never refused
         case WM_ENDSESSION:
             if (wParam) Close();
             return 0;  // Windows or an installer ends the session
-        case WM_DESTROY: OnDestroy(); return 0;
+        case WM_DESTROY:
+            if (dropTarget_) ::RevokeDragDrop(hwnd_);
+            // A window that never loaded ends nothing: start-up still has its failure to report.
+            if (loaded_) Form_Unload();
+            return 0;
     }
     return std::nullopt;
 }
@@ -125,7 +130,6 @@ void frmMain::OnClick(int id) {
         case cmdOpenFolder: cmdOpenFolder_Click(); break;
         case cmdAbout: cmdAbout_Click(); break;
         case cmdMakeShort: cmdMakeShort_Click(); break;
-        default: break;
     }
 }
 
@@ -144,22 +148,9 @@ void frmMain::OnDpiChanged(const RECT& suggested) {
     Form_Resize();
 }
 
-std::optional<LRESULT> frmMain::OnEditColor(HDC context, HWND edit) {
-    if (edit != Item(txtShortex)) return std::nullopt;
-    ::SetBkColor(context, ::GetSysColor(COLOR_SCROLLBAR));
-    ::SetTextColor(context, ::GetSysColor(COLOR_WINDOWTEXT));
-    return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_SCROLLBAR));
-}
-
 void frmMain::Close() {
     if (!std::exchange(unloading_, true)) Form_QueryUnload();
     ::DestroyWindow(hwnd_);
-}
-
-void frmMain::OnDestroy() {
-    if (dropTarget_) ::RevokeDragDrop(hwnd_);
-    // A window that never loaded ends nothing: start-up still has its failure to report.
-    if (loaded_) Form_Unload();
 }
 
 void frmMain::ApplyFontAndIcons() {
@@ -203,13 +194,9 @@ void frmMain::Form_Resize() {
 
 LRESULT CALLBACK frmMain::TextBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                            DWORD_PTR self) {
-    if (message == WM_MOUSEMOVE) {
-        auto& window = *reinterpret_cast<frmMain*>(self);
-        if (id == txtPath)
-            window.txtPath_MouseMove();
-        else
-            window.txtShortex_MouseMove();
-    }
+    auto* window = reinterpret_cast<frmMain*>(self);
+    if (message == WM_MOUSEMOVE && id == txtPath) window->txtPath_MouseMove();
+    if (message == WM_MOUSEMOVE && id == txtShortex) window->txtShortex_MouseMove();
     return ::DefSubclassProc(box, message, wParam, lParam);
 }
 
@@ -220,11 +207,11 @@ std::optional<Failure> frmMain::CreateTips() {
     if (!tooltip_)
         return Failure{kComponentMissing,
                        L"The tooltip control could not be created. " + SystemMessage(::GetLastError())};
-    for (const Tip& tip : kTips) {
-        TTTOOLINFOW tool = Tool(TTF_IDISHWND | TTF_SUBCLASS, Item(tip.control), tip.text);
+    for (const auto& [control, text] : kTips) {
+        TTTOOLINFOW tool = Tool(TTF_IDISHWND | TTF_SUBCLASS, Item(control), text);
         ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    pathTip_ = kTips[0].text;
+    pathTip_ = kTips[0].second;
     return std::nullopt;
 }
 
@@ -234,13 +221,8 @@ HWND frmMain::TipWindow(DWORD style) {
 }
 
 TTTOOLINFOW frmMain::Tool(UINT flags, HWND control, const wchar_t* text) const {
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = flags;
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = const_cast<wchar_t*>(text);
-    return tool;
+    return {sizeof(TTTOOLINFOW),        flags, hwnd_,  reinterpret_cast<UINT_PTR>(control), {}, nullptr,
+            const_cast<wchar_t*>(text), 0,     nullptr};
 }
 
 // A balloon on the result box that says why its short form keeps a long name: the box's own,

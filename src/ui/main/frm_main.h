@@ -67,9 +67,7 @@ private:
     void OnClick(int id);
     void OnSize(WPARAM state);
     void OnDpiChanged(const RECT& suggested);
-    std::optional<LRESULT> OnEditColor(HDC context, HWND edit);
     void Close();
-    void OnDestroy();
 
     std::optional<Failure> CreateTips();
     HWND TipWindow(DWORD style);
