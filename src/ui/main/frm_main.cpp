@@ -20,6 +20,16 @@ constexpr std::pair<int, const wchar_t*> kTips[] = {{txtPath, L" Enter path... "
                                                     {txtShortex, L""},
                                                     {cmdCopy, L" Copy to Clipboard "}};
 
+// What each button's click runs.
+constexpr std::pair<int, void (frmMain::*)()> kClicks[] = {{cmdGetShortex, &frmMain::cmdGetShortex_Click},
+                                                           {cmdGetLongFileName, &frmMain::cmdGetLongFileName_Click},
+                                                           {cmdCopy, &frmMain::cmdCopy_Click},
+                                                           {cmdExit, &frmMain::cmdExit_Click},
+                                                           {cmdOpenFile, &frmMain::cmdOpenFile_Click},
+                                                           {cmdOpenFolder, &frmMain::cmdOpenFolder_Click},
+                                                           {cmdAbout, &frmMain::cmdAbout_Click},
+                                                           {cmdMakeShort, &frmMain::cmdMakeShort_Click}};
+
 }  // namespace
 
 frmMain::frmMain(std::shared_ptr<FileSystem> files, MessageBoxes& boxes, Pickers& pickers, std::wstring argumentText)
@@ -72,7 +82,13 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) HideBalloon();
             break;
-        case WM_SIZE: OnSize(wParam); return 0;
+        case WM_SIZE:
+            // A "Maximized" shortcut can reach past ShowWindow's command: the window has one height.
+            if (wParam == SIZE_MAXIMIZED)
+                ::ShowWindow(hwnd_, SW_RESTORE);
+            else
+                Form_Resize();
+            return 0;
         case WM_GETMINMAXINFO: {
             auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
             limits.ptMinTrackSize = POINT{PinnedSize().cx, PinnedSize().cy};
@@ -85,7 +101,8 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
         case WM_DPICHANGED: OnDpiChanged(*reinterpret_cast<const RECT*>(lParam)); return 0;
         case WM_COMMAND:
             if (HIWORD(wParam) != BN_CLICKED) break;
-            OnClick(LOWORD(wParam));
+            for (const auto& [button, click] : kClicks)
+                if (button == LOWORD(wParam)) (this->*click)();
             return 0;
         case WM_CTLCOLOREDIT:  // the result box's colours
             if (reinterpret_cast<HWND>(lParam) != Item(txtShortex)) break;
@@ -110,35 +127,26 @@ bool frmMain::OnCreate() {
     RECT client{};
     ::GetClientRect(hwnd_, &client);
     creationFailure_ = CreateControls(hwnd_, MainLayout(PixelsToTwips(client.right, dpi_)), dpi_);
-    if (!creationFailure_) creationFailure_ = CreateTips();
     if (creationFailure_) return false;
+    const INITCOMMONCONTROLSEX tooltipClasses{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&tooltipClasses);
+    tooltip_ = TipWindow(TTS_ALWAYSTIP);
+    if (!tooltip_) {
+        creationFailure_ =
+            Failure{kComponentMissing, L"The tooltip control could not be created. " + SystemMessage(::GetLastError())};
+        return false;
+    }
+    for (const auto& [control, text] : kTips) {
+        TTTOOLINFOW tool = Tool(TTF_IDISHWND | TTF_SUBCLASS, Item(control), text);
+        ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    pathTip_ = kTips[0].second;
     for (const int box : {txtPath, txtShortex})
         ::SetWindowSubclass(Item(box), &TextBoxProcedure, box, reinterpret_cast<DWORD_PTR>(this));
     ::SendMessageW(hwnd_, DM_SETDEFID, cmdGetShortex, 0);
     ::SendMessageW(Item(cmdMakeShort), BCM_SETSHIELD, 0, TRUE);  // it asks for an administrator
     ApplyFontAndIcons();
     return true;
-}
-
-void frmMain::OnClick(int id) {
-    switch (id) {
-        case cmdGetShortex: cmdGetShortex_Click(); break;
-        case cmdGetLongFileName: cmdGetLongFileName_Click(); break;
-        case cmdCopy: cmdCopy_Click(); break;
-        case cmdExit: cmdExit_Click(); break;
-        case cmdOpenFile: cmdOpenFile_Click(); break;
-        case cmdOpenFolder: cmdOpenFolder_Click(); break;
-        case cmdAbout: cmdAbout_Click(); break;
-        case cmdMakeShort: cmdMakeShort_Click(); break;
-    }
-}
-
-void frmMain::OnSize(WPARAM state) {
-    // A "Maximized" shortcut can reach past ShowWindow's command: the window has one height.
-    if (state == SIZE_MAXIMIZED)
-        ::ShowWindow(hwnd_, SW_RESTORE);
-    else
-        Form_Resize();
 }
 
 void frmMain::OnDpiChanged(const RECT& suggested) {
@@ -198,21 +206,6 @@ LRESULT CALLBACK frmMain::TextBoxProcedure(HWND box, UINT message, WPARAM wParam
     if (message == WM_MOUSEMOVE && id == txtPath) window->txtPath_MouseMove();
     if (message == WM_MOUSEMOVE && id == txtShortex) window->txtShortex_MouseMove();
     return ::DefSubclassProc(box, message, wParam, lParam);
-}
-
-std::optional<Failure> frmMain::CreateTips() {
-    const INITCOMMONCONTROLSEX tooltipClasses{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
-    ::InitCommonControlsEx(&tooltipClasses);
-    tooltip_ = TipWindow(TTS_ALWAYSTIP);
-    if (!tooltip_)
-        return Failure{kComponentMissing,
-                       L"The tooltip control could not be created. " + SystemMessage(::GetLastError())};
-    for (const auto& [control, text] : kTips) {
-        TTTOOLINFOW tool = Tool(TTF_IDISHWND | TTF_SUBCLASS, Item(control), text);
-        ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-    pathTip_ = kTips[0].second;
-    return std::nullopt;
 }
 
 HWND frmMain::TipWindow(DWORD style) {

@@ -64,12 +64,9 @@ private:
     friend class Window<frmMain>;
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnCreate();
-    void OnClick(int id);
-    void OnSize(WPARAM state);
     void OnDpiChanged(const RECT& suggested);
     void Close();
 
-    std::optional<Failure> CreateTips();
     HWND TipWindow(DWORD style);
     TTTOOLINFOW Tool(UINT flags, HWND control, const wchar_t* text) const;
     void ShowBalloon(const ShortFormNote& note);
