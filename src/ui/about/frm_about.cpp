@@ -40,17 +40,12 @@ constexpr ControlDesign kDesign[] = {
 
 frmabout* openBox = nullptr;  // one box at a time, on the one user-interface thread
 
-// The link is a static control: Enter or Space click it as the mouse does, and the focus shows as
-// a dotted rectangle. Its parent paints the background under it, so that goes when the parent repaints.
+// The link is a static control: Space clicks it as the mouse does (Enter comes as the box's IDOK), and the
+// focus shows as a dotted rectangle. Its parent paints the background under it, so that goes when it repaints.
 LRESULT CALLBACK LinkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     switch (message) {
-        case WM_GETDLGCODE:  // otherwise the dialog manager takes Enter for itself
-            if (const auto* key = reinterpret_cast<const MSG*>(lParam);
-                key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
-                return DLGC_WANTMESSAGE;
-            break;
         case WM_KEYDOWN:
-            if (wParam != VK_RETURN && wParam != VK_SPACE) break;
+            if (wParam != VK_SPACE) break;
             if (!(lParam & (1 << 30)))  // once per press, not again while the key repeats
                 ::SendMessageW(::GetParent(link), WM_COMMAND, MAKEWPARAM(lblurl, STN_CLICKED),
                                reinterpret_cast<LPARAM>(link));
@@ -75,7 +70,6 @@ LRESULT CALLBACK LinkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lP
             }
             return result;
         }
-        default: break;
     }
     return ::DefSubclassProc(link, message, wParam, lParam);
 }
@@ -123,8 +117,7 @@ void frmabout::ShowModal(HWND owner, OpenPage openPage) {
     box.ApplyFontsAndLayout();
 
     // Centred over the owner, kept on the owner's monitor's work area.
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
+    MONITORINFO monitor{sizeof(MONITORINFO), {}, {}, 0};
     ::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor);
     RECT over = monitor.rcWork, self{};
     if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) ::GetWindowRect(owner, &over);
@@ -228,10 +221,11 @@ std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPAR
             return 0;
         case WM_COMMAND: {
             const int id = LOWORD(wParam), code = HIWORD(wParam);
-            // Enter on the OK button comes as IDOK: the box has no default button to switch.
+            // Enter comes as IDOK, whatever has the focus: the box has no default button to switch.
             if ((id == cmdok && code == BN_CLICKED) || (id == IDOK && ::GetFocus() == ::GetDlgItem(hwnd_, cmdok)))
                 cmdok_Click();
-            else if (id == lblurl && code == STN_CLICKED)
+            else if ((id == lblurl && code == STN_CLICKED) ||
+                     (id == IDOK && ::GetFocus() == ::GetDlgItem(hwnd_, lblurl)))
                 lblurl_Click();
             return 0;  // IDCANCEL, from Esc, is left alone: the box has no cancel button
         }
@@ -256,8 +250,6 @@ std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPAR
             return 0;
         }
         case WM_CLOSE: Close(); return 0;
-        case WM_DESTROY: closed_ = true; break;
-        default: break;
     }
     return std::nullopt;
 }
