@@ -62,7 +62,7 @@ protected:
     }
 
     HWND hwnd_ = nullptr;
-    int dpi_ = USER_DEFAULT_SCREEN_DPI;  // the window's: every size is scaled to it
+    int dpi_ = static_cast<int>(::GetDpiForSystem());  // the window's once it is made: every size is scaled to it
 };
 
 // Makes the controls of a design on parent, in tab order, each where the design puts it at the

@@ -40,9 +40,7 @@ frmMain::~frmMain() {
 }
 
 std::optional<Failure> frmMain::Create() {
-    const SIZE size =
-        OuterSizeForClient(kClientWidth, kClientHeight, kStyle, kExStyle, static_cast<int>(::GetDpiForSystem()));
-    if (!CreateDialogLike(L"ShortexMainWindow", L"Shortex", kStyle, kExStyle, size, nullptr)) {
+    if (!CreateDialogLike(L"ShortexMainWindow", L"Shortex", kStyle, kExStyle, PinnedSize(), nullptr)) {
         if (creationFailure_) return creationFailure_;
         return Failure{kWindowLoadFailed, L"The main window could not be created. " + SystemMessage(::GetLastError())};
     }
