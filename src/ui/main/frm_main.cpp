@@ -108,7 +108,6 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
             ::SetTextColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_WINDOWTEXT));
             return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_SCROLLBAR));
         case WM_CLOSE: Close(); return 0;
-        case WM_QUERYENDSESSION: return TRUE;  // closing is never refused
         case WM_ENDSESSION:
             if (wParam) Close();
             return 0;  // Windows or an installer ends the session
@@ -163,15 +162,14 @@ void frmMain::ApplyFontAndIcons() {
     font_ = MessageFont(dpi_);
     for (const ControlDesign& control : MainLayout(kClientWidth))
         ::SendMessageW(Item(control.id), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
-    const auto icon = [this](int width, int height) {
-        return UniqueIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_SHORTEX),
-                                                          IMAGE_ICON, ::GetSystemMetricsForDpi(width, dpi_),
-                                                          ::GetSystemMetricsForDpi(height, dpi_), LR_DEFAULTCOLOR)));
-    };
-    bigIcon_ = icon(SM_CXICON, SM_CYICON);
-    smallIcon_ = icon(SM_CXSMICON, SM_CYSMICON);
-    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-    ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+    for (const WPARAM size : {ICON_BIG, ICON_SMALL}) {
+        const bool big = size == ICON_BIG;
+        icons_[size] = UniqueIcon(static_cast<HICON>(
+            ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_SHORTEX), IMAGE_ICON,
+                         ::GetSystemMetricsForDpi(big ? SM_CXICON : SM_CXSMICON, dpi_),
+                         ::GetSystemMetricsForDpi(big ? SM_CYICON : SM_CYSMICON, dpi_), LR_DEFAULTCOLOR)));
+        ::SendMessageW(hwnd_, WM_SETICON, size, reinterpret_cast<LPARAM>(icons_[size].get()));
+    }
     RECT work{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, (work.right - work.left) * 3 / 4);

@@ -38,7 +38,6 @@ public:
     HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
     HWND Tooltip() const { return tooltip_; }
     HWND Balloon() const { return balloon_; }  // shown where the edit control has no balloon of its own
-    // True while a lookup has not shown its answer.
     bool Looking() const { return pending_ != nullptr; }
 
     // Before the window is first shown: its place, and the command line's path or the remembered
@@ -107,7 +106,7 @@ private:
     std::unique_ptr<DropTarget> dropTarget_;
     std::wstring pathTip_, resultTip_;  // the tips the two boxes show now
     UniqueFont font_;
-    UniqueIcon bigIcon_, smallIcon_;
+    UniqueIcon icons_[2];  // ICON_SMALL's and ICON_BIG's
     bool loaded_ = false;
     bool painted_ = false;
     bool resizing_ = false;
