@@ -14,7 +14,6 @@ namespace shortex {
 // this user, Shortex.exe -Embedding serves it.
 inline constexpr wchar_t kCopyShortPathClass[] = L"{0F7B13EB-701F-4D68-BDA6-4B318B6C33E7}";
 
-// One reference to a COM object.
 template <typename T>
 using ComPtr = UniqueHandle<T*, &IUnknown::Release>;
 

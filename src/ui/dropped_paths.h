@@ -28,7 +28,6 @@ public:
     explicit DropTarget(HWND window) : window_(window) {}
     DropTarget(const DropTarget&) = delete;
     DropTarget& operator=(const DropTarget&) = delete;
-    // The paths of the last drop; none when it carried none.
     std::vector<std::wstring> TakePaths() { return std::exchange(paths_, {}); }
 
     // True while another holds a reference (OLE, a caller in another process); its owner frees it.
