@@ -162,17 +162,10 @@ void frmabout::Form_Load() {
     ::SetDlgItemTextW(hwnd_, lblcopyright, (L"Copyright \u00A9 2024 - " + std::to_wstring(now.wYear)).c_str());
 }
 
-void frmabout::cmdok_Click() { Close(); }
-
 void frmabout::lblurl_Click() {
     ::ShowWindow(::GetWindow(hwnd_, GW_OWNER), SW_MINIMIZE);
     openPage_(hwnd_, std::wstring(HomePageAddress()).c_str());
     Close();
-}
-
-void frmabout::Close() {
-    closed_ = true;
-    ::PostMessageW(hwnd_, WM_NULL, 0, 0);  // wakes the modal loop
 }
 
 // The title and the version are set in the message font's face at the designed sizes, not in

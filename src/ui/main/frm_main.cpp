@@ -4,7 +4,6 @@
 #include "resource.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace shortex::main_window {
 namespace {
@@ -30,14 +29,18 @@ constexpr std::pair<int, void (frmMain::*)()> kClicks[] = {{cmdGetShortex, &frmM
                                                            {cmdAbout, &frmMain::cmdAbout_Click},
                                                            {cmdMakeShort, &frmMain::cmdMakeShort_Click}};
 
+// Tells the path box and the result box that the mouse moves over them.
+LRESULT CALLBACK TextBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
+    auto* window = reinterpret_cast<frmMain*>(self);
+    if (message == WM_MOUSEMOVE && id == txtPath) window->txtPath_MouseMove();
+    if (message == WM_MOUSEMOVE && id == txtShortex) window->txtShortex_MouseMove();
+    return ::DefSubclassProc(box, message, wParam, lParam);
+}
+
 }  // namespace
 
 frmMain::frmMain(std::shared_ptr<FileSystem> files, MessageBoxes& boxes, Pickers& pickers, std::wstring argumentText)
     : files_(std::move(files)), boxes_(boxes), pickers_(pickers), argumentText_(std::move(argumentText)) {}
-
-frmMain::~frmMain() {
-    if (hwnd_) ::DestroyWindow(hwnd_);
-}
 
 std::optional<Failure> frmMain::Create() {
     if (!CreateDialogLike(L"ShortexMainWindow", L"Shortex", kStyle, kExStyle, PinnedSize(), nullptr)) {
@@ -55,8 +58,6 @@ void frmMain::Show(int showCommand) {
     Focus(txtPath);
     if (noteAtShow_) ShowBalloon(*std::exchange(noteAtShow_, std::nullopt));
 }
-
-bool frmMain::TranslateDialogMessage(MSG& message) { return hwnd_ && ::IsDialogMessageW(hwnd_, &message); }
 
 std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -153,11 +154,6 @@ void frmMain::OnDpiChanged(const RECT& suggested) {
     Form_Resize();
 }
 
-void frmMain::Close() {
-    if (!std::exchange(unloading_, true)) Form_QueryUnload();
-    ::DestroyWindow(hwnd_);
-}
-
 void frmMain::ApplyFontAndIcons() {
     font_ = MessageFont(dpi_);
     for (const ControlDesign& control : MainLayout(kClientWidth))
@@ -194,14 +190,6 @@ void frmMain::Form_Resize() {
     ::GetClientRect(hwnd_, &client);
     for (const ControlDesign& control : MainLayout(PixelsToTwips(client.right, dpi_), !namesOffered_.empty()))
         PlaceInTwips(Item(control.id), control.rect, dpi_);
-}
-
-LRESULT CALLBACK frmMain::TextBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                           DWORD_PTR self) {
-    auto* window = reinterpret_cast<frmMain*>(self);
-    if (message == WM_MOUSEMOVE && id == txtPath) window->txtPath_MouseMove();
-    if (message == WM_MOUSEMOVE && id == txtShortex) window->txtShortex_MouseMove();
-    return ::DefSubclassProc(box, message, wParam, lParam);
 }
 
 HWND frmMain::TipWindow(DWORD style) {

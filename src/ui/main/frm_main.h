@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace shortex::main_window {
 
@@ -25,7 +26,9 @@ public:
     frmMain(std::shared_ptr<FileSystem> files, MessageBoxes& boxes, Pickers& pickers, std::wstring argumentText);
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
-    ~frmMain();
+    ~frmMain() {
+        if (hwnd_) ::DestroyWindow(hwnd_);
+    }
 
     // Creates the window and its controls, hidden, and loads it. The failure is kWindowLoadFailed
     // when the window itself cannot be made, kComponentMissing when one of its controls cannot.
@@ -34,7 +37,7 @@ public:
     // its first paint on.
     void Show(int showCommand);
     // For the message loop: Tab, Enter, Esc and Alt+letter.
-    bool TranslateDialogMessage(MSG& message);
+    bool TranslateDialogMessage(MSG& message) { return hwnd_ && ::IsDialogMessageW(hwnd_, &message); }
     HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
     HWND Tooltip() const { return tooltip_; }
     HWND Balloon() const { return balloon_; }  // shown where the edit control has no balloon of its own
@@ -64,7 +67,10 @@ private:
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnCreate();
     void OnDpiChanged(const RECT& suggested);
-    void Close();
+    void Close() {
+        if (!std::exchange(unloading_, true)) Form_QueryUnload();
+        ::DestroyWindow(hwnd_);
+    }
 
     HWND TipWindow(DWORD style);
     TTTOOLINFOW Tool(UINT flags, HWND control, const wchar_t* text) const;
@@ -89,8 +95,6 @@ private:
     std::optional<std::wstring> ReadSetting(const wchar_t* name);
     void WriteSetting(const wchar_t* name, const std::wstring& text);
     std::wstring RememberedPath();
-    static LRESULT CALLBACK TextBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                             DWORD_PTR self);
 
     const std::shared_ptr<FileSystem> files_;
     MessageBoxes& boxes_;
