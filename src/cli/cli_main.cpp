@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <optional>
@@ -21,6 +22,13 @@ extern "C" __declspec(dllimport) LONG WINAPI RtlGetVersion(OSVERSIONINFOW* versi
 
 namespace shortex::cli {
 namespace {
+
+// Standard input is read in chunks of this many characters from a console, bytes from anything else.
+constexpr std::size_t kConsoleChunk = 4096, kPipeChunk = 64 * 1024;
+// --tree's progress line: after a second, then every 0.2 s (the clock asked every 256 entries); 60 columns wide.
+constexpr ULONGLONG kFirstProgressMs = 1000, kProgressEveryMs = 200;
+constexpr unsigned long long kEntriesPerClockLook = 256;
+constexpr std::size_t kProgressColumns = 60;
 
 // UTF-8 both ways through the system; malformed input and unpaired surrogates become U+FFFD.
 std::wstring FromUtf8(std::string_view text) {
@@ -74,7 +82,7 @@ public:
         const std::size_t size = console_ ? pending_.size() : bytes.size();
         for (std::size_t at = 0; at < size;) {
             DWORD done = 0;
-            const auto piece = static_cast<DWORD>(size - at < 0x10000 ? size - at : 0x10000);
+            const auto piece = static_cast<DWORD>(std::min(size - at, kMostAtOnce));
             const BOOL written = console_ ? ::WriteConsoleW(handle_, pending_.data() + at, piece, &done, nullptr)
                                           : ::WriteFile(handle_, bytes.data() + at, piece, &done, nullptr);
             if (!written || done == 0) break;
@@ -85,6 +93,7 @@ public:
 
 private:
     static constexpr std::size_t kFlushThreshold = 32 * 1024;
+    static constexpr std::size_t kMostAtOnce = 64 * 1024;
 
     HANDLE handle_;
     bool console_;
@@ -97,7 +106,7 @@ void ForEachInputLine(LineWriter& output, OnLine onLine) {
     const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
     if (IsConsole(input)) {
         LineSplitter<wchar_t> splitter;
-        wchar_t chunk[4096];
+        wchar_t chunk[kConsoleChunk];
         DWORD read = 0;
         while (::ReadConsoleW(input, chunk, static_cast<DWORD>(std::size(chunk)), &read, nullptr) && read > 0) {
             std::wstring_view text(chunk, read);
@@ -111,7 +120,7 @@ void ForEachInputLine(LineWriter& output, OnLine onLine) {
     }
     LineSplitter<char> splitter;
     auto decoded = [&onLine](const std::string& line) { onLine(FromUtf8(line)); };
-    std::vector<char> chunk(64 * 1024);
+    std::vector<char> chunk(kPipeChunk);
     DWORD read = 0;
     while (::ReadFile(input, chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr) && read > 0) {
         splitter.Feed(std::string_view(chunk.data(), read), decoded);
@@ -171,7 +180,7 @@ int PrintTree(const std::wstring& folder, bool strict, LineWriter& output, LineW
     ::SetConsoleCtrlHandler([](DWORD) -> BOOL { return interrupted = true; }, TRUE);  // handled: the walk stops
     const HANDLE console = ::GetStdHandle(STD_ERROR_HANDLE);
     const bool showProgress = IsConsole(console);
-    ULONGLONG nextProgress = ::GetTickCount64() + 1000;  // then every 0.2 s
+    ULONGLONG nextProgress = ::GetTickCount64() + kFirstProgressMs;
     bool progressOnScreen = false;
     unsigned long long folders = 0, entries = 0;
     const auto progress = [&](const std::wstring& line) {
@@ -179,7 +188,7 @@ int PrintTree(const std::wstring& folder, bool strict, LineWriter& output, LineW
     };
     // The progress line goes before anything else is written to the console it is on.
     const auto eraseProgress = [&] {
-        if (std::exchange(progressOnScreen, false)) progress(L"\r" + std::wstring(60, L' ') + L"\r");
+        if (std::exchange(progressOnScreen, false)) progress(L"\r" + std::wstring(kProgressColumns, L' ') + L"\r");
     };
     if (output.console()) output.beforeFlush = eraseProgress;
     errors.beforeFlush = eraseProgress;
@@ -194,8 +203,8 @@ int PrintTree(const std::wstring& folder, bool strict, LineWriter& output, LineW
             anyLongName = Warn(errors, longForm, NoteOnShortForm(files, longForm, ownName, volume)) || anyLongName;
             ++entries;
             if (attributes & kFolder) ++folders;
-            if (showProgress && entries % 256 == 0 && ::GetTickCount64() > nextProgress) {
-                nextProgress = ::GetTickCount64() + 200;
+            if (showProgress && entries % kEntriesPerClockLook == 0 && ::GetTickCount64() > nextProgress) {
+                nextProgress = ::GetTickCount64() + kProgressEveryMs;
                 output.Flush();  // entries first, then the line that counts them
                 progress(L"\r" + std::to_wstring(folders) + L" folders, " + std::to_wstring(entries) + L" entries");
                 progressOnScreen = true;

@@ -1,9 +1,10 @@
-// Move-only ownership of Win32 handles: one template, given the handle's type, the function that
-// closes it and the value that means none (0, or -1 where the API answers INVALID_HANDLE_VALUE).
+// Move-only ownership of Win32 handles and COM pointers: one template, given the handle's type, what closes it
+// (a function, or Release) and the value that means none (0, or -1 where the API answers INVALID_HANDLE_VALUE).
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <utility>
 
 namespace shortex {
@@ -23,6 +24,7 @@ public:
     ~UniqueHandle() { reset(); }
 
     [[nodiscard]] Handle get() const noexcept { return handle_; }
+    Handle operator->() const noexcept { return handle_; }  // a COM pointer's methods
     explicit operator bool() const noexcept { return handle_ != None(); }
 
     // For out-parameters of API calls: closes what is held and hands out the slot.
@@ -30,9 +32,10 @@ public:
         reset();
         return &handle_;
     }
+    [[nodiscard]] void** put_void() noexcept { return reinterpret_cast<void**>(put()); }  // as COM's void** takes it
 
     void reset(Handle handle = None()) noexcept {
-        if (handle_ != None()) close(handle_);
+        if (handle_ != None()) std::invoke(close, handle_);
         handle_ = handle;
     }
 

@@ -3,40 +3,33 @@
 #include "common/unique_handle.h"
 
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 namespace shortex::registry {
-namespace {
 
 // Only REG_SZ is read: the program writes nothing else. The data ends at its first NUL, or at its
 // end when the writer left the terminator out; an odd last byte is half a character and dropped.
 // A value that another program rewrites meanwhile is read again, a few times.
-std::optional<std::wstring> ReadString(HKEY key, const wchar_t* name) {
+std::optional<std::wstring> ReadRegValue(HKEY root, const wchar_t* subKey, const wchar_t* name) {
+    UniqueHkey key;
     DWORD type = REG_NONE, bytes = 0;
-    if (::RegQueryValueExW(key, name, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS) return std::nullopt;
+    if (::RegOpenKeyExW(root, subKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS ||
+        ::RegQueryValueExW(key.get(), name, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS)
+        return std::nullopt;
     for (int attempt = 0; attempt < 8 && type == REG_SZ; ++attempt) {
         std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
         const auto capacity = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
         bytes = capacity;
         const LSTATUS status =
-            ::RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &bytes);
+            ::RegQueryValueExW(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &bytes);
         if (status == ERROR_SUCCESS && type == REG_SZ) {
             const auto end = buffer.begin() + std::min(bytes, capacity) / sizeof(wchar_t);
             return std::wstring(buffer.begin(), std::find(buffer.begin(), end, L'\0'));
         }
-        if (status != ERROR_MORE_DATA || capacity > 0x7FFFFFFF) break;
-        if (bytes <= capacity) bytes = capacity * 2;  // some sources answer no size at all
+        if (status != ERROR_MORE_DATA || capacity > MAXDWORD / 2) break;  // doubled, it would not fit a DWORD
+        if (bytes <= capacity) bytes = capacity * 2;                      // some sources answer no size at all
     }
     return std::nullopt;
-}
-
-}  // namespace
-
-std::optional<std::wstring> ReadRegValue(HKEY root, const wchar_t* subKey, const wchar_t* name) {
-    UniqueHkey key;
-    if (::RegOpenKeyExW(root, subKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return std::nullopt;
-    return ReadString(key.get(), name);
 }
 
 LSTATUS WriteRegValue(HKEY root, const wchar_t* subKey, const wchar_t* name, const std::wstring& text) {

@@ -97,30 +97,10 @@ std::vector<std::wstring> PathsIn(IDataObject& data) {
     return {text};
 }
 
-HRESULT DropTarget::QueryInterface(REFIID id, void** object) {
-    *object = id == IID_IUnknown || id == IID_IDropTarget ? this : nullptr;
-    if (!*object) return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
-}
-
 // Only the formats are asked for here: reading the names waits for the drop.
 HRESULT DropTarget::DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) {
     offersPath_ = Offers(*data, ItemList()) || Offers(*data, CF_HDROP) || Offers(*data, CF_UNICODETEXT);
     return DragOver(0, {}, effect);
-}
-
-HRESULT DropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
-    *effect = offersPath_ && Enabled() ? DROPEFFECT_COPY : DROPEFFECT_NONE;
-    return S_OK;
-}
-
-// Posted even when nothing is taken: the verb's server ends on it.
-HRESULT DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
-    paths_ = Enabled() ? PathsIn(*data) : std::vector<std::wstring>{};
-    *effect = paths_.empty() ? DROPEFFECT_NONE : DROPEFFECT_COPY;
-    ::PostMessageW(window_, kPathsDropped, 0, 0);  // with no window, to this thread
-    return S_OK;
 }
 
 }  // namespace shortex

@@ -28,19 +28,32 @@ public:
     explicit DropTarget(HWND window) : window_(window) {}
     DropTarget(const DropTarget&) = delete;
     DropTarget& operator=(const DropTarget&) = delete;
-    // The paths of the last drop; none when it carried none.
     std::vector<std::wstring> TakePaths() { return std::exchange(paths_, {}); }
 
     // True while another holds a reference (OLE, a caller in another process); its owner frees it.
     bool InUse() const { return references_ > 0; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        *object = id == IID_IUnknown || id == IID_IDropTarget ? this : nullptr;
+        if (!*object) return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
     ULONG STDMETHODCALLTYPE Release() override { return --references_; }
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) override;
-    HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override;
+    HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override {
+        *effect = offersPath_ && Enabled() ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+        return S_OK;
+    }
     HRESULT STDMETHODCALLTYPE DragLeave() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override;
+    // Posted even when nothing is taken: the verb's server ends on it.
+    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
+        paths_ = Enabled() ? PathsIn(*data) : std::vector<std::wstring>{};
+        *effect = paths_.empty() ? DROPEFFECT_NONE : DROPEFFECT_COPY;
+        ::PostMessageW(window_, kPathsDropped, 0, 0);  // with no window, to this thread
+        return S_OK;
+    }
 
 private:
     bool Enabled() const { return !window_ || ::IsWindowEnabled(window_); }

@@ -8,25 +8,21 @@ namespace shortex {
 
 inline constexpr int kTwipsPerInch = 1440;
 
-// Nearest whole pixel, halves away from zero (as MulDiv rounds).
-constexpr int TwipsToPixels(int twips, int dpi) {
-    const long long scaled = static_cast<long long>(twips) * dpi;
-    return static_cast<int>(scaled >= 0 ? (scaled + kTwipsPerInch / 2) / kTwipsPerInch
-                                        : -((-scaled + kTwipsPerInch / 2) / kTwipsPerInch));
+// value * numerator / denominator to the nearest whole number, halves away from zero (as MulDiv rounds).
+constexpr int MulDivRounded(int value, int numerator, int denominator) {
+    const long long scaled = static_cast<long long>(value) * numerator, half = denominator / 2;
+    return static_cast<int>(scaled >= 0 ? (scaled + half) / denominator : -((-scaled + half) / denominator));
 }
 
-constexpr int PixelsToTwips(int pixels, int dpi) {
-    if (dpi <= 0) return 0;
-    const long long scaled = static_cast<long long>(pixels) * kTwipsPerInch;
-    return static_cast<int>(scaled >= 0 ? (scaled + dpi / 2) / dpi : -((-scaled + dpi / 2) / dpi));
-}
+constexpr int TwipsToPixels(int twips, int dpi) { return MulDivRounded(twips, dpi, kTwipsPerInch); }
+
+constexpr int PixelsToTwips(int pixels, int dpi) { return dpi > 0 ? MulDivRounded(pixels, kTwipsPerInch, dpi) : 0; }
 
 struct RectTwips {
     int left = 0;
     int top = 0;
     int width = 0;
     int height = 0;
-    friend bool operator==(const RectTwips&, const RectTwips&) = default;
 };
 
 enum class ControlKind {

@@ -7,6 +7,11 @@
 namespace shortex {
 namespace {
 
+constexpr int kPointsPerInch = 72;
+constexpr int kFallbackFontPoints = 9;  // Segoe UI's, when the system names no message font
+constexpr int kClipboardTries = 10;     // half a second in all
+constexpr DWORD kClipboardRetryMs = 50;
+
 struct ClassAndStyle {
     const wchar_t* windowClass;
     DWORD style;
@@ -70,10 +75,10 @@ UniqueFont MessageFont(int dpi, double points, int weight) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     if (!::SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, dpi))
-        return UniqueFont(::CreateFontW(-::MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
-                                        CLEARTYPE_QUALITY, 0, L"Segoe UI"));
+        return UniqueFont(::CreateFontW(-::MulDiv(kFallbackFontPoints, dpi, kPointsPerInch), 0, 0, 0, FW_NORMAL, 0, 0,
+                                        0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, L"Segoe UI"));
     LOGFONTW& font = metrics.lfMessageFont;
-    if (points > 0) font.lfHeight = -static_cast<LONG>(points * dpi / 72.0 + 0.5);
+    if (points > 0) font.lfHeight = -static_cast<LONG>(points * dpi / kPointsPerInch + 0.5);
     if (weight > 0) font.lfWeight = weight;
     return UniqueFont(::CreateFontIndirectW(&font));
 }
@@ -93,7 +98,8 @@ bool InitializeOle() {
 
 bool PutOnClipboard(HWND owner, const std::wstring& text) {
     bool open = false;
-    for (int attempt = 0; attempt < 10 && !(open = ::OpenClipboard(owner)); ++attempt) ::Sleep(50);
+    for (int tries = 0; tries < kClipboardTries && !(open = ::OpenClipboard(owner)); ++tries)
+        ::Sleep(kClipboardRetryMs);
     if (!open) return false;
     ::EmptyClipboard();
     const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);

@@ -14,6 +14,8 @@
 
 namespace shortex {
 
+int WindowDpi(HWND window);
+
 // Derived handles messages in HandleMessage; what it leaves goes to DefDlgProcW, which gives the
 // window Tab order, default and cancel buttons and access keys. The object rides in on
 // CreateWindowExW's parameter and is found from WM_NCCREATE until WM_NCDESTROY.
@@ -27,10 +29,12 @@ protected:
         if (message == WM_NCCREATE) {
             auto* self = static_cast<Derived*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
             self->hwnd_ = hwnd;
+            self->dpi_ = WindowDpi(hwnd);
             ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         }
         auto* self = reinterpret_cast<Derived*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (!self) return ::DefDlgProcW(hwnd, message, wParam, lParam);
+        if (message == WM_DPICHANGED) self->dpi_ = HIWORD(wParam);
         const std::optional<LRESULT> handled = self->HandleMessage(message, wParam, lParam);
         const LRESULT result = handled ? *handled : ::DefDlgProcW(hwnd, message, wParam, lParam);
         if (message == WM_NCDESTROY) {
@@ -58,6 +62,7 @@ protected:
     }
 
     HWND hwnd_ = nullptr;
+    int dpi_ = static_cast<int>(::GetDpiForSystem());  // the window's once it is made: every size is scaled to it
 };
 
 // Makes the controls of a design on parent, in tab order, each where the design puts it at the
@@ -70,8 +75,6 @@ void PlaceInTwips(HWND control, const RectTwips& rect, int dpi);
 
 std::wstring ControlText(HWND control);
 
-int WindowDpi(HWND window);
-
 // The system's message font at the DPI, at another size and weight when asked.
 UniqueFont MessageFont(int dpi, double points = 0, int weight = 0);
 
@@ -82,14 +85,12 @@ SIZE OuterSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD ex
 bool InitializeOle();
 
 // Empties the clipboard and puts the text on it as Unicode text. Another program may hold the
-// clipboard for a moment: tries for half a second, then gives up and answers false.
+// clipboard for a moment: tries for half a second, then gives up, answers false, and ClipboardHeldBox says so.
 bool PutOnClipboard(HWND owner, const std::wstring& text);
-// What is said when it gives up.
 inline BoxRequest ClipboardHeldBox() {
     return {L"Another program holds the clipboard, so nothing was copied.", L"Shortex", MB_OK | MB_ICONEXCLAMATION};
 }
 
-// Message boxes shown with MessageBoxW.
 class SystemMessageBoxes final : public MessageBoxes {
 public:
     int Show(const BoxRequest& box) override;

@@ -19,6 +19,8 @@ constexpr COLORREF kLinkColour = RGB(0, 0, 192);
 constexpr int kClientWidth = 3300, kClientHeight = 4320;  // twips, as every position below
 // Each separator is a dark line one pixel high at 96 DPI and a light one two pixels high under it.
 constexpr int kSeparatorTops[] = {1545, 2415};
+constexpr int kSeparatorLeft = 360, kSeparatorRight = 2985, kDarkLineHeight = 15, kSeparatorHeight = 45;
+constexpr double kTitlePoints = 13.5, kVersionPoints = 9.75;
 
 using enum ControlKind;
 // The controls in tab order: the OK button first, so it has the focus when the box opens.
@@ -38,17 +40,12 @@ constexpr ControlDesign kDesign[] = {
 
 frmabout* openBox = nullptr;  // one box at a time, on the one user-interface thread
 
-// The link is a static control: Enter or Space click it as the mouse does, and the focus shows as
-// a dotted rectangle. Its parent paints the background under it, so that goes when the parent repaints.
+// The link is a static control: Space clicks it as the mouse does (Enter comes as the box's IDOK), and the
+// focus shows as a dotted rectangle. Its parent paints the background under it, so that goes when it repaints.
 LRESULT CALLBACK LinkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     switch (message) {
-        case WM_GETDLGCODE:  // otherwise the dialog manager takes Enter for itself
-            if (const auto* key = reinterpret_cast<const MSG*>(lParam);
-                key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN)
-                return DLGC_WANTMESSAGE;
-            break;
         case WM_KEYDOWN:
-            if (wParam != VK_RETURN && wParam != VK_SPACE) break;
+            if (wParam != VK_SPACE) break;
             if (!(lParam & (1 << 30)))  // once per press, not again while the key repeats
                 ::SendMessageW(::GetParent(link), WM_COMMAND, MAKEWPARAM(lblurl, STN_CLICKED),
                                reinterpret_cast<LPARAM>(link));
@@ -73,7 +70,6 @@ LRESULT CALLBACK LinkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lP
             }
             return result;
         }
-        default: break;
     }
     return ::DefSubclassProc(link, message, wParam, lParam);
 }
@@ -121,8 +117,7 @@ void frmabout::ShowModal(HWND owner, OpenPage openPage) {
     box.ApplyFontsAndLayout();
 
     // Centred over the owner, kept on the owner's monitor's work area.
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
+    MONITORINFO monitor{sizeof(MONITORINFO), {}, {}, 0};
     ::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY), &monitor);
     RECT over = monitor.rcWork, self{};
     if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) ::GetWindowRect(owner, &over);
@@ -167,25 +162,18 @@ void frmabout::Form_Load() {
     ::SetDlgItemTextW(hwnd_, lblcopyright, (L"Copyright \u00A9 2024 - " + std::to_wstring(now.wYear)).c_str());
 }
 
-void frmabout::cmdok_Click() { Close(); }
-
 void frmabout::lblurl_Click() {
     ::ShowWindow(::GetWindow(hwnd_, GW_OWNER), SW_MINIMIZE);
     openPage_(hwnd_, std::wstring(HomePageAddress()).c_str());
     Close();
 }
 
-void frmabout::Close() {
-    closed_ = true;
-    ::PostMessageW(hwnd_, WM_NULL, 0, 0);  // wakes the modal loop
-}
-
 // The title and the version are set in the message font's face at the designed sizes, not in
 // "MS Sans Serif": that is a bitmap font on current Windows, blocky at anything but 96 DPI.
 void frmabout::ApplyFontsAndLayout() {
     messageFont_ = MessageFont(dpi_);
-    titleFont_ = MessageFont(dpi_, 13.5, FW_NORMAL);
-    versionFont_ = MessageFont(dpi_, 9.75, FW_BOLD);
+    titleFont_ = MessageFont(dpi_, kTitlePoints, FW_NORMAL);
+    versionFont_ = MessageFont(dpi_, kVersionPoints, FW_BOLD);
     const SIZE outer = OuterSizeForClient(kClientWidth, kClientHeight, kStyle, kExStyle, dpi_);
     ::SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (const ControlDesign& control : kDesign) {
@@ -207,10 +195,10 @@ void frmabout::PaintSeparators() const {
     const HDC dc = ::BeginPaint(hwnd_, &paint);
     for (const int top : kSeparatorTops) {
         // Edge by edge, so the light line starts on the pixel row under the dark one at any DPI.
-        const int left = TwipsToPixels(360, dpi_), right = TwipsToPixels(2985, dpi_);
-        const int dark = TwipsToPixels(top, dpi_), light = TwipsToPixels(top + 15, dpi_);
+        const int left = TwipsToPixels(kSeparatorLeft, dpi_), right = TwipsToPixels(kSeparatorRight, dpi_);
+        const int dark = TwipsToPixels(top, dpi_), light = TwipsToPixels(top + kDarkLineHeight, dpi_);
         const RECT lines[] = {{left, dark, right, std::max(light, dark + 1)},
-                              {left, std::max(light, dark + 1), right, TwipsToPixels(top + 45, dpi_)}};
+                              {left, std::max(light, dark + 1), right, TwipsToPixels(top + kSeparatorHeight, dpi_)}};
         ::SetDCBrushColor(dc, kDarkLine);
         ::FillRect(dc, &lines[0], static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
         ::FillRect(dc, &lines[1], ::GetSysColorBrush(COLOR_3DHILIGHT));
@@ -221,16 +209,16 @@ void frmabout::PaintSeparators() const {
 std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            dpi_ = WindowDpi(hwnd_);
             if (CreateControls(hwnd_, kDesign, dpi_)) return -1;
             ::SetWindowSubclass(::GetDlgItem(hwnd_, lblurl), &LinkProcedure, 0, 0);
             return 0;
         case WM_COMMAND: {
             const int id = LOWORD(wParam), code = HIWORD(wParam);
-            // Enter on the OK button comes as IDOK: the box has no default button to switch.
+            // Enter comes as IDOK, whatever has the focus: the box has no default button to switch.
             if ((id == cmdok && code == BN_CLICKED) || (id == IDOK && ::GetFocus() == ::GetDlgItem(hwnd_, cmdok)))
                 cmdok_Click();
-            else if (id == lblurl && code == STN_CLICKED)
+            else if ((id == lblurl && code == STN_CLICKED) ||
+                     (id == IDOK && ::GetFocus() == ::GetDlgItem(hwnd_, lblurl)))
                 lblurl_Click();
             return 0;  // IDCANCEL, from Esc, is left alone: the box has no cancel button
         }
@@ -248,7 +236,6 @@ std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPAR
             return TRUE;
         case WM_PAINT: PaintSeparators(); return 0;
         case WM_DPICHANGED: {
-            dpi_ = HIWORD(wParam);
             ApplyFontsAndLayout();
             const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
             ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0,
@@ -256,8 +243,6 @@ std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPAR
             return 0;
         }
         case WM_CLOSE: Close(); return 0;
-        case WM_DESTROY: closed_ = true; break;
-        default: break;
     }
     return std::nullopt;
 }

@@ -22,7 +22,7 @@ public:
     static void UnloadOpenBox();
 
     void Form_Load();
-    void cmdok_Click();
+    void cmdok_Click() { Close(); }
     // Minimises the main window (the owner), opens the home page and closes the box.
     void lblurl_Click();
 
@@ -32,11 +32,13 @@ private:
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ApplyFontsAndLayout();
     void PaintSeparators() const;  // on WM_PAINT: the separators are all the box paints itself
-    void Close();
+    void Close() {
+        closed_ = true;
+        ::PostMessageW(hwnd_, WM_NULL, 0, 0);  // wakes the modal loop
+    }
 
     OpenPage openPage_;
     UniqueFont messageFont_, titleFont_, versionFont_;
-    int dpi_ = 96;
     bool closed_ = false;
 };
 

@@ -3,8 +3,6 @@
 #include "main_layout.h"
 #include "resource.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 namespace shortex::main_window {
@@ -14,30 +12,38 @@ constexpr UINT kAcceptDrops = WM_APP + 2;  // posted at the first paint
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
-struct Tip {
-    int control;
-    const wchar_t* text;
-};
-// The result box has a tool from the start, with no text until the mouse moves over it.
-constexpr Tip kTips[] = {{txtPath, L" Enter path... "},
-                         {cmdOpenFolder, L" Select a folder "},
-                         {cmdOpenFile, L" Select a file "},
-                         {txtShortex, L""},
-                         {cmdCopy, L" Copy to Clipboard "}};
+// Each control's tip. The result box has a tool from the start, with no text until the mouse moves over it.
+constexpr std::pair<int, const wchar_t*> kTips[] = {{txtPath, L" Enter path... "},
+                                                    {cmdOpenFolder, L" Select a folder "},
+                                                    {cmdOpenFile, L" Select a file "},
+                                                    {txtShortex, L""},
+                                                    {cmdCopy, L" Copy to Clipboard "}};
+
+// What each button's click runs.
+constexpr std::pair<int, void (frmMain::*)()> kClicks[] = {{cmdGetShortex, &frmMain::cmdGetShortex_Click},
+                                                           {cmdGetLongFileName, &frmMain::cmdGetLongFileName_Click},
+                                                           {cmdCopy, &frmMain::cmdCopy_Click},
+                                                           {cmdExit, &frmMain::cmdExit_Click},
+                                                           {cmdOpenFile, &frmMain::cmdOpenFile_Click},
+                                                           {cmdOpenFolder, &frmMain::cmdOpenFolder_Click},
+                                                           {cmdAbout, &frmMain::cmdAbout_Click},
+                                                           {cmdMakeShort, &frmMain::cmdMakeShort_Click}};
+
+// Tells the path box and the result box that the mouse moves over them.
+LRESULT CALLBACK TextBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
+    auto* window = reinterpret_cast<frmMain*>(self);
+    if (message == WM_MOUSEMOVE && id == txtPath) window->txtPath_MouseMove();
+    if (message == WM_MOUSEMOVE && id == txtShortex) window->txtShortex_MouseMove();
+    return ::DefSubclassProc(box, message, wParam, lParam);
+}
 
 }  // namespace
 
 frmMain::frmMain(std::shared_ptr<FileSystem> files, MessageBoxes& boxes, Pickers& pickers, std::wstring argumentText)
     : files_(std::move(files)), boxes_(boxes), pickers_(pickers), argumentText_(std::move(argumentText)) {}
 
-frmMain::~frmMain() {
-    if (hwnd_) ::DestroyWindow(hwnd_);
-}
-
 std::optional<Failure> frmMain::Create() {
-    const SIZE size =
-        OuterSizeForClient(kClientWidth, kClientHeight, kStyle, kExStyle, static_cast<int>(::GetDpiForSystem()));
-    if (!CreateDialogLike(L"ShortexMainWindow", L"Shortex", kStyle, kExStyle, size, nullptr)) {
+    if (!CreateDialogLike(L"ShortexMainWindow", L"Shortex", kStyle, kExStyle, PinnedSize(), nullptr)) {
         if (creationFailure_) return creationFailure_;
         return Failure{kWindowLoadFailed, L"The main window could not be created. " + SystemMessage(::GetLastError())};
     }
@@ -52,8 +58,6 @@ void frmMain::Show(int showCommand) {
     Focus(txtPath);
     if (noteAtShow_) ShowBalloon(*std::exchange(noteAtShow_, std::nullopt));
 }
-
-bool frmMain::TranslateDialogMessage(MSG& message) { return hwnd_ && ::IsDialogMessageW(hwnd_, &message); }
 
 std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -77,7 +81,13 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) HideBalloon();
             break;
-        case WM_SIZE: OnSize(wParam); return 0;
+        case WM_SIZE:
+            // A "Maximized" shortcut can reach past ShowWindow's command: the window has one height.
+            if (wParam == SIZE_MAXIMIZED)
+                ::ShowWindow(hwnd_, SW_RESTORE);
+            else
+                Form_Resize();
+            return 0;
         case WM_GETMINMAXINFO: {
             auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
             limits.ptMinTrackSize = POINT{PinnedSize().cx, PinnedSize().cy};
@@ -87,30 +97,48 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_MAXIMIZE) return 0;
             break;
-        case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+        case WM_DPICHANGED: OnDpiChanged(*reinterpret_cast<const RECT*>(lParam)); return 0;
         case WM_COMMAND:
             if (HIWORD(wParam) != BN_CLICKED) break;
-            OnClick(LOWORD(wParam));
+            for (const auto& [button, click] : kClicks)
+                if (button == LOWORD(wParam)) (this->*click)();
             return 0;
-        case WM_CTLCOLOREDIT: return OnEditColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_CTLCOLOREDIT:  // the result box's colours
+            if (reinterpret_cast<HWND>(lParam) != Item(txtShortex)) break;
+            ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_SCROLLBAR));
+            ::SetTextColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_WINDOWTEXT));
+            return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_SCROLLBAR));
         case WM_CLOSE: Close(); return 0;
-        case WM_QUERYENDSESSION: return TRUE;  // closing is never refused
         case WM_ENDSESSION:
             if (wParam) Close();
             return 0;  // Windows or an installer ends the session
-        case WM_DESTROY: OnDestroy(); return 0;
-        default: return std::nullopt;
+        case WM_DESTROY:
+            if (dropTarget_) ::RevokeDragDrop(hwnd_);
+            // A window that never loaded ends nothing: start-up still has its failure to report.
+            if (loaded_) Form_Unload();
+            return 0;
     }
     return std::nullopt;
 }
 
 bool frmMain::OnCreate() {
-    dpi_ = WindowDpi(hwnd_);
     RECT client{};
     ::GetClientRect(hwnd_, &client);
     creationFailure_ = CreateControls(hwnd_, MainLayout(PixelsToTwips(client.right, dpi_)), dpi_);
-    if (!creationFailure_) creationFailure_ = CreateTips();
     if (creationFailure_) return false;
+    const INITCOMMONCONTROLSEX tooltipClasses{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&tooltipClasses);
+    tooltip_ = TipWindow(TTS_ALWAYSTIP);
+    if (!tooltip_) {
+        creationFailure_ =
+            Failure{kComponentMissing, L"The tooltip control could not be created. " + SystemMessage(::GetLastError())};
+        return false;
+    }
+    for (const auto& [control, text] : kTips) {
+        TTTOOLINFOW tool = Tool(TTF_IDISHWND | TTF_SUBCLASS, Item(control), text);
+        ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    pathTip_ = kTips[0].second;
     for (const int box : {txtPath, txtShortex})
         ::SetWindowSubclass(Item(box), &TextBoxProcedure, box, reinterpret_cast<DWORD_PTR>(this));
     ::SendMessageW(hwnd_, DM_SETDEFID, cmdGetShortex, 0);
@@ -119,67 +147,25 @@ bool frmMain::OnCreate() {
     return true;
 }
 
-void frmMain::OnClick(int id) {
-    switch (id) {
-        case cmdGetShortex: cmdGetShortex_Click(); break;
-        case cmdGetLongFileName: cmdGetLongFileName_Click(); break;
-        case cmdCopy: cmdCopy_Click(); break;
-        case cmdExit: cmdExit_Click(); break;
-        case cmdOpenFile: cmdOpenFile_Click(); break;
-        case cmdOpenFolder: cmdOpenFolder_Click(); break;
-        case cmdAbout: cmdAbout_Click(); break;
-        case cmdMakeShort: cmdMakeShort_Click(); break;
-        default: break;
-    }
-}
-
-void frmMain::OnSize(WPARAM state) {
-    // A "Maximized" shortcut can reach past ShowWindow's command: the window has one height.
-    if (state == SIZE_MAXIMIZED)
-        ::ShowWindow(hwnd_, SW_RESTORE);
-    else
-        Form_Resize();
-}
-
-void frmMain::OnDpiChanged(int dpi, const RECT& suggested) {
-    dpi_ = dpi;
+void frmMain::OnDpiChanged(const RECT& suggested) {
     ApplyFontAndIcons();
     ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                    suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     Form_Resize();
 }
 
-std::optional<LRESULT> frmMain::OnEditColor(HDC context, HWND edit) {
-    if (edit != Item(txtShortex)) return std::nullopt;
-    ::SetBkColor(context, ::GetSysColor(COLOR_SCROLLBAR));
-    ::SetTextColor(context, ::GetSysColor(COLOR_WINDOWTEXT));
-    return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_SCROLLBAR));
-}
-
-void frmMain::Close() {
-    if (!std::exchange(unloading_, true)) Form_QueryUnload();
-    ::DestroyWindow(hwnd_);
-}
-
-void frmMain::OnDestroy() {
-    if (dropTarget_) ::RevokeDragDrop(hwnd_);
-    // A window that never loaded ends nothing: start-up still has its failure to report.
-    if (loaded_) Form_Unload();
-}
-
 void frmMain::ApplyFontAndIcons() {
     font_ = MessageFont(dpi_);
     for (const ControlDesign& control : MainLayout(kClientWidth))
         ::SendMessageW(Item(control.id), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
-    const auto icon = [this](int width, int height) {
-        return UniqueIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_SHORTEX),
-                                                          IMAGE_ICON, ::GetSystemMetricsForDpi(width, dpi_),
-                                                          ::GetSystemMetricsForDpi(height, dpi_), LR_DEFAULTCOLOR)));
-    };
-    bigIcon_ = icon(SM_CXICON, SM_CYICON);
-    smallIcon_ = icon(SM_CXSMICON, SM_CYSMICON);
-    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-    ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+    for (const WPARAM size : {ICON_BIG, ICON_SMALL}) {
+        const bool big = size == ICON_BIG;
+        icons_[size] = UniqueIcon(static_cast<HICON>(
+            ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_SHORTEX), IMAGE_ICON,
+                         ::GetSystemMetricsForDpi(big ? SM_CXICON : SM_CXSMICON, dpi_),
+                         ::GetSystemMetricsForDpi(big ? SM_CYICON : SM_CYSMICON, dpi_), LR_DEFAULTCOLOR)));
+        ::SendMessageW(hwnd_, WM_SETICON, size, reinterpret_cast<LPARAM>(icons_[size].get()));
+    }
     RECT work{};
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, (work.right - work.left) * 3 / 4);
@@ -206,46 +192,14 @@ void frmMain::Form_Resize() {
         PlaceInTwips(Item(control.id), control.rect, dpi_);
 }
 
-LRESULT CALLBACK frmMain::TextBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                           DWORD_PTR self) {
-    if (message == WM_MOUSEMOVE) {
-        auto& window = *reinterpret_cast<frmMain*>(self);
-        if (id == txtPath)
-            window.txtPath_MouseMove();
-        else
-            window.txtShortex_MouseMove();
-    }
-    return ::DefSubclassProc(box, message, wParam, lParam);
-}
-
-std::optional<Failure> frmMain::CreateTips() {
-    const INITCOMMONCONTROLSEX tooltipClasses{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
-    ::InitCommonControlsEx(&tooltipClasses);
-    tooltip_ = TipWindow(TTS_ALWAYSTIP);
-    if (!tooltip_)
-        return Failure{kComponentMissing,
-                       L"The tooltip control could not be created. " + SystemMessage(::GetLastError())};
-    for (const Tip& tip : kTips) {
-        TTTOOLINFOW tool = Tool(TTF_IDISHWND | TTF_SUBCLASS, Item(tip.control), tip.text);
-        ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-    pathTip_ = kTips[0].text;
-    return std::nullopt;
-}
-
 HWND frmMain::TipWindow(DWORD style) {
     return ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | style, 0, 0, 0, 0,
                              hwnd_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
 }
 
 TTTOOLINFOW frmMain::Tool(UINT flags, HWND control, const wchar_t* text) const {
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = flags;
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = const_cast<wchar_t*>(text);
-    return tool;
+    return {sizeof(TTTOOLINFOW),        flags, hwnd_,  reinterpret_cast<UINT_PTR>(control), {}, nullptr,
+            const_cast<wchar_t*>(text), 0,     nullptr};
 }
 
 // A balloon on the result box that says why its short form keeps a long name: the box's own,

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace shortex::main_window {
 
@@ -25,7 +26,9 @@ public:
     frmMain(std::shared_ptr<FileSystem> files, MessageBoxes& boxes, Pickers& pickers, std::wstring argumentText);
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
-    ~frmMain();
+    ~frmMain() {
+        if (hwnd_) ::DestroyWindow(hwnd_);
+    }
 
     // Creates the window and its controls, hidden, and loads it. The failure is kWindowLoadFailed
     // when the window itself cannot be made, kComponentMissing when one of its controls cannot.
@@ -34,11 +37,10 @@ public:
     // its first paint on.
     void Show(int showCommand);
     // For the message loop: Tab, Enter, Esc and Alt+letter.
-    bool TranslateDialogMessage(MSG& message);
+    bool TranslateDialogMessage(MSG& message) { return hwnd_ && ::IsDialogMessageW(hwnd_, &message); }
     HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
     HWND Tooltip() const { return tooltip_; }
     HWND Balloon() const { return balloon_; }  // shown where the edit control has no balloon of its own
-    // True while a lookup has not shown its answer.
     bool Looking() const { return pending_ != nullptr; }
 
     // Before the window is first shown: its place, and the command line's path or the remembered
@@ -64,14 +66,12 @@ private:
     friend class Window<frmMain>;
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnCreate();
-    void OnClick(int id);
-    void OnSize(WPARAM state);
-    void OnDpiChanged(int dpi, const RECT& suggested);
-    std::optional<LRESULT> OnEditColor(HDC context, HWND edit);
-    void Close();
-    void OnDestroy();
+    void OnDpiChanged(const RECT& suggested);
+    void Close() {
+        if (!std::exchange(unloading_, true)) Form_QueryUnload();
+        ::DestroyWindow(hwnd_);
+    }
 
-    std::optional<Failure> CreateTips();
     HWND TipWindow(DWORD style);
     TTTOOLINFOW Tool(UINT flags, HWND control, const wchar_t* text) const;
     void ShowBalloon(const ShortFormNote& note);
@@ -95,8 +95,6 @@ private:
     std::optional<std::wstring> ReadSetting(const wchar_t* name);
     void WriteSetting(const wchar_t* name, const std::wstring& text);
     std::wstring RememberedPath();
-    static LRESULT CALLBACK TextBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                             DWORD_PTR self);
 
     const std::shared_ptr<FileSystem> files_;
     MessageBoxes& boxes_;
@@ -112,8 +110,7 @@ private:
     std::unique_ptr<DropTarget> dropTarget_;
     std::wstring pathTip_, resultTip_;  // the tips the two boxes show now
     UniqueFont font_;
-    UniqueIcon bigIcon_, smallIcon_;
-    int dpi_ = 96;
+    UniqueIcon icons_[2];  // ICON_SMALL's and ICON_BIG's
     bool loaded_ = false;
     bool painted_ = false;
     bool resizing_ = false;

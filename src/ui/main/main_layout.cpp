@@ -9,38 +9,33 @@ namespace {
 
 // A title bar this wide (about an inch), or the whole of a narrower one, must be on one display.
 constexpr int kGraspableTitleWidth = 1440;
-
-bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
-    const auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](wchar_t x, wchar_t y) { return fold(x) == fold(y); });
-}
+// Far beyond any screen: no window can be placed there, and converting it would overflow.
+constexpr double kFarthestTwips = 1e9;
 
 // Digits, one decimal separator, an exponent: rewritten for strtod in the C locale.
 std::optional<double> ParseDecimal(std::wstring_view text, std::wstring_view separator) {
     text = Trim(text, L" \t");
     std::string plain;
     std::size_t i = 0;
-    const auto takeSign = [&] {
-        if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) plain += static_cast<char>(text[i++]);
-    };
-    const auto takeDigits = [&] {
+    // Copies a sign where one may stand, then the digits; how many digits.
+    const auto take = [&](bool signAllowed) {
+        if (signAllowed && i < text.size() && (text[i] == L'+' || text[i] == L'-'))
+            plain += static_cast<char>(text[i++]);
         const std::size_t start = i;
         while (i < text.size() && text[i] >= L'0' && text[i] <= L'9') plain += static_cast<char>(text[i++]);
-        return i > start;
+        return i - start;
     };
-    takeSign();
-    bool digits = takeDigits();
+    std::size_t digits = take(true);
     if (!separator.empty() && text.substr(i).starts_with(separator)) {
         plain += '.';
         i += separator.size();
-        digits = takeDigits() || digits;
+        digits += take(false);
     }
-    if (!digits) return std::nullopt;
+    if (digits == 0) return std::nullopt;
     if (i < text.size() && (text[i] == L'e' || text[i] == L'E')) {
         plain += 'e';
         ++i;
-        takeSign();
-        if (!takeDigits()) return std::nullopt;
+        if (take(true) == 0) return std::nullopt;
     }
     if (i != text.size()) return std::nullopt;
     const double value = std::strtod(plain.c_str(), nullptr);
@@ -91,30 +86,26 @@ PointTwips ChoosePosition(std::optional<int> top, std::optional<int> left, const
 }
 
 std::optional<bool> TextToTruth(std::wstring_view text) {
-    text = Trim(text, L" \t");
-    if (EqualIgnoringAsciiCase(text, L"true")) return true;
-    if (EqualIgnoringAsciiCase(text, L"false")) return false;
-    if (const auto number = ParseDecimal(text, L".")) return *number != 0.0;
+    std::wstring word(Trim(text, L" \t"));
+    for (wchar_t& c : word) c = c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c;  // ASCII letters only
+    if (word == L"true") return true;
+    if (word == L"false") return false;
+    if (const auto number = ParseDecimal(word, L".")) return *number != 0.0;
     return std::nullopt;
 }
 
 std::optional<int> TextToTwips(std::wstring_view text, std::wstring_view decimalSeparator) {
     const auto number = ParseDecimal(text, decimalSeparator);
-    // Far beyond any screen: no window can be placed there, and converting it would overflow.
-    if (!number || std::abs(*number) > 1e9) return std::nullopt;
+    if (!number || std::abs(*number) > kFarthestTwips) return std::nullopt;
     return static_cast<int>(std::lround(*number));
 }
 
 std::wstring ArgumentText(std::wstring_view commandLine) {
-    std::size_t i = 0;
-    if (!commandLine.empty() && commandLine[0] == L'"') {
-        const auto closing = commandLine.find(L'"', 1);
-        i = closing == std::wstring_view::npos ? commandLine.size() : closing + 1;
-    } else {
-        while (i < commandLine.size() && commandLine[i] != L' ' && commandLine[i] != L'\t') ++i;
-    }
-    while (i < commandLine.size() && (commandLine[i] == L' ' || commandLine[i] == L'\t')) ++i;
-    return std::wstring(commandLine.substr(i));
+    const bool quoted = commandLine.starts_with(L'"');
+    const std::size_t nameEnd = quoted ? commandLine.find(L'"', 1) : commandLine.find_first_of(L" \t");
+    if (nameEnd == commandLine.npos) return {};
+    const std::size_t start = commandLine.find_first_not_of(L" \t", quoted ? nameEnd + 1 : nameEnd);
+    return start == commandLine.npos ? std::wstring() : std::wstring(commandLine.substr(start));
 }
 
 std::wstring PathShownAtStart(const std::optional<std::wstring>& remembered) {

@@ -26,11 +26,6 @@ ComPtr<IShellItem> ItemFor(const std::wstring& path) {
     return item;
 }
 
-bool IsFolder(IShellItem* item) {
-    SFGAOF attributes = 0;
-    return SUCCEEDED(item->GetAttributes(SFGAO_FOLDER, &attributes)) && (attributes & SFGAO_FOLDER);
-}
-
 // Shows the dialog and answers the chosen file system path.
 Choice Run(IFileOpenDialog& dialog, HWND owner, FILEOPENDIALOGOPTIONS options) {
     FILEOPENDIALOGOPTIONS current = 0;
@@ -55,7 +50,9 @@ Choice SystemPickers::ChooseFile(HWND owner, const std::wstring& start) {
     dialog->SetFileTypes(1, &anyFile);
 
     // Opens in the start folder, or in the start file's folder with its name filled in.
-    if (const auto item = ItemFor(start); item && IsFolder(item.get())) {
+    SFGAOF attributes = 0;
+    if (const auto item = ItemFor(start);
+        item && SUCCEEDED(item->GetAttributes(SFGAO_FOLDER, &attributes)) && (attributes & SFGAO_FOLDER)) {
         dialog->SetFolder(item.get());
     } else if (const std::wstring folder = FolderPart(start); folder != start) {
         if (const auto parent = ItemFor(folder)) dialog->SetFolder(parent.get());
@@ -67,11 +64,10 @@ Choice SystemPickers::ChooseFile(HWND owner, const std::wstring& start) {
 Choice SystemPickers::ChooseFolder(HWND owner, const std::wstring& title, const std::wstring& label,
                                    const std::wstring& startFolder) {
     ComPtr<IFileOpenDialog> dialog;
-    if (const HRESULT created = CreateOpenDialog(dialog); FAILED(created)) {
-        Failure failure = FailureOf(created);
-        return {Failure{kCannotCreateObject, L"The folder chooser cannot be created. " + failure.description},
-                std::nullopt};
-    }
+    if (const HRESULT created = CreateOpenDialog(dialog); FAILED(created))
+        return {
+            Failure{kCannotCreateObject, L"The folder chooser cannot be created. " + FailureOf(created).description},
+            std::nullopt};
     dialog->SetTitle(title.c_str());
     dialog->SetFileNameLabel(label.c_str());
     if (const auto item = ItemFor(startFolder)) dialog->SetFolder(item.get());
