@@ -147,10 +147,12 @@ std::wstring FullPath(const std::wstring& path) {
     return full.size() > kMaxPathText ? std::wstring() : full;
 }
 
-// The pipe Shortex.exe reads this run's failures from, when it gave one (the parser took only a local
-// pipe's name). As its client this process may be identified, never impersonated: it may be elevated.
+// The pipe Shortex.exe reads this run's failures from, when it gave one. Only a local pipe's name is
+// opened: anything else could turn an administrator's write into one the user chose. As its client
+// this process may be identified, never impersonated: it may be elevated.
 UniqueFileHandle OpenReportPipe(const std::wstring& name) {
-    if (name.empty()) return {};
+    const std::wstring_view pipes = L"\\\\.\\pipe\\";
+    if (!name.starts_with(pipes) || name.find_first_of(L"\\/", pipes.size()) != std::wstring::npos) return {};
     UniqueFileHandle pipe(::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                         SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr));
     if (pipe && ::GetFileType(pipe.get()) != FILE_TYPE_PIPE) pipe.reset();

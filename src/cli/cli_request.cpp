@@ -43,14 +43,7 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
     }
     if ((request.dryRun && !makeShort) || (makeShort && (request.longForm || request.strict)))
         return usageError(L"--dry-run goes with --make-short, which takes no other option");
-    // A local pipe only: a path that leads anywhere else could turn an administrator's write into
-    // one the user chose.
-    const std::wstring_view pipes = L"\\\\.\\pipe\\";
-    const bool isPipe = request.reportTo.starts_with(pipes) && request.reportTo.size() > pipes.size() &&
-                        request.reportTo.find_first_of(L"\\/", pipes.size()) == std::wstring::npos &&
-                        request.reportTo.find(L"..") == std::wstring::npos;
-    if (!request.reportTo.empty() && (!makeShort || !isPipe))
-        return usageError(L"--report-to takes a pipe (\\\\.\\pipe\\NAME), with --make-short");
+    if (!request.reportTo.empty() && !makeShort) return usageError(L"--report-to goes with --make-short");
     bool optionsEnded = false;
     for (; next < arguments.size(); ++next) {
         const std::wstring& argument = arguments[next];

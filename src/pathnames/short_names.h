@@ -22,12 +22,11 @@ struct GivenName {
 };
 
 // Every component of the full path, from the root down, that has no short name, with the name it
-// gets; a component that has one keeps it. With dryRun nothing changes, which is the list a Yes/No
-// box shows; otherwise each is given its name, the next "~N" when one was taken meanwhile, and a
-// failure leaves the others to be done. Where the volume gives no short names nothing is tried:
-// the error is the volume's refusal (WhyVolumeGivesNoShortNames). error::kPrivilegeNotHeld: the
-// same again, elevated, can give them. A path that is not found is one entry with
-// error::kFileNotFound.
+// gets; a component that has one keeps it. With dryRun nothing changes; otherwise each is given its
+// name, the next "~N" when one was taken meanwhile, and a failure leaves the others to be done.
+// Where the volume gives no short names nothing is tried: the error is the volume's refusal.
+// error::kPrivilegeNotHeld: the same again, elevated, can give them. A path that is not found is
+// one entry with error::kFileNotFound.
 std::vector<GivenName> GiveShortNames(FileSystem& files, const std::wstring& path, bool dryRun);
 
 // The names the components of the full paths would get, as a dry run finds them; relative paths
@@ -43,8 +42,8 @@ std::wstring OfferText(const std::vector<GivenName>& names);
 // A line for each name that cannot be given: the component, and why. Empty when each can.
 std::wstring FailureLines(const std::vector<GivenName>& names);
 
-// What the window and the verb say when the run that gives the names did not give them all, with
-// the lines that run reported (FailureLines, each ended); without any, where to learn why.
+// What the window and the verb say when the run that gave the names did not give them all: the
+// lines it reported (FailureLines), or where to learn why.
 std::wstring NotGivenText(const std::wstring& reported);
 
 }  // namespace shortex

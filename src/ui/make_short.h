@@ -14,23 +14,22 @@ namespace shortex {
 // The Yes/No box that lists each component and the name it gets; true for Yes.
 bool AskToGive(MessageBoxes& boxes, HWND owner, const std::vector<GivenName>& names);
 
-// How the run that gives the names ended.
+// How the run that gives the names ended: its exit code, and a line for each name it could not give.
 struct NamesGiven {
     DWORD exitCode = 0;
-    std::wstring reported;  // a line for each name it could not give: the component, and why
+    std::wstring reported;
 };
 
 // shortex-cli.exe, beside this program, giving the paths their names as administrator, its console
-// hidden. ShellExecuteExW's "runas" gives it no standard handles: it writes its reasons into a pipe
-// this process makes under a name nobody can guess, and opens nothing else on its behalf.
+// hidden. "runas" gives it no standard handles: it writes its reasons into a pipe this process
+// makes under a name nobody can guess.
 class MakeShortRun {
 public:
     static MakeShortRun Start(HWND owner, const std::vector<std::wstring>& paths);
     // The user said no at the UAC prompt: nothing runs, nothing changes.
     bool Declined() const { return startError_ == ERROR_CANCELLED; }
     // Waits for the run to end, reading its reasons as they come; a run that could not start gives
-    // that reason. On a single-threaded apartment COM calls and window messages are dispatched
-    // meanwhile, so whoever calls this process's objects is answered while the run goes on.
+    // that reason. The verb's server answers COM calls meanwhile.
     NamesGiven Finish();
 
 private:
