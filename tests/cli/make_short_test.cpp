@@ -7,10 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <regex>
 
 namespace shortex::testing {
 namespace {
@@ -40,16 +39,10 @@ std::string Narrow(const std::wstring& ascii) { return std::string(ascii.begin()
 
 // The paths the lines on stderr name ("shortex-cli: PATH: why", "shortex-cli: warning: PATH: why").
 std::vector<std::wstring> Named(const std::string& errors) {
+    const std::regex line("shortex-cli: (?:warning: )?(.+?): .*");
     std::vector<std::wstring> paths;
-    std::istringstream lines(errors);
-    for (std::string line; std::getline(lines, line);) {
-        std::string_view rest(line);
-        if (!rest.starts_with("shortex-cli: ")) continue;
-        rest.remove_prefix(std::strlen("shortex-cli: "));
-        if (rest.starts_with("warning: ")) rest.remove_prefix(std::strlen("warning: "));
-        if (const std::size_t end = rest.find(": "); end != rest.npos)
-            paths.emplace_back(rest.begin(), rest.begin() + end);
-    }
+    for (std::sregex_iterator at(errors.begin(), errors.end(), line), end; at != end; ++at)
+        paths.emplace_back((*at)[1].first, (*at)[1].second);
     return paths;
 }
 
