@@ -209,7 +209,7 @@ void frmabout::PaintSeparators() const {
 std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            if (CreateControls(hwnd_, kDesign, dpi_)) return -1;
+            if (CreateControls(hwnd_, kDesign)) return -1;  // placed by ApplyFontsAndLayout
             ::SetWindowSubclass(::GetDlgItem(hwnd_, lblurl), &LinkProcedure, 0, 0);
             return 0;
         case WM_COMMAND: {

@@ -120,9 +120,7 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
 }
 
 bool frmMain::OnCreate() {
-    RECT client{};
-    ::GetClientRect(hwnd_, &client);
-    creationFailure_ = CreateControls(hwnd_, MainLayout(PixelsToTwips(client.right, dpi_)), dpi_);
+    creationFailure_ = CreateControls(hwnd_, MainLayout(kClientWidth));  // placed by the WM_SIZE that follows
     if (creationFailure_) return false;
     const INITCOMMONCONTROLSEX tooltipClasses{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&tooltipClasses);
