@@ -25,7 +25,7 @@ ClassAndStyle ControlClass(ControlKind kind) {
         case ControlKind::Label: return {WC_STATICW, kLabel | SS_LEFT};
         case ControlKind::HiddenLabel: return {WC_STATICW, SS_NOPREFIX};
         case ControlKind::FittedLabel: return {WC_STATICW, kLabel | SS_LEFTNOWORDWRAP};
-        case ControlKind::Link: return {WC_STATICW, kLabel | SS_LEFTNOWORDWRAP | SS_NOTIFY | WS_TABSTOP};
+        case ControlKind::Link: return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW};
         case ControlKind::Button: return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON};
         case ControlKind::DefaultButton: return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON};
         case ControlKind::HiddenButton: return {WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON};
