@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -51,6 +50,18 @@ bool IsConsole(HANDLE handle) {
     return ::GetConsoleMode(handle, &mode);
 }
 
+// --tree's progress line, while it shows on the console of standard error.
+bool progressOnScreen = false;
+
+void ShowProgress(const std::wstring& line) {
+    ::WriteConsoleW(::GetStdHandle(STD_ERROR_HANDLE), line.c_str(), static_cast<DWORD>(line.size()), nullptr, nullptr);
+}
+
+// Before anything else is written to the console (a process has one), the progress line goes.
+void EraseProgress() {
+    if (std::exchange(progressOnScreen, false)) ShowProgress(L"\r" + std::wstring(kProgressColumns, L' ') + L"\r");
+}
+
 // Collects lines and writes them in large pieces: real Unicode to a console, UTF-8 anywhere else.
 class LineWriter {
 public:
@@ -69,15 +80,10 @@ public:
         Write(L"\r\n");
     }
 
-    bool console() const { return console_; }
-
-    // Called before each piece goes out: a progress line on the same console is erased first.
-    std::function<void()> beforeFlush;
-
     // In pieces of at most 64 KiB, which any console takes; a closed pipe ends it: nobody reads.
     void Flush() {
         if (pending_.empty()) return;
-        if (beforeFlush) beforeFlush();
+        if (console_) EraseProgress();
         const std::string bytes = console_ ? std::string() : ToUtf8(pending_);
         const std::size_t size = console_ ? pending_.size() : bytes.size();
         for (std::size_t at = 0; at < size;) {
@@ -180,20 +186,9 @@ int PrintTree(const std::wstring& folder, bool strict, LineWriter& output, LineW
         return path;
     };
     ::SetConsoleCtrlHandler([](DWORD) -> BOOL { return interrupted = true; }, TRUE);  // handled: the walk stops
-    const HANDLE console = ::GetStdHandle(STD_ERROR_HANDLE);
-    const bool showProgress = IsConsole(console);
+    const bool showProgress = IsConsole(::GetStdHandle(STD_ERROR_HANDLE));
     ULONGLONG nextProgress = ::GetTickCount64() + kFirstProgressMs;
-    bool progressOnScreen = false;
     unsigned long long folders = 0, entries = 0;
-    const auto progress = [&](const std::wstring& line) {
-        ::WriteConsoleW(console, line.c_str(), static_cast<DWORD>(line.size()), nullptr, nullptr);
-    };
-    // The progress line goes before anything else is written to the console it is on.
-    const auto eraseProgress = [&] {
-        if (std::exchange(progressOnScreen, false)) progress(L"\r" + std::wstring(kProgressColumns, L' ') + L"\r");
-    };
-    if (output.console()) output.beforeFlush = eraseProgress;
-    errors.beforeFlush = eraseProgress;
     bool everyFolderListed = true, anyLongName = false;
     std::optional<VolumeFacts> volume;  // name surrogates are not entered: the whole walk is on one volume
     WalkTree(
@@ -208,7 +203,7 @@ int PrintTree(const std::wstring& folder, bool strict, LineWriter& output, LineW
             if (showProgress && entries % kEntriesPerClockLook == 0 && ::GetTickCount64() > nextProgress) {
                 nextProgress = ::GetTickCount64() + kProgressEveryMs;
                 output.Flush();  // entries first, then the line that counts them
-                progress(L"\r" + std::to_wstring(folders) + L" folders, " + std::to_wstring(entries) + L" entries");
+                ShowProgress(L"\r" + std::to_wstring(folders) + L" folders, " + std::to_wstring(entries) + L" entries");
                 progressOnScreen = true;
             }
         },
@@ -219,10 +214,9 @@ int PrintTree(const std::wstring& folder, bool strict, LineWriter& output, LineW
             everyFolderListed = false;
         },
         [] { return interrupted.load(); });
-    eraseProgress();
+    EraseProgress();
     output.Flush();
     errors.Flush();
-    output.beforeFlush = errors.beforeFlush = nullptr;
     if (interrupted) return static_cast<int>(STATUS_CONTROL_C_EXIT);
     if (strict && anyLongName) return kExitLongNameKept;
     return everyFolderListed ? kExitDone : kExitNotEveryPath;

@@ -25,7 +25,7 @@ ClassAndStyle ControlClass(ControlKind kind) {
         case ControlKind::Label: return {WC_STATICW, kLabel | SS_LEFT};
         case ControlKind::HiddenLabel: return {WC_STATICW, SS_NOPREFIX};
         case ControlKind::FittedLabel: return {WC_STATICW, kLabel | SS_LEFTNOWORDWRAP};
-        case ControlKind::Link: return {WC_STATICW, kLabel | SS_LEFTNOWORDWRAP | SS_NOTIFY | WS_TABSTOP};
+        case ControlKind::Link: return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW};
         case ControlKind::Button: return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON};
         case ControlKind::DefaultButton: return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON};
         case ControlKind::HiddenButton: return {WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON};
@@ -35,7 +35,7 @@ ClassAndStyle ControlClass(ControlKind kind) {
 
 }  // namespace
 
-std::optional<Failure> CreateControls(HWND parent, std::span<const ControlDesign> design, int dpi) {
+std::optional<Failure> CreateControls(HWND parent, std::span<const ControlDesign> design) {
     for (const ControlDesign& control : design) {
         const ClassAndStyle kind = ControlClass(control.kind);
         const HWND child = ::CreateWindowExW(
@@ -44,7 +44,6 @@ std::optional<Failure> CreateControls(HWND parent, std::span<const ControlDesign
         if (!child)
             return Failure{kComponentMissing, L"A control could not be created. " + SystemMessage(::GetLastError())};
         if (control.kind == ControlKind::TextBox) ::SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // no limit
-        PlaceInTwips(child, control.rect, dpi);
     }
     return std::nullopt;
 }

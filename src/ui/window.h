@@ -65,9 +65,9 @@ protected:
     int dpi_ = static_cast<int>(::GetDpiForSystem());  // the window's once it is made: every size is scaled to it
 };
 
-// Makes the controls of a design on parent, in tab order, each where the design puts it at the
-// DPI; the failure (kComponentMissing) of the first that cannot be made.
-std::optional<Failure> CreateControls(HWND parent, std::span<const ControlDesign> design, int dpi);
+// Makes the controls of a design on parent, in tab order, unplaced: each window places its own as it
+// is sized. The failure (kComponentMissing) of the first that cannot be made.
+std::optional<Failure> CreateControls(HWND parent, std::span<const ControlDesign> design);
 
 // Moves a control to a rectangle given in twips. Edges are rounded, not sizes, so neighbours that
 // touch in twips touch in pixels.

@@ -3,7 +3,6 @@
 #include "about_text.h"
 #include "shortex_version.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -39,40 +38,6 @@ constexpr ControlDesign kDesign[] = {
 };
 
 frmabout* openBox = nullptr;  // one box at a time, on the one user-interface thread
-
-// The link is a static control: Space clicks it as the mouse does (Enter comes as the box's IDOK), and the
-// focus shows as a dotted rectangle. Its parent paints the background under it, so that goes when it repaints.
-LRESULT CALLBACK LinkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    switch (message) {
-        case WM_KEYDOWN:
-            if (wParam != VK_SPACE) break;
-            if (!(lParam & (1 << 30)))  // once per press, not again while the key repeats
-                ::SendMessageW(::GetParent(link), WM_COMMAND, MAKEWPARAM(lblurl, STN_CLICKED),
-                               reinterpret_cast<LPARAM>(link));
-            return 0;
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-        case WM_UPDATEUISTATE: {
-            RECT area{};
-            ::GetWindowRect(link, &area);
-            ::MapWindowPoints(nullptr, ::GetParent(link), reinterpret_cast<POINT*>(&area), 2);
-            ::InvalidateRect(::GetParent(link), &area, TRUE);
-            break;
-        }
-        case WM_PAINT: {
-            const LRESULT result = ::DefSubclassProc(link, message, wParam, lParam);
-            if (::GetFocus() == link && !(::SendMessageW(link, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
-                RECT client{};
-                ::GetClientRect(link, &client);
-                const HDC dc = ::GetDC(link);
-                ::DrawFocusRect(dc, &client);
-                ::ReleaseDC(link, dc);
-            }
-            return result;
-        }
-    }
-    return ::DefSubclassProc(link, message, wParam, lParam);
-}
 
 // A fitted label as wide and as high as its one line of text in its font, with an edge to spare:
 // the static control draws a final period or comma's tail past what DrawText measures.
@@ -208,16 +173,13 @@ void frmabout::PaintSeparators() const {
 
 std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            if (CreateControls(hwnd_, kDesign, dpi_)) return -1;
-            ::SetWindowSubclass(::GetDlgItem(hwnd_, lblurl), &LinkProcedure, 0, 0);
-            return 0;
+        case WM_CREATE: return CreateControls(hwnd_, kDesign) ? -1 : 0;  // placed by ApplyFontsAndLayout
         case WM_COMMAND: {
             const int id = LOWORD(wParam), code = HIWORD(wParam);
             // Enter comes as IDOK, whatever has the focus: the box has no default button to switch.
             if ((id == cmdok && code == BN_CLICKED) || (id == IDOK && ::GetFocus() == ::GetDlgItem(hwnd_, cmdok)))
                 cmdok_Click();
-            else if ((id == lblurl && code == STN_CLICKED) ||
+            else if ((id == lblurl && code == BN_CLICKED) ||
                      (id == IDOK && ::GetFocus() == ::GetDlgItem(hwnd_, lblurl)))
                 lblurl_Click();
             return 0;  // IDCANCEL, from Esc, is left alone: the box has no cancel button
@@ -225,10 +187,21 @@ std::optional<LRESULT> frmabout::HandleMessage(UINT message, WPARAM wParam, LPAR
         case WM_CTLCOLORSTATIC: {
             // Transparent labels over the background the box has painted already.
             const HDC dc = reinterpret_cast<HDC>(wParam);
-            const bool link = reinterpret_cast<HWND>(lParam) == ::GetDlgItem(hwnd_, lblurl);
-            ::SetTextColor(dc, link ? kLinkColour : ::GetSysColor(COLOR_BTNTEXT));
+            ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
             ::SetBkMode(dc, TRANSPARENT);
             return reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));
+        }
+        case WM_DRAWITEM: {  // the link, an owner-drawn button: Space and the mouse click it, focus repaints it
+            const auto& link = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            RECT area = link.rcItem;
+            ::FillRect(link.hDC, &area, ::GetSysColorBrush(COLOR_BTNFACE));
+            ::SetTextColor(link.hDC, kLinkColour);
+            ::SetBkMode(link.hDC, TRANSPARENT);
+            const HGDIOBJ previous = ::SelectObject(link.hDC, messageFont_.get());
+            ::DrawTextW(link.hDC, ControlText(link.hwndItem).c_str(), -1, &area, DT_NOPREFIX | DT_SINGLELINE);
+            ::SelectObject(link.hDC, previous);
+            if ((link.itemState & ODS_FOCUS) && !(link.itemState & ODS_NOFOCUSRECT)) ::DrawFocusRect(link.hDC, &area);
+            return TRUE;
         }
         case WM_SETCURSOR:
             if (reinterpret_cast<HWND>(wParam) != ::GetDlgItem(hwnd_, lblurl) || LOWORD(lParam) != HTCLIENT) break;

@@ -3,8 +3,6 @@
 #include "main_layout.h"
 #include "resource.h"
 
-#include <algorithm>
-
 namespace shortex::main_window {
 namespace {
 
@@ -88,7 +86,7 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
             else
                 Form_Resize();
             return 0;
-        case WM_GETMINMAXINFO: {
+        case WM_GETMINMAXINFO: {  // the height stays at the design's, the width at least the design's
             auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
             limits.ptMinTrackSize = POINT{PinnedSize().cx, PinnedSize().cy};
             limits.ptMaxTrackSize.y = PinnedSize().cy;
@@ -122,9 +120,7 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
 }
 
 bool frmMain::OnCreate() {
-    RECT client{};
-    ::GetClientRect(hwnd_, &client);
-    creationFailure_ = CreateControls(hwnd_, MainLayout(PixelsToTwips(client.right, dpi_)), dpi_);
+    creationFailure_ = CreateControls(hwnd_, MainLayout(kClientWidth));  // placed by the WM_SIZE that follows
     if (creationFailure_) return false;
     const INITCOMMONCONTROLSEX tooltipClasses{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&tooltipClasses);
@@ -173,19 +169,10 @@ void frmMain::ApplyFontAndIcons() {
 
 SIZE frmMain::PinnedSize() const { return OuterSizeForClient(kClientWidth, kClientHeight, kStyle, kExStyle, dpi_); }
 
-// The height stays at the design's client height, the width at least the design's; the boxes
-// stretch and the right-hand buttons follow the right edge.
+// The boxes stretch and the right-hand buttons follow the right edge. The size itself is held by
+// WM_GETMINMAXINFO, which DefWindowProc applies to every size change of a resizable window.
 void frmMain::Form_Resize() {
     if (::IsIconic(hwnd_)) return;
-    const SIZE pinned = PinnedSize();
-    RECT window{};
-    ::GetWindowRect(hwnd_, &window);
-    if (!resizing_ && (window.bottom - window.top != pinned.cy || window.right - window.left < pinned.cx)) {
-        resizing_ = true;  // the size change comes back here; a size the system refuses must not loop
-        ::SetWindowPos(hwnd_, nullptr, 0, 0, std::max<int>(window.right - window.left, pinned.cx), pinned.cy,
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        resizing_ = false;
-    }
     RECT client{};
     ::GetClientRect(hwnd_, &client);
     for (const ControlDesign& control : MainLayout(PixelsToTwips(client.right, dpi_), !namesOffered_.empty()))

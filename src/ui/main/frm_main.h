@@ -113,7 +113,6 @@ private:
     UniqueIcon icons_[2];  // ICON_SMALL's and ICON_BIG's
     bool loaded_ = false;
     bool painted_ = false;
-    bool resizing_ = false;
     bool unloading_ = false;
     std::optional<Failure> creationFailure_;
 };
