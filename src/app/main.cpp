@@ -32,7 +32,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     SystemMessageBoxes boxes;
     main_window::SystemPickers pickers;
     const std::wstring argumentText = main_window::ArgumentText(::GetCommandLineW());
-    // COM starts the verb's server so; one that nothing is dropped on ends by itself.
+    // COM starts the verb's server with -Embedding; one that nothing is dropped on ends after this long.
     constexpr UINT kUnusedServerTimeoutMs = 30000;
     if (argumentText == L"-Embedding" || argumentText == L"/Embedding")
         return verb::Serve(*files, boxes, kUnusedServerTimeoutMs);
