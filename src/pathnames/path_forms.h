@@ -1,0 +1,54 @@
+// A path written the way the place it is pasted into reads paths: backslashes, forward slashes,
+// escaped for JSON and C, or as MSYS and Cygwin shells name it; quoted never, where it would break
+// without quotes, or always; several with a separator between them.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace shortex {
+
+enum class PathForm { Windows, Forward, Escaped, Msys, Cygwin };
+enum class Quotes { Never, Needed, Always };
+enum class Separator { NewLine, Space, Tab, Comma, Semicolon };
+
+struct CopyForm {
+    PathForm form = PathForm::Windows;
+    Quotes quotes = Quotes::Never;
+    bool unc = false;  // a path on a mapped network drive by its UNC path
+    Separator separator = Separator::NewLine;
+    friend bool operator==(const CopyForm&, const CopyForm&) = default;
+};
+
+// The words for each choice, in the order of its enumeration: shortex-cli's and the settings'.
+inline constexpr std::wstring_view kFormWords[] = {L"windows", L"forward", L"escaped", L"msys", L"cygwin"};
+inline constexpr std::wstring_view kQuoteWords[] = {L"never", L"needed", L"always"};
+inline constexpr std::wstring_view kSeparatorWords[] = {L"newline", L"space", L"tab", L"comma", L"semicolon"};
+
+// The position of the word among the words, in any letter case; nothing for a word not there.
+std::optional<int> WordPosition(std::span<const std::wstring_view> words, std::wstring_view word);
+
+template <typename Choice>
+std::optional<Choice> Named(std::span<const std::wstring_view> words, std::wstring_view word) {
+    const std::optional<int> position = WordPosition(words, word);
+    return position ? std::optional<Choice>(static_cast<Choice>(*position)) : std::nullopt;
+}
+
+// The words for a message: "never, needed or always".
+std::wstring WordList(std::span<const std::wstring_view> words);
+
+// The path in the form, quoted as chosen. An item that holds the separator is quoted whatever the
+// choice, or the list would read as other paths. The empty text stays empty: there is no path.
+std::wstring WrittenAs(std::wstring_view path, const CopyForm& form);
+
+// The paths each written in the form, the separator between them.
+std::wstring WrittenAs(const std::vector<std::wstring>& paths, const CopyForm& form);
+
+// The path with its drive ("Z:\") replaced by that drive's UNC path ("\\server\share"); as it is
+// when the root is empty or the path does not start with a drive's root.
+std::wstring OnNetworkRoot(std::wstring_view path, std::wstring_view driveUncPath);
+
+}  // namespace shortex
