@@ -51,4 +51,11 @@ std::wstring WrittenAs(const std::vector<std::wstring>& paths, const CopyForm& f
 // when the root is empty or the path does not start with a drive's root.
 std::wstring OnNetworkRoot(std::wstring_view path, std::wstring_view driveUncPath);
 
+// Windows only. The path on the UNC path of its mapped network drive (WNetGetUniversalNameW); as
+// it is on a local or SUBST drive, or when the network cannot say.
+std::wstring UniversalPath(const std::wstring& path);
+
+// Windows only. The paths as the form writes them for pasting, each on its UNC path when chosen.
+std::wstring ForPasting(const std::vector<std::wstring>& paths, const CopyForm& form);
+
 }  // namespace shortex

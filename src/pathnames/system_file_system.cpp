@@ -1,7 +1,10 @@
 // The file system's answers from the Win32 API, for paths of any length.
 #include "common/system_errors.h"
 #include "common/unique_handle.h"
+#include "path_forms.h"
 #include "path_names.h"
+
+#include <winnetwk.h>
 
 #include <winioctl.h>
 
@@ -200,6 +203,29 @@ std::uint32_t SystemFileSystem::SetShortName(const std::wstring& path, const std
         error = ::GetLastError();
     // Refused to a process without the privilege: the rights are missing, not a program holding it.
     return error == ERROR_ACCESS_DENIED && !restorePrivilegeEnabled ? ERROR_PRIVILEGE_NOT_HELD : error;
+}
+
+std::wstring UniversalPath(const std::wstring& path) {
+    const std::wstring_view drivePath = std::wstring_view(path).substr(path.starts_with(L"\\\\?\\") ? 4 : 0);
+    if (drivePath.size() < 3 || drivePath[1] != L':' || drivePath[2] != L'\\') return path;
+    // The drive's root alone: the provider cannot lengthen the rest, and a drive is asked once.
+    const std::wstring root(drivePath.substr(0, 3));
+    std::vector<std::byte> answer(sizeof(UNIVERSAL_NAME_INFOW) + (MAX_PATH + 1) * sizeof(wchar_t));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        auto size = static_cast<DWORD>(answer.size());
+        const DWORD status = ::WNetGetUniversalNameW(root.c_str(), UNIVERSAL_NAME_INFO_LEVEL, answer.data(), &size);
+        if (status == NO_ERROR)
+            return OnNetworkRoot(path, reinterpret_cast<const UNIVERSAL_NAME_INFOW*>(answer.data())->lpUniversalName);
+        if (status != ERROR_MORE_DATA) break;
+        answer.resize(size);
+    }
+    return path;  // a local or SUBST drive, or a network that cannot say
+}
+
+std::wstring ForPasting(const std::vector<std::wstring>& paths, const CopyForm& form) {
+    std::vector<std::wstring> rooted;
+    for (const std::wstring& path : paths) rooted.push_back(form.unc ? UniversalPath(path) : path);
+    return WrittenAs(rooted, form);
 }
 
 }  // namespace shortex

@@ -48,4 +48,32 @@ LSTATUS CreateRegKey(HKEY root, const wchar_t* subKey) {
     return ::RegCreateKeyExW(root, subKey, 0, nullptr, 0, KEY_READ, nullptr, key.put(), nullptr);
 }
 
+namespace {
+
+constexpr std::wstring_view kTruthWords[] = {L"False", L"True"};
+
+template <typename Choice>
+Choice ReadChoice(const wchar_t* name, std::span<const std::wstring_view> words) {
+    const std::optional<std::wstring> text = ReadRegValue(HKEY_CURRENT_USER, kSettingsKey, name);
+    return text ? Named<Choice>(words, *text).value_or(Choice{}) : Choice{};
+}
+
+void WriteChoice(const wchar_t* name, std::span<const std::wstring_view> words, int choice) {
+    WriteRegValue(HKEY_CURRENT_USER, kSettingsKey, name, std::wstring(words[static_cast<std::size_t>(choice)]));
+}
+
+}  // namespace
+
+CopyForm ReadCopyForm() {
+    return {ReadChoice<PathForm>(L"CopyForm", kFormWords), ReadChoice<Quotes>(L"CopyQuotes", kQuoteWords),
+            ReadChoice<int>(L"CopyUNC", kTruthWords) == 1, ReadChoice<Separator>(L"CopySeparator", kSeparatorWords)};
+}
+
+void WriteCopyForm(const CopyForm& form) {
+    WriteChoice(L"CopyForm", kFormWords, static_cast<int>(form.form));
+    WriteChoice(L"CopyQuotes", kQuoteWords, static_cast<int>(form.quotes));
+    WriteChoice(L"CopyUNC", kTruthWords, form.unc ? 1 : 0);
+    WriteChoice(L"CopySeparator", kSeparatorWords, static_cast<int>(form.separator));
+}
+
 }  // namespace shortex::registry

@@ -1,6 +1,8 @@
 // String values in the registry: the program's settings, and the Explorer menu's keys.
 #pragma once
 
+#include "pathnames/path_forms.h"
+
 #include <windows.h>
 
 #include <optional>
@@ -20,5 +22,11 @@ LSTATUS WriteRegValue(HKEY root, const wchar_t* subKey, const wchar_t* name, con
 
 // Creates the key and every missing key on its path; an existing key is left as it is.
 LSTATUS CreateRegKey(HKEY root, const wchar_t* subKey);
+
+// The form paths are copied in, by the window's Copy and by Explorer's verb, Send To and --copy,
+// as the Copy menu left it in the settings key. A value missing or holding a word not known gives
+// that part of the form as it always was: backslashes, no quotes, the drive, one path a line.
+CopyForm ReadCopyForm();
+void WriteCopyForm(const CopyForm& form);
 
 }  // namespace shortex::registry
