@@ -173,7 +173,7 @@ bool Warn(LineWriter& errors, const std::wstring& path, const ShortFormNote& not
 
 // Every file and folder under the folder, one per line: short form, a tab, long form. Ctrl+C ends
 // the walk with what was found written; over a second on a console, a progress line shows.
-int PrintTree(const std::wstring& folder, bool strict, LineWriter& output, LineWriter& errors) {
+int PrintTree(const std::wstring& folder, bool strict, const CopyForm& form, LineWriter& output, LineWriter& errors) {
     SystemFileSystem files;
     const std::wstring full = FullPath(folder);
     if (!DirExists(files, full)) {
@@ -194,7 +194,7 @@ int PrintTree(const std::wstring& folder, bool strict, LineWriter& output, LineW
     WalkTree(
         files, withoutClosingBackslash(ShortPath(files, full)), withoutClosingBackslash(LongPath(files, full)),
         [&](const std::wstring& shortForm, const std::wstring& longForm, std::uint32_t attributes) {
-            output.WriteLine(shortForm + L'\t' + longForm);
+            output.WriteLine(ForPasting({shortForm}, form) + L'\t' + ForPasting({longForm}, form));
             // Only the entry's own name: its folders had their line, and their warning, before it.
             const std::wstring ownName = shortForm.substr(shortForm.rfind(L'\\') + 1);
             anyLongName = Warn(errors, longForm, NoteOnShortForm(files, longForm, ownName, volume)) || anyLongName;
@@ -240,7 +240,7 @@ int Run(const std::vector<std::wstring>& arguments) {
         errors.Write(UsageText());
         return kExitUsage;
     }
-    if (request.action == ListTree) return PrintTree(request.paths[0], request.strict, output, errors);
+    if (request.action == ListTree) return PrintTree(request.paths[0], request.strict, request.form, output, errors);
     if (request.action == InstallExplorer || request.action == UninstallExplorer) {
         const MenuChange change = request.action == InstallExplorer ? InstallExplorerMenu() : UninstallExplorerMenu();
         for (const std::wstring& line : change.done) output.WriteLine(line);
@@ -265,7 +265,7 @@ int Run(const std::vector<std::wstring>& arguments) {
                 if (given.error)
                     errors.WriteLine(L"shortex-cli: " + given.path + L": " + given.failure);
                 else if (request.dryRun)
-                    output.WriteLine(given.name + L'\t' + given.path);
+                    output.WriteLine(given.name + L'\t' + ForPasting({given.path}, request.form));
                 everyPathAnswered = everyPathAnswered && !given.error;
                 needsAdministrator = needsAdministrator || given.error == error::kPrivilegeNotHeld;
             }
@@ -274,7 +274,7 @@ int Run(const std::vector<std::wstring>& arguments) {
         }
         const std::wstring converted = request.longForm ? LongPath(files, path) : ShortPath(files, path);
         everyPathAnswered = everyPathAnswered && !converted.empty();
-        output.WriteLine(converted);
+        output.WriteLine(ForPasting({converted}, request.form));
         if (request.action == Convert && !request.longForm)
             anyLongName = Warn(errors, path, NoteOnShortForm(files, path, converted)) || anyLongName;
     };

@@ -1,6 +1,17 @@
 #include "cli_request.h"
 
 namespace shortex::cli {
+namespace {
+
+// Sets the choice the word names; false when it names none.
+template <typename Choice>
+bool Choose(Choice& choice, std::span<const std::wstring_view> words, std::wstring_view word) {
+    const std::optional<Choice> named = Named<Choice>(words, word);
+    choice = named.value_or(choice);
+    return named.has_value();
+}
+
+}  // namespace
 
 CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
     using enum CliRequest::Action;
@@ -28,13 +39,22 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
             request.dryRun = true;
         else if (arguments[next] == L"--report-to" && next + 1 < arguments.size())
             request.reportTo = arguments[++next];
-        else
+        else if (arguments[next] == L"--unc")
+            request.form.unc = true;
+        else if (arguments[next] == L"--form" || arguments[next] == L"--quote") {
+            const bool form = arguments[next] == L"--form";
+            const std::wstring word = ++next < arguments.size() ? arguments[next] : L"";
+            if (form ? !Choose(request.form.form, kFormWords, word) : !Choose(request.form.quotes, kQuoteWords, word))
+                return usageError(form ? L"--form takes " + WordList(kFormWords)
+                                       : L"--quote takes " + WordList(kQuoteWords));
+        } else {
             break;
+        }
     }
     if (tree) {
         if (request.longForm || makeShort || request.dryRun || !request.reportTo.empty() ||
             next + 1 != arguments.size())
-            return usageError(L"--tree takes one folder, and --strict only");
+            return usageError(L"--tree takes one folder, and --strict, --form, --quote and --unc only");
         if (arguments[next].find_first_not_of(L" \t") == std::wstring::npos)
             return usageError(L"--tree takes a folder, not a blank");
         request.paths = {arguments[next]};
@@ -55,7 +75,9 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
         if (!optionsEnded && argument == L"--") {
             optionsEnded = true;
         } else if (!optionsEnded && argument.starts_with(L"--")) {
-            return usageError(argument == L"--long" || argument == L"--strict"
+            const bool option = argument == L"--long" || argument == L"--strict" || argument == L"--unc" ||
+                                argument == L"--form" || argument == L"--quote";
+            return usageError(option
                                   ? argument + L" must come before the paths"
                                   : L"unknown option " + argument);
         } else {
@@ -68,10 +90,10 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
 }
 
 std::wstring_view UsageText() {
-    return L"Usage: shortex-cli [--long] [--strict] PATH...\r\n"
-           L"       shortex-cli [--long] [--strict] -\r\n"
-           L"       shortex-cli [--strict] --tree FOLDER\r\n"
-           L"       shortex-cli --make-short [--dry-run] PATH...\r\n"
+    return L"Usage: shortex-cli [--long] [--strict] [FORM] PATH...\r\n"
+           L"       shortex-cli [--long] [--strict] [FORM] -\r\n"
+           L"       shortex-cli [--strict] [FORM] --tree FOLDER\r\n"
+           L"       shortex-cli --make-short [--dry-run] [FORM] PATH...\r\n"
            L"       shortex-cli --install-explorer | --uninstall-explorer\r\n"
            L"\r\n"
            L"Prints the short (8.3) form of each PATH on a line of its own, as the file system\r\n"
@@ -89,6 +111,14 @@ std::wstring_view UsageText() {
            L"                then print the short form; --dry-run: each name it would give, a tab,\r\n"
            L"                the component, and nothing changes\r\n"
            L"  --version show the program's version\r\n"
+           L"FORM, how every path printed is written (C:\\PROGRA~1\\GIT as it is):\r\n"
+           L"  --form windows|forward|escaped|msys|cygwin\r\n"
+           L"           C:\\PROGRA~1\\GIT, C:/PROGRA~1/GIT, C:\\\\PROGRA~1\\\\GIT, /c/PROGRA~1/GIT,\r\n"
+           L"           /cygdrive/c/PROGRA~1/GIT\r\n"
+           L"  --quote never|needed|always\r\n"
+           L"           quotes never, where cmd (or bash, for msys and cygwin) would split the path\r\n"
+           L"           or read a character of it otherwise, or always\r\n"
+           L"  --unc    a path on a mapped network drive on its UNC path: \\\\server\\share\\...\r\n"
            L"  --install-explorer    add \"Copy short path\" to Explorer's menus and Send To, for this\r\n"
            L"                        user, running the Shortex.exe beside this program\r\n"
            L"  --uninstall-explorer  remove them again\r\n"

@@ -1,6 +1,7 @@
 // What the console companion was asked to do, and the parts of its work that need no console.
 #pragma once
 
+#include "pathnames/path_forms.h"
 #include "pathnames/path_names.h"
 
 #include <string>
@@ -36,6 +37,7 @@ struct CliRequest {
     bool longForm = false;            // --long: expand instead of shorten
     bool strict = false;              // --strict: a short form holding a long name fails
     bool dryRun = false;              // with --make-short: say which names it would give, give none
+    CopyForm form;                    // --form, --quote, --unc: how every path printed is written
     std::vector<std::wstring> paths;  // in order; kStandardInput stands for the lines of stdin; the folder of --tree
     std::wstring reportTo;            // with --make-short: a local pipe that also takes each failure (Shortex.exe's)
     std::wstring error;               // for UsageError

@@ -91,7 +91,7 @@ MenuChange InstallEverything() {
     if (!added(ClassKeyName())) return change;
     for (const Verb& verb : kVerbs) {
         const std::wstring key = KeyName(verb);
-        set(key, L"MUIVerb", L"Copy short path");
+        set(key, L"MUIVerb", L"Cop&y short path");  // Y: no item of Explorer's own takes it
         set(key, L"Icon", L"\"" + exe + L"\",0");
         if (verb.argument) {
             set(key + L"\\command", nullptr, L"\"" + exe + L"\" --copy " + verb.argument);

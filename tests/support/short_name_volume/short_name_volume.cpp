@@ -12,11 +12,17 @@
 //   declined               ShellExecuteExW (bound on first call) fails as when the user says no at the UAC prompt
 //   hold                   SetFileShortNameW adds a line "held", then waits until the event
 //                          Local\ShortexVolumeRelease is set (20 s at the most)
+//   network DRIVE UNC      WNetGetUniversalNameW (bound on first call) answers for DRIVE ("Z:") as for a
+//                          drive mapped to UNC; for any other drive ERROR_NOT_CONNECTED, as for a local one
+//   network-gone DRIVE     it answers ERROR_CONNECTION_UNAVAIL for DRIVE: a remembered drive, its server gone
+//   network-hold           it waits as "hold" does, as for a server that sleeps
 #include <windows.h>
 #include <winioctl.h>
+#include <winnetwk.h>
 
 #include <algorithm>
 #include <cstring>
+#include <cwctype>
 #include <fstream>
 #include <map>
 #include <string>
@@ -82,6 +88,14 @@ void Answer(const std::wstring& folder, WIN32_FIND_DATAW* entry) {
     std::wcsncpy(entry->cAlternateFileName, Given(folder + L"\\" + entry->cFileName).c_str(), 13);
 }
 
+void HoldIf(const wchar_t* line) {
+    if (!Has(line)) return;
+    Append(L"held\n");
+    const HANDLE release = ::OpenEventW(SYNCHRONIZE, FALSE, L"Local\\ShortexVolumeRelease");
+    ::WaitForSingleObject(release, 20000);
+    ::CloseHandle(release);
+}
+
 }  // namespace
 
 extern "C" {
@@ -130,12 +144,7 @@ BOOL WINAPI VolumeDeviceIoControl(HANDLE device, DWORD code, LPVOID in, DWORD in
 }
 
 BOOL WINAPI VolumeSetFileShortNameW(HANDLE file, LPCWSTR name) {
-    if (Has(L"hold")) {
-        Append(L"held\n");
-        const HANDLE release = ::OpenEventW(SYNCHRONIZE, FALSE, L"Local\\ShortexVolumeRelease");
-        ::WaitForSingleObject(release, 20000);
-        ::CloseHandle(release);
-    }
+    HoldIf(L"hold");
     std::wstring path(MAX_PATH, L'\0');
     path = Unprefixed(path.substr(0, ::GetFinalPathNameByHandleW(file, path.data(), MAX_PATH, 0)));
     const DWORD error = Has(L"not-elevated")      ? ERROR_PRIVILEGE_NOT_HELD
@@ -152,12 +161,31 @@ BOOL WINAPI VolumeShellExecuteExW(void*) {
     return FALSE;
 }
 
+DWORD WINAPI VolumeWNetGetUniversalNameW(LPCWSTR path, DWORD level, LPVOID buffer, LPDWORD size) {
+    HoldIf(L"network-hold");
+    const std::wstring drive{static_cast<wchar_t>(std::towupper(path[0])), path[0] ? path[1] : L'\0'};
+    const std::wstring share = Value(L"network\t" + drive), name = share + (path[0] ? path + 2 : L"");
+    if (Has(L"network-gone\t" + drive)) return ERROR_CONNECTION_UNAVAIL;
+    if (share.empty() || level != UNIVERSAL_NAME_INFO_LEVEL) return ERROR_NOT_CONNECTED;
+    const DWORD needed = static_cast<DWORD>(sizeof(UNIVERSAL_NAME_INFOW) + (name.size() + 1) * sizeof(wchar_t));
+    if (*size < needed) {
+        *size = needed;
+        return ERROR_MORE_DATA;
+    }
+    auto* info = static_cast<UNIVERSAL_NAME_INFOW*>(buffer);
+    info->lpUniversalName = reinterpret_cast<wchar_t*>(info + 1);
+    std::wcscpy(info->lpUniversalName, name.c_str());
+    return NO_ERROR;
+}
+
 FARPROC WINAPI VolumeGetProcAddress(HMODULE module, LPCSTR name) {
     const bool named = reinterpret_cast<ULONG_PTR>(name) > 0xFFFF;
     if (named && !std::strcmp(name, "SetFileShortNameW") && !Has(L"missing"))
         return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&VolumeSetFileShortNameW));
     if (named && !std::strcmp(name, "ShellExecuteExW") && Has(L"declined"))
         return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&VolumeShellExecuteExW));
+    if (named && !std::strcmp(name, "WNetGetUniversalNameW"))
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&VolumeWNetGetUniversalNameW));
     return ::GetProcAddress(module, name);
 }
 
