@@ -1,5 +1,6 @@
 #include "copy_short_forms.h"
 
+#include "settings/registry.h"
 #include "ui/make_short.h"
 #include "ui/window.h"
 
@@ -60,16 +61,14 @@ bool CopyShortForms(FileSystem& files, MessageBoxes& boxes, std::vector<std::wst
     MendExplorerQuotes(paths);
     std::vector<std::wstring> shortForms = ShortForms(files, paths);
     if (OfferNames(files, boxes, paths, shortForms)) shortForms = ShortForms(files, paths);
-    std::wstring text, missing;
+    std::wstring missing;
     std::size_t missingCount = 0;
     for (std::size_t i = 0; i < paths.size(); ++i) {
-        if (i > 0) text += L"\r\n";
-        text += shortForms[i];
         if (!shortForms[i].empty()) continue;
         missing += L"\r\n" + paths[i];
         ++missingCount;
     }
-    if (missingCount == 0) return Copy(boxes, text);
+    if (missingCount == 0) return Copy(boxes, ForPasting(shortForms, registry::ReadCopyForm()));
     boxes.Show({std::wstring(L"There is no short form of ") + (missingCount > 1 ? L"these paths" : L"this path") +
                     L", so nothing was copied:\r\n" + missing,
                 L"Shortex", MB_OK | MB_ICONEXCLAMATION});

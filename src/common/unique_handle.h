@@ -58,5 +58,6 @@ using UniqueFileHandle = UniqueHandle<HANDLE, &::CloseHandle, -1>;  // CreateFil
 using UniqueHkey = UniqueHandle<HKEY, &CloseKey>;
 using UniqueFont = UniqueHandle<HFONT, &::DeleteObject>;
 using UniqueIcon = UniqueHandle<HICON, &::DestroyIcon>;
+using UniqueMenu = UniqueHandle<HMENU, &::DestroyMenu>;
 
 }  // namespace shortex

@@ -33,6 +33,7 @@ enum class ControlKind {
     Link,         // a fitted label that takes the focus and clicks
     Button,
     DefaultButton,  // pressed by Enter
+    SplitButton,    // with an arrow that opens its menu
     HiddenButton,   // made, never shown
 };
 

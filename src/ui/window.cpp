@@ -28,6 +28,7 @@ ClassAndStyle ControlClass(ControlKind kind) {
         case ControlKind::Link: return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW};
         case ControlKind::Button: return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON};
         case ControlKind::DefaultButton: return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON};
+        case ControlKind::SplitButton: return {WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_SPLITBUTTON};
         case ControlKind::HiddenButton: return {WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON};
     }
     return {WC_STATICW, 0};

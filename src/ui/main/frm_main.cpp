@@ -2,6 +2,9 @@
 
 #include "main_layout.h"
 #include "resource.h"
+#include "settings/registry.h"
+
+#include <vector>
 
 namespace shortex::main_window {
 namespace {
@@ -27,12 +30,53 @@ constexpr std::pair<int, void (frmMain::*)()> kClicks[] = {{cmdGetShortex, &frmM
                                                            {cmdAbout, &frmMain::cmdAbout_Click},
                                                            {cmdMakeShort, &frmMain::cmdMakeShort_Click}};
 
-// Tells the path box and the result box that the mouse moves over them.
-LRESULT CALLBACK TextBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
+// Tells the path box and the result box that the mouse moves over them, and Copy that Alt+Down
+// opens its menu, as it opens a combo box's list.
+LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                  DWORD_PTR self) {
     auto* window = reinterpret_cast<frmMain*>(self);
     if (message == WM_MOUSEMOVE && id == txtPath) window->txtPath_MouseMove();
     if (message == WM_MOUSEMOVE && id == txtShortex) window->txtShortex_MouseMove();
-    return ::DefSubclassProc(box, message, wParam, lParam);
+    if (message == WM_SYSKEYDOWN && wParam == VK_DOWN && id == cmdCopy) {
+        window->cmdCopy_DropDown();
+        return 0;
+    }
+    return ::DefSubclassProc(control, message, wParam, lParam);
+}
+
+// Copy's menu: a group of radio items for each choice of the form, and the UNC path's check box.
+// An item's identifier is its group's number times 16, plus its place in the group, plus one.
+constexpr int kGroupSize = 16;
+const std::vector<std::vector<const wchar_t*>> kCopyMenu = {
+    {L"&Windows\tC:\\PROGRA~1\\GIT", L"&Forward slashes\tC:/PROGRA~1/GIT",
+     L"&Escaped (JSON, C)\tC:\\\\PROGRA~1\\\\GIT", L"&MSYS, Git Bash\t/c/PROGRA~1/GIT",
+     L"C&ygwin\t/cygdrive/c/PROGRA~1/GIT"},
+    {L"&No quotes", L"&Quotes when needed", L"&Always quotes"},
+    {L"&UNC path for network drives"},
+    {L"One path a &line", L"&Space between paths", L"&Tab between paths", L"C&omma between paths",
+     L"Semicolon between paths, as in &PATH"}};
+
+UniqueMenu CopyMenu(const CopyForm& form) {
+    UniqueMenu menu(::CreatePopupMenu());
+    const int chosen[] = {static_cast<int>(form.form), static_cast<int>(form.quotes), form.unc ? 0 : -1,
+                          static_cast<int>(form.separator)};
+    for (int group = 0; group < static_cast<int>(kCopyMenu.size()); ++group) {
+        if (group > 0) ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+        const int first = group * kGroupSize + 1, count = static_cast<int>(kCopyMenu[group].size());
+        for (int i = 0; i < count; ++i)
+            ::AppendMenuW(menu.get(), MF_STRING | (i == chosen[group] ? MF_CHECKED : 0), first + i, kCopyMenu[group][i]);
+        if (count > 1) ::CheckMenuRadioItem(menu.get(), first, first + count - 1, first + chosen[group], MF_BYCOMMAND);
+    }
+    return menu;
+}
+
+CopyForm WithMenuItem(CopyForm form, int item) {
+    const int group = (item - 1) / kGroupSize, choice = (item - 1) % kGroupSize;
+    if (group == 0) form.form = static_cast<PathForm>(choice);
+    if (group == 1) form.quotes = static_cast<Quotes>(choice);
+    if (group == 2) form.unc = !form.unc;
+    if (group == 3) form.separator = static_cast<Separator>(choice);
+    return form;
 }
 
 }  // namespace
@@ -101,6 +145,10 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
             for (const auto& [button, click] : kClicks)
                 if (button == LOWORD(wParam)) (this->*click)();
             return 0;
+        case WM_NOTIFY:
+            if (reinterpret_cast<const NMHDR*>(lParam)->code != BCN_DROPDOWN || wParam != cmdCopy) break;
+            cmdCopy_DropDown();
+            return 0;
         case WM_CTLCOLOREDIT:  // the result box's colours
             if (reinterpret_cast<HWND>(lParam) != Item(txtShortex)) break;
             ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_SCROLLBAR));
@@ -135,8 +183,8 @@ bool frmMain::OnCreate() {
         ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     pathTip_ = kTips[0].second;
-    for (const int box : {txtPath, txtShortex})
-        ::SetWindowSubclass(Item(box), &TextBoxProcedure, box, reinterpret_cast<DWORD_PTR>(this));
+    for (const int control : {txtPath, txtShortex, cmdCopy})
+        ::SetWindowSubclass(Item(control), &ControlProcedure, control, reinterpret_cast<DWORD_PTR>(this));
     ::SendMessageW(hwnd_, DM_SETDEFID, cmdGetShortex, 0);
     ::SendMessageW(Item(cmdMakeShort), BCM_SETSHIELD, 0, TRUE);  // it asks for an administrator
     ApplyFontAndIcons();
@@ -216,6 +264,19 @@ void frmMain::HideBalloon() {
     ::SendMessageW(Item(txtShortex), EM_HIDEBALLOONTIP, 0, 0);
     TTTOOLINFOW tool = Tool(0, nullptr, L"");
     ::SendMessageW(balloon_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void frmMain::cmdCopy_DropDown() {
+    const UniqueMenu menu = CopyMenu(copyForm_);
+    RECT button{};
+    ::GetWindowRect(Item(cmdCopy), &button);
+    TPMPARAMS keepClear{sizeof keepClear, button};  // the menu opens below Copy, or above it, never over it
+    const int item = static_cast<int>(::TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_VERTICAL, button.left,
+                                                         button.bottom, hwnd_, &keepClear));
+    if (item == 0) return;
+    copyForm_ = WithMenuItem(copyForm_, item);
+    registry::WriteCopyForm(copyForm_);
+    cmdGetShortex_Click();  // the result box shows the path as Copy will copy it
 }
 
 void frmMain::Focus(int id) {

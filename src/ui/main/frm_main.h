@@ -6,6 +6,7 @@
 #include "common/message_boxes.h"
 #include "common/unique_handle.h"
 #include "lookup.h"
+#include "pathnames/path_forms.h"
 #include "pathnames/path_names.h"
 #include "pickers.h"
 #include "ui/dropped_paths.h"
@@ -53,6 +54,8 @@ public:
     void cmdGetShortex_Click();
     void cmdGetLongFileName_Click();
     void cmdCopy_Click();
+    // Copy's arrow, or Alt+Down on Copy: the menu of the form it copies in, remembered for the Explorer verb too.
+    void cmdCopy_DropDown();
     void cmdExit_Click();
     void cmdOpenFile_Click();
     void cmdOpenFolder_Click();
@@ -109,6 +112,7 @@ private:
     std::wstring pathOffered_;
     std::unique_ptr<DropTarget> dropTarget_;
     std::wstring pathTip_, resultTip_;  // the tips the two boxes show now
+    CopyForm copyForm_;                 // how the result box writes the short form
     UniqueFont font_;
     UniqueIcon icons_[2];  // ICON_SMALL's and ICON_BIG's
     bool loaded_ = false;

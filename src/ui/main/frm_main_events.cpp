@@ -76,6 +76,7 @@ std::wstring frmMain::RememberedPath() { return PathShownAtStart(ReadSetting(L"P
 
 void frmMain::Form_Load() {
     registry::CreateRegKey(HKEY_CURRENT_USER, registry::kSettingsKey);
+    copyForm_ = registry::ReadCopyForm();
     const Displays displays = DisplaysAround(hwnd_);
     PointTwips position = CentredPosition(displays);
     if (TextToTruth(ReadSetting(L"Startup").value_or(L"")).value_or(false)) {
@@ -106,7 +107,7 @@ void frmMain::Look(const std::wstring& path, Check check, bool longForm, std::op
     HideBalloon();
     noteAtShow_.reset();
     Offer({});
-    pending_ = Lookup::Start(files_, hwnd_, path, check, longForm, std::move(giving));
+    pending_ = Lookup::Start(files_, hwnd_, path, check, longForm, copyForm_, std::move(giving));
     // An answer that comes this soon shows at once, as if asked here.
     constexpr DWORD kAtOnceMs = 100;
     if (const auto answer = pending_->Answered(kAtOnceMs)) return ShowAnswer(*answer);

@@ -30,14 +30,15 @@ void CALLBACK Lookup::Ask(PTP_CALLBACK_INSTANCE, void* context) {
     if (answer.exists) answer.text = asked.longForm ? LongPath(files, trimmed) : ShortPath(files, trimmed);
     if (answer.exists && !asked.longForm) answer.note = NoteOnShortForm(files, trimmed, answer.text);
     if (answer.note.noShortName) answer.names = NamesToGive(files, {trimmed});
+    answer.text = ForPasting({answer.text}, asked.form);
     ::SetEvent(asked.done_.get());
     ::PostMessageW(question->window, kLookupAnswered, static_cast<WPARAM>(asked.number), 0);
 }
 
 std::shared_ptr<Lookup> Lookup::Start(std::shared_ptr<FileSystem> files, HWND window, std::wstring path, Check check,
-                                      bool longForm, std::optional<MakeShortRun> giving) {
+                                      bool longForm, const CopyForm& form, std::optional<MakeShortRun> giving) {
     static std::atomic<unsigned long long> lookups = 0;
-    const std::shared_ptr<Lookup> lookup(new Lookup(std::move(path), check, longForm, ++lookups));
+    const std::shared_ptr<Lookup> lookup(new Lookup(std::move(path), check, longForm, form, ++lookups));
     auto question = std::make_unique<Question>(Question{lookup, std::move(files), window, std::move(giving)});
     // A thread of the process's pool: none is made per question once the pool has one to spare.
     if (::TrySubmitThreadpoolCallback(&Ask, question.get(), nullptr))

@@ -62,7 +62,7 @@ std::array<ControlDesign, 13> MainLayout(int clientWidth, bool offeringShortName
         {txtShortex, TextBox, L"", {225, 870, offeringShortName ? w - 2070 : w - 500, 285}},
         {cmdMakeShort, HiddenButton, L"&Make short...", {w - 1785, 840, 1500, 345}},  // with the UAC shield
         {cmdGetShortex, DefaultButton, L"Get Shortex", {w - 1850, 1320, 1575, 345}},
-        {cmdCopy, Button, L"&Copy", {w - 2780, 1320, 870, 345}},
+        {cmdCopy, SplitButton, L"&Copy", {w - 2780, 1320, 870, 345}},
         {cmdAbout, Button, L"&About", {1155, 1320, 870, 345}},
         {cmdExit, Button, L"E&xit", {240, 1320, 870, 345}},
         {cmdGetLongFileName, HiddenButton, L"Get Long Name", {3915, 2115, 1575, 345}},
