@@ -168,7 +168,7 @@ std::optional<LRESULT> frmMain::HandleMessage(UINT message, WPARAM wParam, LPARA
 }
 
 bool frmMain::OnCreate() {
-    creationFailure_ = CreateControls(hwnd_, MainLayout(kClientWidth));  // placed by the WM_SIZE that follows
+    creationFailure_ = CreateControls(hwnd_, MainLayout(kClientWidth));
     if (creationFailure_) return false;
     const INITCOMMONCONTROLSEX tooltipClasses{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&tooltipClasses);
@@ -188,6 +188,9 @@ bool frmMain::OnCreate() {
     ::SendMessageW(hwnd_, DM_SETDEFID, cmdGetShortex, 0);
     ::SendMessageW(Item(cmdMakeShort), BCM_SETSHIELD, 0, TRUE);  // it asks for an administrator
     ApplyFontAndIcons();
+    // Placed now, not at the first showing's WM_SIZE: a box given its text while it has no width
+    // scrolls to show only its last character.
+    Form_Resize();
     return true;
 }
 
