@@ -56,6 +56,12 @@ std::wstring BuildPath(const char* hostPath) {
 
 ProcessResult RunProcess(const std::wstring& program, const std::vector<std::wstring>& arguments,
                          const std::string& input) {
+    std::wstring text;
+    for (const auto& argument : arguments) text += (text.empty() ? L"" : L" ") + Quote(argument);
+    return RunCommandLine(program, text, input);
+}
+
+ProcessResult RunCommandLine(const std::wstring& program, const std::wstring& argumentText, const std::string& input) {
     const TempFolder folder;
     const auto file = [&](const wchar_t* name) { return std::filesystem::path(folder.path() + name); };
     std::ofstream(file(L"\\in"), std::ios::binary) << input;
@@ -67,9 +73,7 @@ ProcessResult RunProcess(const std::wstring& program, const std::vector<std::wst
     ProcessResult result;
     {
         const UniqueFileHandle in = open(L"\\in"), out = open(L"\\out"), errors = open(L"\\errors");
-        std::wstring text;
-        for (const auto& argument : arguments) text += (text.empty() ? L"" : L" ") + Quote(argument);
-        RunningProcess run(program, text, SW_HIDE, {in.get(), out.get(), errors.get()});
+        RunningProcess run(program, argumentText, SW_HIDE, {in.get(), out.get(), errors.get()});
         run.WaitForExit(INFINITE);
         result.exitCode = run.ExitCode();
     }

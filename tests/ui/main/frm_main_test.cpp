@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -106,6 +107,21 @@ TEST_F(FrmMainTest, AltCCopiesTheShortForm) {
     PressKeys(window->hwnd(), Item(txtPath), {VK_MENU, 'C'});
     EXPECT_TRUE(PumpUntil([&] { return ClipboardText() == ShortPath(*files, programFiles); }, window->hwnd()))
         << "nothing copied";
+}
+
+TEST_F(FrmMainTest, AltDownOnCopyOpensTheMenuWhoseChoiceTheResultBoxShowsAndTheSettingsKeep) {
+    SetSetting(L"CopyForm", L"sideways");  // a word not known: backslashes, as always
+    SetSetting(L"CopyQuotes", L"always");
+    Open();
+    Type(programFiles);
+    std::wstring shortForm = ShortPath(*files, programFiles);
+    EXPECT_EQ(Text(txtShortex), L"\"" + shortForm + L"\"");
+    PressKeys(window->hwnd(), Item(cmdCopy), {VK_MENU, VK_DOWN});
+    PressKeys(window->hwnd(), Item(cmdCopy), {'F'});  // Forward slashes
+    std::replace(shortForm.begin(), shortForm.end(), L'\\', L'/');
+    EXPECT_TRUE(PumpUntil([&] { return Text(txtShortex) == L"\"" + shortForm + L"\""; }, window->hwnd()))
+        << Text(txtShortex);
+    EXPECT_EQ(Setting(L"CopyForm"), L"forward");
 }
 
 TEST_F(FrmMainTest, GetLongNameShowsTheLongFormAndLeavesThePathAsTyped) {
@@ -324,6 +340,7 @@ TEST_F(FrmMainTest, ThePathBoxShowsThePathGivenRememberedOrChosenOrSaysWhyNot) {
         WaitForAnswer();
         EXPECT_EQ(pickers.startedAt, then.start) << then.shown;
         EXPECT_EQ(Text(txtPath), then.shown) << given.arguments;
+        EXPECT_EQ(::SendMessageW(Item(txtPath), EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "its start is out of sight";
         EXPECT_EQ(Setting(L"PreviousPath"), then.stored) << then.shown;
         if (!given.answer.failure) ExpectShortFormShown();
         const std::wstring said = boxes.shown.empty() ? L"" : boxes.shown[0].title + L"|" + boxes.shown[0].text;
