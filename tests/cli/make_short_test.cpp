@@ -1,12 +1,13 @@
 // shortex-cli.exe, and the window and the Explorer verb that offer its names, on a volume shaped like
 // Windows' (tests/support/short_name_volume): entries there have no short name until one is given,
-// and giving one fails as Windows documents it.
+// and giving one fails as Windows documents it. Its drive, Z:, can be a mapped network drive.
 #include "common/unique_handle.h"
 #include "support/win_support.h"
 #include "ui/main/main_layout.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -194,6 +195,58 @@ TEST(MakeShortOffer, TheWindowNamesTheFolderInUseAndOffersTheNamesAgain) {
     const std::wstring box = Answer(window.run.id(), L"Shortex", IDOK);
     EXPECT_NE(box.find(kBig + L": in use"), std::wstring::npos) << box;
     EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(window.offer); }));
+}
+
+std::wstring Slashed(std::wstring path) {
+    std::replace(path.begin(), path.end(), L'\\', L'/');
+    return path;
+}
+
+TEST(CopyForms, ShortexCliWritesEveryPathInTheFormAskedAndAMappedDrivesOnItsUncPath) {
+    const std::wstring path = kVolume + L"\\A&B Folder", mapped = L"network\tZ:\t\\\\server\\share";
+    const auto run = [&](const std::wstring& state, const std::vector<std::wstring>& arguments) {
+        MakeVolume(state);
+        std::filesystem::create_directory(path);
+        return RunProcess(kCli, arguments);
+    };
+    const std::string plain = run(L"", {path}).output;
+    const std::wstring rest(plain.begin() + 2, plain.end() - 2);  // after Z:, without the line's end
+    const struct {
+        std::wstring state;
+        std::vector<std::wstring> arguments;
+        std::wstring output;
+    } cases[] = {
+        {mapped, {L"--unc", path}, L"\\\\server\\share" + rest},
+        {mapped, {L"--form", L"msys", L"--quote", L"needed", L"--unc", path}, L"'//server/share" + Slashed(rest) + L"'"},
+        {mapped, {L"--form", L"cygwin", path}, L"/cygdrive/z" + Slashed(rest)},
+        {mapped, {L"--unc", L"C:\\"}, L"C:\\"},                      // a local drive
+        {L"network-gone\tZ:", {L"--unc", path}, L"Z:" + rest},  // its server gone
+        {mapped,
+         {L"--form", L"forward", L"--unc", L"--tree", kVolume},
+         L"//server/share" + Slashed(rest) + L"\t//server/share" + Slashed(path.substr(2))},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult printed = run(c.state, c.arguments);
+        EXPECT_EQ(printed.exitCode, 0u) << printed.errors;
+        EXPECT_NE(printed.output.find(Narrow(c.output + L"\r\n")), std::string::npos) << printed.output;
+    }
+    const ProcessResult unknown = run(L"", {L"--form", L"unix", path});
+    EXPECT_EQ(unknown.exitCode, 2u);
+    EXPECT_NE(unknown.errors.find("--form takes windows, forward, escaped, msys or cygwin"), std::string::npos);
+}
+
+// A server that sleeps keeps the UNC path waiting, never the window.
+TEST(CopyForms, TheWindowShowsWhileTheUncPathIsAskedAndThenTheUncPath) {
+    ClearSettings();
+    SetSetting(L"CopyUNC", L"True");
+    MakeVolume(L"network\tZ:\t\\\\server\\share\nnetwork-hold");
+    const UniqueKernelHandle release(::CreateEventW(nullptr, TRUE, FALSE, L"Local\\ShortexVolumeRelease"));
+    OfferingWindow window(kBig);
+    EXPECT_TRUE(window.result) << "no window while the server sleeps";
+    ASSERT_TRUE(PumpUntil([] { return State().find(L"held\n") != std::wstring::npos; }));
+    ::SetEvent(release.get());
+    EXPECT_TRUE(PumpUntil([&] { return WindowText(window.result).starts_with(L"\\\\server\\share\\"); }))
+        << WindowText(window.result);
 }
 
 }  // namespace
