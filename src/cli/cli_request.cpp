@@ -77,9 +77,7 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
         } else if (!optionsEnded && argument.starts_with(L"--")) {
             const bool option = argument == L"--long" || argument == L"--strict" || argument == L"--unc" ||
                                 argument == L"--form" || argument == L"--quote";
-            return usageError(option
-                                  ? argument + L" must come before the paths"
-                                  : L"unknown option " + argument);
+            return usageError(option ? argument + L" must come before the paths" : L"unknown option " + argument);
         } else {
             request.paths.push_back(argument);
         }

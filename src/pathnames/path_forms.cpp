@@ -16,8 +16,7 @@ bool StartsWithDrive(std::wstring_view path) {
 }
 
 std::wstring Replaced(std::wstring text, wchar_t from, std::wstring_view to) {
-    for (std::size_t at = 0; (at = text.find(from, at)) != std::wstring::npos; at += to.size())
-        text.replace(at, 1, to);
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::wstring::npos; at += to.size()) text.replace(at, 1, to);
     return text;
 }
 
@@ -101,7 +100,8 @@ std::wstring WrittenAs(const std::vector<std::wstring>& paths, const CopyForm& f
 std::wstring OnNetworkRoot(std::wstring_view path, std::wstring_view driveUncPath) {
     const std::size_t prefix = path.starts_with(kLongPathPrefix) ? kLongPathPrefix.size() : 0;
     const std::wstring_view drivePath = path.substr(prefix);
-    if (driveUncPath.empty() || !StartsWithDrive(drivePath) || drivePath.substr(2, 1) != L"\\") return std::wstring(path);
+    if (driveUncPath.empty() || !StartsWithDrive(drivePath) || drivePath.substr(2, 1) != L"\\")
+        return std::wstring(path);
     std::wstring root(driveUncPath);
     if (root.ends_with(L'\\')) root.pop_back();
     // A long path keeps its prefix, in the form UNC paths take: \\?\UNC\server\share.

@@ -217,9 +217,11 @@ TEST(CopyForms, ShortexCliWritesEveryPathInTheFormAskedAndAMappedDrivesOnItsUncP
         std::wstring output;
     } cases[] = {
         {mapped, {L"--unc", path}, L"\\\\server\\share" + rest},
-        {mapped, {L"--form", L"msys", L"--quote", L"needed", L"--unc", path}, L"'//server/share" + Slashed(rest) + L"'"},
+        {mapped,
+         {L"--form", L"msys", L"--quote", L"needed", L"--unc", path},
+         L"'//server/share" + Slashed(rest) + L"'"},
         {mapped, {L"--form", L"cygwin", path}, L"/cygdrive/z" + Slashed(rest)},
-        {mapped, {L"--unc", L"C:\\"}, L"C:\\"},                      // a local drive
+        {mapped, {L"--unc", L"C:\\"}, L"C:\\"},                 // a local drive
         {L"network-gone\tZ:", {L"--unc", path}, L"Z:" + rest},  // its server gone
         {mapped,
          {L"--form", L"forward", L"--unc", L"--tree", kVolume},

@@ -99,7 +99,7 @@ std::string Narrow(const std::wstring& text) { return std::string(text.begin(), 
 
 TEST(PathForms, BashReadsEveryShellFormBackAsTheSamePaths) {
     const std::vector<std::wstring> paths = {
-        L"C:\\PROGRA~1\\GIT", L"C:\\AT&T\\A B", L"C:\\IT'S",   L"C:\\$HOME",          L"C:\\A(1)\\B;C",
+        L"C:\\PROGRA~1\\GIT", L"C:\\AT&T\\A B", L"C:\\IT'S",   L"C:\\$HOME",        L"C:\\A(1)\\B;C",
         L"C:\\{A,B}\\[X]*",   L"~ROOT\\#X",     L"C:\\A`B`!C", L"C:\\A\\B\"C|D<E>", L"\\\\server\\share\\A B"};
     for (const PathForm form : {Msys, Cygwin}) {
         std::string expected;

@@ -38,7 +38,8 @@ struct ProcessResult {
 // Runs a console program to its end with the input on its standard input.
 ProcessResult RunProcess(const std::wstring& program, const std::vector<std::wstring>& arguments,
                          const std::string& input = {});
-ProcessResult RunCommandLine(const std::wstring& program, const std::wstring& argumentText, const std::string& input = {});
+ProcessResult RunCommandLine(const std::wstring& program, const std::wstring& argumentText,
+                             const std::string& input = {});
 
 // A program started with the argument text as a shortcut passes it, or with the standard handles
 // given (input, output, errors) and no console of its own; ended by force at the end.

@@ -48,9 +48,8 @@ LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam, LPA
 // An item's identifier is its group's number times 16, plus its place in the group, plus one.
 constexpr int kGroupSize = 16;
 const std::vector<std::vector<const wchar_t*>> kCopyMenu = {
-    {L"&Windows\tC:\\PROGRA~1\\GIT", L"&Forward slashes\tC:/PROGRA~1/GIT",
-     L"&Escaped (JSON, C)\tC:\\\\PROGRA~1\\\\GIT", L"&MSYS, Git Bash\t/c/PROGRA~1/GIT",
-     L"C&ygwin\t/cygdrive/c/PROGRA~1/GIT"},
+    {L"&Windows\tC:\\PROGRA~1\\GIT", L"&Forward slashes\tC:/PROGRA~1/GIT", L"&Escaped (JSON, C)\tC:\\\\PROGRA~1\\\\GIT",
+     L"&MSYS, Git Bash\t/c/PROGRA~1/GIT", L"C&ygwin\t/cygdrive/c/PROGRA~1/GIT"},
     {L"&No quotes", L"&Quotes when needed", L"&Always quotes"},
     {L"&UNC path for network drives"},
     {L"One path a &line", L"&Space between paths", L"&Tab between paths", L"C&omma between paths",
@@ -64,7 +63,8 @@ UniqueMenu CopyMenu(const CopyForm& form) {
         if (group > 0) ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
         const int first = group * kGroupSize + 1, count = static_cast<int>(kCopyMenu[group].size());
         for (int i = 0; i < count; ++i)
-            ::AppendMenuW(menu.get(), MF_STRING | (i == chosen[group] ? MF_CHECKED : 0), first + i, kCopyMenu[group][i]);
+            ::AppendMenuW(menu.get(), MF_STRING | (i == chosen[group] ? MF_CHECKED : 0), first + i,
+                          kCopyMenu[group][i]);
         if (count > 1) ::CheckMenuRadioItem(menu.get(), first, first + count - 1, first + chosen[group], MF_BYCOMMAND);
     }
     return menu;
@@ -274,8 +274,8 @@ void frmMain::cmdCopy_DropDown() {
     RECT button{};
     ::GetWindowRect(Item(cmdCopy), &button);
     TPMPARAMS keepClear{sizeof keepClear, button};  // the menu opens below Copy, or above it, never over it
-    const int item = static_cast<int>(::TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_VERTICAL, button.left,
-                                                         button.bottom, hwnd_, &keepClear));
+    const int item = static_cast<int>(
+        ::TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_VERTICAL, button.left, button.bottom, hwnd_, &keepClear));
     if (item == 0) return;
     copyForm_ = WithMenuItem(copyForm_, item);
     registry::WriteCopyForm(copyForm_);
