@@ -4,6 +4,8 @@
 #include "ui/make_short.h"
 #include "ui/window.h"
 
+#include <algorithm>
+
 namespace shortex {
 namespace {
 
@@ -62,12 +64,9 @@ bool CopyShortForms(FileSystem& files, MessageBoxes& boxes, std::vector<std::wst
     std::vector<std::wstring> shortForms = ShortForms(files, paths);
     if (OfferNames(files, boxes, paths, shortForms)) shortForms = ShortForms(files, paths);
     std::wstring missing;
-    std::size_t missingCount = 0;
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        if (!shortForms[i].empty()) continue;
-        missing += L"\r\n" + paths[i];
-        ++missingCount;
-    }
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        if (shortForms[i].empty()) missing += L"\r\n" + paths[i];
+    const auto missingCount = std::ranges::count(shortForms, std::wstring());
     if (missingCount == 0) return Copy(boxes, ForPasting(shortForms, registry::ReadCopyForm()));
     boxes.Show({std::wstring(L"There is no short form of ") + (missingCount > 1 ? L"these paths" : L"this path") +
                     L", so nothing was copied:\r\n" + missing,

@@ -10,9 +10,9 @@
 
 namespace shortex {
 
-// Copies the short forms of the paths, in the form the window's Copy menu chose. Components that have no short name are first
-// offered theirs, or it is said why their volume gives none; the paths that have no short form at
-// all are named in one box and nothing is copied. True when copied.
+// Copies the short forms of the paths, in the form the window's Copy menu chose. Components that
+// have no short name are first offered theirs, or it is said why their volume gives none; the paths
+// that have no short form at all are named in one box and nothing is copied. True when copied.
 bool CopyShortForms(FileSystem& files, MessageBoxes& boxes, std::vector<std::wstring> paths);
 
 }  // namespace shortex

@@ -17,8 +17,6 @@
 #include <utility>
 #include <vector>
 
-extern "C" __declspec(dllimport) LONG WINAPI RtlGetVersion(OSVERSIONINFOW* version);  // ntdll's; in no SDK header
-
 namespace shortex::cli {
 namespace {
 
@@ -135,15 +133,6 @@ void ForEachInputLine(LineWriter& output, OnLine onLine) {
     splitter.Finish(decoded);
 }
 
-// Windows 11 (build 22000 on) shows only signed packaged extensions in the first context menu; ours
-// is in the full one. The build from ntdll: GetVersionExW answers what the exe's manifest declares,
-// and Windows 10 and 11 are both 10.0.
-bool IsWindows11() {
-    OSVERSIONINFOW version{};
-    version.dwOSVersionInfoSize = sizeof version;
-    return ::RtlGetVersion(&version) == 0 && version.dwBuildNumber >= 22000;
-}
-
 std::atomic<bool> interrupted = false;
 
 // The full path the system makes of the path; empty when there is none.
@@ -244,10 +233,6 @@ int Run(const std::vector<std::wstring>& arguments) {
     if (request.action == InstallExplorer || request.action == UninstallExplorer) {
         const MenuChange change = request.action == InstallExplorer ? InstallExplorerMenu() : UninstallExplorerMenu();
         for (const std::wstring& line : change.done) output.WriteLine(line);
-        if (request.action == InstallExplorer && change.failure.empty() && IsWindows11())
-            output.WriteLine(
-                L"On Windows 11, \"Copy short path\" is under \"Show more options\" (or Shift+right-click, "
-                L"Shift+F10).");
         output.Flush();
         if (!change.failure.empty()) errors.WriteLine(L"shortex-cli: " + change.failure);
         return change.failure.empty() ? kExitDone : kExitNotEveryPath;

@@ -6,9 +6,9 @@ namespace {
 // Sets the choice the word names; false when it names none.
 template <typename Choice>
 bool Choose(Choice& choice, std::span<const std::wstring_view> words, std::wstring_view word) {
-    const std::optional<Choice> named = Named<Choice>(words, word);
-    choice = named.value_or(choice);
-    return named.has_value();
+    const std::optional<int> position = WordPosition(words, word);
+    if (position) choice = static_cast<Choice>(*position);
+    return position.has_value();
 }
 
 }  // namespace
@@ -109,17 +109,15 @@ std::wstring_view UsageText() {
            L"                then print the short form; --dry-run: each name it would give, a tab,\r\n"
            L"                the component, and nothing changes\r\n"
            L"  --version show the program's version\r\n"
-           L"FORM, how every path printed is written (C:\\PROGRA~1\\GIT as it is):\r\n"
-           L"  --form windows|forward|escaped|msys|cygwin\r\n"
-           L"           C:\\PROGRA~1\\GIT, C:/PROGRA~1/GIT, C:\\\\PROGRA~1\\\\GIT, /c/PROGRA~1/GIT,\r\n"
-           L"           /cygdrive/c/PROGRA~1/GIT\r\n"
-           L"  --quote never|needed|always\r\n"
-           L"           quotes never, where cmd (or bash, for msys and cygwin) would split the path\r\n"
-           L"           or read a character of it otherwise, or always\r\n"
-           L"  --unc    a path on a mapped network drive on its UNC path: \\\\server\\share\\...\r\n"
            L"  --install-explorer    add \"Copy short path\" to Explorer's menus and Send To, for this\r\n"
            L"                        user, running the Shortex.exe beside this program\r\n"
            L"  --uninstall-explorer  remove them again\r\n"
+           L"\r\n"
+           L"FORM, how each path printed is written:\r\n"
+           L"  --form windows|forward|escaped|msys|cygwin  C:\\PROGRA~1\\GIT (as it is), C:/PROGRA~1/GIT,\r\n"
+           L"           C:\\\\PROGRA~1\\\\GIT, /c/PROGRA~1/GIT, /cygdrive/c/PROGRA~1/GIT\r\n"
+           L"  --quote never|needed|always  needed: where cmd (bash, for msys and cygwin) misreads it\r\n"
+           L"  --unc    a path on a mapped network drive on its UNC path, \\\\server\\share\\...\r\n"
            L"\r\n"
            L"A path without an answer prints an empty line. Exit code: 0 when every path had an\r\n"
            L"answer (with --tree: every folder could be listed), 1 when one had none, 2 when the\r\n"

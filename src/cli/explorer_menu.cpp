@@ -7,8 +7,19 @@
 
 #include <shlobj.h>
 
+extern "C" __declspec(dllimport) LONG WINAPI RtlGetVersion(OSVERSIONINFOW* version);  // ntdll's; in no SDK header
+
 namespace shortex::cli {
 namespace {
+
+// Windows 11 (build 22000 on) shows only signed packaged extensions in the first context menu; ours
+// is in the full one. The build from ntdll: GetVersionExW answers what the exe's manifest declares,
+// and Windows 10 and 11 are both 10.0.
+bool IsWindows11() {
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    return ::RtlGetVersion(&version) == 0 && version.dwBuildNumber >= 22000;
+}
 
 constexpr wchar_t kClasses[] = L"Software\\Classes\\";
 constexpr wchar_t kVerb[] = L"\\shell\\Shortex.CopyShortPath";
@@ -121,6 +132,10 @@ MenuChange InstallExplorerMenu() {
         change.done = UninstallExplorerMenu().done;
         change.failure += L"; what was added is removed again";
     }
+    if (change.failure.empty() && IsWindows11())
+        change.done.push_back(
+            L"On Windows 11, \"Copy short path\" is under \"Show more options\" (or Shift+right-click, "
+            L"Shift+F10).");
     return change;
 }
 

@@ -13,7 +13,8 @@ struct MenuChange {
 };
 
 // Points every verb and the shortcut at the Shortex.exe beside this program, adding what is
-// missing and replacing what points elsewhere; installing twice is installing once.
+// missing and replacing what points elsewhere; installing twice is installing once. On Windows 11
+// the last line says where the verb is.
 MenuChange InstallExplorerMenu();
 
 // Removes what InstallExplorerMenu adds, and the keys above it that it made and that are empty now.

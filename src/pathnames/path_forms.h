@@ -1,6 +1,5 @@
-// A path written the way the place it is pasted into reads paths: backslashes, forward slashes,
-// escaped for JSON and C, or as MSYS and Cygwin shells name it; quoted never, where it would break
-// without quotes, or always; several with a separator between them.
+// A path written as the place it is pasted into reads it: slashes either way, escaped, as MSYS or
+// Cygwin name it; quoted never, where it would break without, or always; a separator between several.
 #pragma once
 
 #include <optional>
@@ -20,7 +19,6 @@ struct CopyForm {
     Quotes quotes = Quotes::Never;
     bool unc = false;  // a path on a mapped network drive by its UNC path
     Separator separator = Separator::NewLine;
-    friend bool operator==(const CopyForm&, const CopyForm&) = default;
 };
 
 // The words for each choice, in the order of its enumeration: shortex-cli's and the settings'.
@@ -28,14 +26,9 @@ inline constexpr std::wstring_view kFormWords[] = {L"windows", L"forward", L"esc
 inline constexpr std::wstring_view kQuoteWords[] = {L"never", L"needed", L"always"};
 inline constexpr std::wstring_view kSeparatorWords[] = {L"newline", L"space", L"tab", L"comma", L"semicolon"};
 
-// The position of the word among the words, in any letter case; nothing for a word not there.
+// The position of the word among the words, in any letter case: the choice it names. Nothing
+// for a word not there.
 std::optional<int> WordPosition(std::span<const std::wstring_view> words, std::wstring_view word);
-
-template <typename Choice>
-std::optional<Choice> Named(std::span<const std::wstring_view> words, std::wstring_view word) {
-    const std::optional<int> position = WordPosition(words, word);
-    return position ? std::optional<Choice>(static_cast<Choice>(*position)) : std::nullopt;
-}
 
 // The words for a message: "never, needed or always".
 std::wstring WordList(std::span<const std::wstring_view> words);
@@ -47,8 +40,7 @@ std::wstring WrittenAs(std::wstring_view path, const CopyForm& form);
 // The paths each written in the form, the separator between them.
 std::wstring WrittenAs(const std::vector<std::wstring>& paths, const CopyForm& form);
 
-// The path with its drive ("Z:\") replaced by that drive's UNC path ("\\server\share"); as it is
-// when the root is empty or the path does not start with a drive's root.
+// The path with its drive ("Z:\") on that drive's UNC path ("\\server\share"); as it is otherwise.
 std::wstring OnNetworkRoot(std::wstring_view path, std::wstring_view driveUncPath);
 
 // Windows only. The path on the UNC path of its mapped network drive (WNetGetUniversalNameW); as

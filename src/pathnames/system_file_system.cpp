@@ -208,18 +208,13 @@ std::uint32_t SystemFileSystem::SetShortName(const std::wstring& path, const std
 std::wstring UniversalPath(const std::wstring& path) {
     const std::wstring_view drivePath = std::wstring_view(path).substr(path.starts_with(L"\\\\?\\") ? 4 : 0);
     if (drivePath.size() < 3 || drivePath[1] != L':' || drivePath[2] != L'\\') return path;
-    // The drive's root alone: the provider cannot lengthen the rest, and a drive is asked once.
+    std::vector<std::byte> answer(sizeof(UNIVERSAL_NAME_INFOW) + (kMaxPathText + 1) * sizeof(wchar_t));
+    auto size = static_cast<DWORD>(answer.size());
+    // The drive's root alone: the rest keeps its short names, which the provider could lengthen.
     const std::wstring root(drivePath.substr(0, 3));
-    std::vector<std::byte> answer(sizeof(UNIVERSAL_NAME_INFOW) + (MAX_PATH + 1) * sizeof(wchar_t));
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        auto size = static_cast<DWORD>(answer.size());
-        const DWORD status = ::WNetGetUniversalNameW(root.c_str(), UNIVERSAL_NAME_INFO_LEVEL, answer.data(), &size);
-        if (status == NO_ERROR)
-            return OnNetworkRoot(path, reinterpret_cast<const UNIVERSAL_NAME_INFOW*>(answer.data())->lpUniversalName);
-        if (status != ERROR_MORE_DATA) break;
-        answer.resize(size);
-    }
-    return path;  // a local or SUBST drive, or a network that cannot say
+    if (::WNetGetUniversalNameW(root.c_str(), UNIVERSAL_NAME_INFO_LEVEL, answer.data(), &size) != NO_ERROR)
+        return path;  // a local or SUBST drive, or a network that cannot say
+    return OnNetworkRoot(path, reinterpret_cast<const UNIVERSAL_NAME_INFOW*>(answer.data())->lpUniversalName);
 }
 
 std::wstring ForPasting(const std::vector<std::wstring>& paths, const CopyForm& form) {

@@ -55,7 +55,7 @@ constexpr std::wstring_view kTruthWords[] = {L"False", L"True"};
 template <typename Choice>
 Choice ReadChoice(const wchar_t* name, std::span<const std::wstring_view> words) {
     const std::optional<std::wstring> text = ReadRegValue(HKEY_CURRENT_USER, kSettingsKey, name);
-    return text ? Named<Choice>(words, *text).value_or(Choice{}) : Choice{};
+    return static_cast<Choice>(text ? WordPosition(words, *text).value_or(0) : 0);
 }
 
 void WriteChoice(const wchar_t* name, std::span<const std::wstring_view> words, int choice) {

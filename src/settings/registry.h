@@ -23,9 +23,8 @@ LSTATUS WriteRegValue(HKEY root, const wchar_t* subKey, const wchar_t* name, con
 // Creates the key and every missing key on its path; an existing key is left as it is.
 LSTATUS CreateRegKey(HKEY root, const wchar_t* subKey);
 
-// The form paths are copied in, by the window's Copy and by Explorer's verb, Send To and --copy,
-// as the Copy menu left it in the settings key. A value missing or holding a word not known gives
-// that part of the form as it always was: backslashes, no quotes, the drive, one path a line.
+// The form the window's Copy, Explorer's verb, Send To and --copy copy paths in, as the Copy menu
+// left it. A value missing or unknown gives that part as it always was (Windows, no quotes, ...).
 CopyForm ReadCopyForm();
 void WriteCopyForm(const CopyForm& form);
 

@@ -58,12 +58,6 @@ TEST(PathForms, SeveralPathsHaveTheSeparatorBetweenThem) {
     EXPECT_EQ(WrittenAs(paths, {Forward, Always, false, Separator::Semicolon}), L"\"C:/A\";\"D:/B\"");
 }
 
-TEST(PathForms, WordsNameTheChoicesInAnyLetterCase) {
-    EXPECT_EQ(Named<PathForm>(kFormWords, L"MSYS"), Msys);
-    EXPECT_EQ(Named<Quotes>(kQuoteWords, L"sometimes"), std::nullopt);
-    EXPECT_EQ(WordList(kQuoteWords), L"never, needed or always");
-}
-
 TEST(PathForms, AMappedDrivesPathGoesOnItsUncPathAndTheRestIsKept) {
     const struct {
         const wchar_t* path;

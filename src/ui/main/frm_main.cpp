@@ -30,10 +30,8 @@ constexpr std::pair<int, void (frmMain::*)()> kClicks[] = {{cmdGetShortex, &frmM
                                                            {cmdAbout, &frmMain::cmdAbout_Click},
                                                            {cmdMakeShort, &frmMain::cmdMakeShort_Click}};
 
-// Tells the path box and the result box that the mouse moves over them, and Copy that Alt+Down
-// opens its menu, as it opens a combo box's list.
-LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                  DWORD_PTR self) {
+// The two boxes hear the mouse move over them; Alt+Down on Copy opens its menu, as on a combo box.
+LRESULT CALLBACK ChildProcedure(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
     auto* window = reinterpret_cast<frmMain*>(self);
     if (message == WM_MOUSEMOVE && id == txtPath) window->txtPath_MouseMove();
     if (message == WM_MOUSEMOVE && id == txtShortex) window->txtShortex_MouseMove();
@@ -41,7 +39,7 @@ LRESULT CALLBACK ControlProcedure(HWND control, UINT message, WPARAM wParam, LPA
         window->cmdCopy_DropDown();
         return 0;
     }
-    return ::DefSubclassProc(control, message, wParam, lParam);
+    return ::DefSubclassProc(child, message, wParam, lParam);
 }
 
 // Copy's menu: a group of radio items for each choice of the form, and the UNC path's check box.
@@ -184,7 +182,7 @@ bool frmMain::OnCreate() {
     }
     pathTip_ = kTips[0].second;
     for (const int control : {txtPath, txtShortex, cmdCopy})
-        ::SetWindowSubclass(Item(control), &ControlProcedure, control, reinterpret_cast<DWORD_PTR>(this));
+        ::SetWindowSubclass(Item(control), &ChildProcedure, control, reinterpret_cast<DWORD_PTR>(this));
     ::SendMessageW(hwnd_, DM_SETDEFID, cmdGetShortex, 0);
     ::SendMessageW(Item(cmdMakeShort), BCM_SETSHIELD, 0, TRUE);  // it asks for an administrator
     ApplyFontAndIcons();

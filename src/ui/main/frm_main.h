@@ -6,7 +6,6 @@
 #include "common/message_boxes.h"
 #include "common/unique_handle.h"
 #include "lookup.h"
-#include "pathnames/path_forms.h"
 #include "pathnames/path_names.h"
 #include "pickers.h"
 #include "ui/dropped_paths.h"
@@ -54,7 +53,7 @@ public:
     void cmdGetShortex_Click();
     void cmdGetLongFileName_Click();
     void cmdCopy_Click();
-    // Copy's arrow, or Alt+Down on Copy: the menu of the form it copies in, remembered for the Explorer verb too.
+    // Copy's arrow or Alt+Down: the menu of the form Copy copies in, which Explorer's verb uses too.
     void cmdCopy_DropDown();
     void cmdExit_Click();
     void cmdOpenFile_Click();

@@ -31,8 +31,7 @@ public:
     // Asks on a pool thread, which shares the file system and the lookup with its caller; after
     // the run that gives short names has ended, when there is one.
     static std::shared_ptr<Lookup> Start(std::shared_ptr<FileSystem> files, HWND window, std::wstring path, Check check,
-                                         bool longForm, const CopyForm& form,
-                                         std::optional<MakeShortRun> giving = std::nullopt);
+                                         bool longForm, const CopyForm& form, std::optional<MakeShortRun> giving);
     // The answer, when it comes within that wait.
     std::optional<Answer> Answered(DWORD milliseconds) const {
         if (::WaitForSingleObject(done_.get(), milliseconds) != WAIT_OBJECT_0) return std::nullopt;
