@@ -79,6 +79,7 @@ TEST(CliExe, AnswersAndExitCodes) {
         {{L"--long"}, 2, ""},
         {{L"C:\\", L"--long"}, 2, ""},  // --long only first
         {{L"--shrt", L"C:\\"}, 2, ""},
+        {{L"--form", L"unix", L"C:\\"}, 2, ""},
         {{L"--dry-run", L"C:\\"}, 2, ""},
         {{L"--make-short", L"--long", L"C:\\"}, 2, ""},
         {{L"--tree", L""}, 2, ""},

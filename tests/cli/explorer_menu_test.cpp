@@ -120,11 +120,11 @@ TEST(ExplorerMenu, CopiesShortPathsFromEveryVerbAndLeavesNothingBehind) {
     EXPECT_EQ(Finish(background, {}), 0u);
     EXPECT_EQ(ClipboardText(), L"C:\\");
     EXPECT_EQ(Setting(L"PreviousPath"), L"<none>");
-    SetSetting(L"CopyForm", L"msys");  // as the window's Copy menu leaves them
-    SetSetting(L"CopySeparator", L"semicolon");
+    const CopyForm msysList{PathForm::Msys, Quotes::Never, false, Separator::Semicolon};
+    registry::WriteCopyForm(msysList);  // as the window's Copy menu leaves it
     EXPECT_EQ(DropVerb(L"*", Files({file, folder.path()}), {}), 0u);
-    EXPECT_EQ(ClipboardText(), WrittenAs({ShortPath(files, file), ShortPath(files, folder.path())},
-                                         {PathForm::Msys, Quotes::Never, false, Separator::Semicolon}));
+    EXPECT_EQ(ClipboardText(), WrittenAs({ShortPath(files, file), ShortPath(files, folder.path())}, msysList));
+    ClearSettings();
 
     const std::wstring alone = folder.MakeFolder(L"alone") + L"\\shortex-cli.exe";
     std::filesystem::copy_file(kCli, alone);

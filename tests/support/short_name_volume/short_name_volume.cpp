@@ -12,9 +12,9 @@
 //   declined               ShellExecuteExW (bound on first call) fails as when the user says no at the UAC prompt
 //   hold                   SetFileShortNameW adds a line "held", then waits until the event
 //                          Local\ShortexVolumeRelease is set (20 s at the most)
-//   network DRIVE UNC      WNetGetUniversalNameW (bound on first call) answers for DRIVE ("Z:") as for a
-//                          drive mapped to UNC; for any other drive ERROR_NOT_CONNECTED, as for a local one
-//   network-gone DRIVE     it answers ERROR_CONNECTION_UNAVAIL for DRIVE: a remembered drive, its server gone
+//   network DRIVE UNC      WNetGetUniversalNameW (bound on first call) answers as for DRIVE ("Z:") mapped to
+//                          UNC; for another drive ERROR_NOT_CONNECTED, as for a local one
+//   network-gone DRIVE     it answers ERROR_CONNECTION_UNAVAIL: a remembered drive, its server gone
 //   network-hold           it waits as "hold" does, as for a server that sleeps
 #include <windows.h>
 #include <winioctl.h>
@@ -22,7 +22,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <cwctype>
 #include <fstream>
 #include <map>
 #include <string>
@@ -163,15 +162,11 @@ BOOL WINAPI VolumeShellExecuteExW(void*) {
 
 DWORD WINAPI VolumeWNetGetUniversalNameW(LPCWSTR path, DWORD level, LPVOID buffer, LPDWORD size) {
     HoldIf(L"network-hold");
-    const std::wstring drive{static_cast<wchar_t>(std::towupper(path[0])), path[0] ? path[1] : L'\0'};
-    const std::wstring share = Value(L"network\t" + drive), name = share + (path[0] ? path + 2 : L"");
+    const std::wstring drive = std::wstring(path).substr(0, 2);  // asked for a drive's root, "Z:\"
+    const std::wstring share = Value(L"network\t" + drive), name = share + std::wstring(path).substr(2);
     if (Has(L"network-gone\t" + drive)) return ERROR_CONNECTION_UNAVAIL;
     if (share.empty() || level != UNIVERSAL_NAME_INFO_LEVEL) return ERROR_NOT_CONNECTED;
-    const DWORD needed = static_cast<DWORD>(sizeof(UNIVERSAL_NAME_INFOW) + (name.size() + 1) * sizeof(wchar_t));
-    if (*size < needed) {
-        *size = needed;
-        return ERROR_MORE_DATA;
-    }
+    if (*size < sizeof(UNIVERSAL_NAME_INFOW) + (name.size() + 1) * sizeof(wchar_t)) return ERROR_MORE_DATA;
     auto* info = static_cast<UNIVERSAL_NAME_INFOW*>(buffer);
     info->lpUniversalName = reinterpret_cast<wchar_t*>(info + 1);
     std::wcscpy(info->lpUniversalName, name.c_str());
