@@ -67,7 +67,7 @@ bool CopyShortForms(FileSystem& files, MessageBoxes& boxes, std::vector<std::wst
     for (std::size_t i = 0; i < paths.size(); ++i)
         if (shortForms[i].empty()) missing += L"\r\n" + paths[i];
     const auto missingCount = std::ranges::count(shortForms, std::wstring());
-    if (missingCount == 0) return Copy(boxes, ForPasting(shortForms, registry::ReadCopyForm()));
+    if (missingCount == 0) return Copy(boxes, PastingForm{registry::ReadCopyForm()}(shortForms));
     boxes.Show({std::wstring(L"There is no short form of ") + (missingCount > 1 ? L"these paths" : L"this path") +
                     L", so nothing was copied:\r\n" + missing,
                 L"Shortex", MB_OK | MB_ICONEXCLAMATION});

@@ -162,7 +162,7 @@ bool Warn(LineWriter& errors, const std::wstring& path, const ShortFormNote& not
 
 // Every file and folder under the folder, one per line: short form, a tab, long form. Ctrl+C ends
 // the walk with what was found written; over a second on a console, a progress line shows.
-int PrintTree(const std::wstring& folder, bool strict, const CopyForm& form, LineWriter& output, LineWriter& errors) {
+int PrintTree(const std::wstring& folder, bool strict, PastingForm& written, LineWriter& output, LineWriter& errors) {
     SystemFileSystem files;
     const std::wstring full = FullPath(folder);
     if (!DirExists(files, full)) {
@@ -183,7 +183,7 @@ int PrintTree(const std::wstring& folder, bool strict, const CopyForm& form, Lin
     WalkTree(
         files, withoutClosingBackslash(ShortPath(files, full)), withoutClosingBackslash(LongPath(files, full)),
         [&](const std::wstring& shortForm, const std::wstring& longForm, std::uint32_t attributes) {
-            output.WriteLine(ForPasting({shortForm}, form) + L'\t' + ForPasting({longForm}, form));
+            output.WriteLine(written({shortForm}) + L'\t' + written({longForm}));
             // Only the entry's own name: its folders had their line, and their warning, before it.
             const std::wstring ownName = shortForm.substr(shortForm.rfind(L'\\') + 1);
             anyLongName = Warn(errors, longForm, NoteOnShortForm(files, longForm, ownName, volume)) || anyLongName;
@@ -229,7 +229,8 @@ int Run(const std::vector<std::wstring>& arguments) {
         errors.Write(UsageText());
         return kExitUsage;
     }
-    if (request.action == ListTree) return PrintTree(request.paths[0], request.strict, request.form, output, errors);
+    PastingForm written{request.form};
+    if (request.action == ListTree) return PrintTree(request.paths[0], request.strict, written, output, errors);
     if (request.action == InstallExplorer || request.action == UninstallExplorer) {
         const MenuChange change = request.action == InstallExplorer ? InstallExplorerMenu() : UninstallExplorerMenu();
         for (const std::wstring& line : change.done) output.WriteLine(line);
@@ -250,7 +251,7 @@ int Run(const std::vector<std::wstring>& arguments) {
                 if (given.error)
                     errors.WriteLine(L"shortex-cli: " + given.path + L": " + given.failure);
                 else if (request.dryRun)
-                    output.WriteLine(given.name + L'\t' + ForPasting({given.path}, request.form));
+                    output.WriteLine(given.name + L'\t' + written({given.path}));
                 everyPathAnswered = everyPathAnswered && !given.error;
                 needsAdministrator = needsAdministrator || given.error == error::kPrivilegeNotHeld;
             }
@@ -259,7 +260,7 @@ int Run(const std::vector<std::wstring>& arguments) {
         }
         const std::wstring converted = request.longForm ? LongPath(files, path) : ShortPath(files, path);
         everyPathAnswered = everyPathAnswered && !converted.empty();
-        output.WriteLine(ForPasting({converted}, request.form));
+        output.WriteLine(written({converted}));
         if (request.action == Convert && !request.longForm)
             anyLongName = Warn(errors, path, NoteOnShortForm(files, path, converted)) || anyLongName;
     };

@@ -2,6 +2,7 @@
 // Cygwin name it; quoted never, where it would break without, or always; a separator between several.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -43,11 +44,13 @@ std::wstring WrittenAs(const std::vector<std::wstring>& paths, const CopyForm& f
 // The path with its drive ("Z:\") on that drive's UNC path ("\\server\share"); as it is otherwise.
 std::wstring OnNetworkRoot(std::wstring_view path, std::wstring_view driveUncPath);
 
-// Windows only. The path on the UNC path of its mapped network drive (WNetGetUniversalNameW); as
-// it is on a local or SUBST drive, or when the network cannot say.
-std::wstring UniversalPath(const std::wstring& path);
-
-// Windows only. The paths as the form writes them for pasting, each on its UNC path when chosen.
-std::wstring ForPasting(const std::vector<std::wstring>& paths, const CopyForm& form);
+// Windows only. Writes paths in the form for pasting, each on its UNC path when chosen: a mapped
+// drive's (WNetGetUniversalNameW) is asked once, for the drive's root alone, so the rest keeps its
+// short names. A local or SUBST drive, or one the network cannot name, stays as it is.
+struct PastingForm {
+    std::wstring operator()(const std::vector<std::wstring>& paths);
+    CopyForm form;
+    std::map<std::wstring, std::wstring> uncPaths{};  // by drive root ("Z:\"); empty: the drive stays
+};
 
 }  // namespace shortex

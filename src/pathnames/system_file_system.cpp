@@ -205,21 +205,19 @@ std::uint32_t SystemFileSystem::SetShortName(const std::wstring& path, const std
     return error == ERROR_ACCESS_DENIED && !restorePrivilegeEnabled ? ERROR_PRIVILEGE_NOT_HELD : error;
 }
 
-std::wstring UniversalPath(const std::wstring& path) {
-    const std::wstring_view drivePath = std::wstring_view(path).substr(path.starts_with(L"\\\\?\\") ? 4 : 0);
-    if (drivePath.size() < 3 || drivePath[1] != L':' || drivePath[2] != L'\\') return path;
-    std::vector<std::byte> answer(sizeof(UNIVERSAL_NAME_INFOW) + (kMaxPathText + 1) * sizeof(wchar_t));
-    auto size = static_cast<DWORD>(answer.size());
-    // The drive's root alone: the rest keeps its short names, which the provider could lengthen.
-    const std::wstring root(drivePath.substr(0, 3));
-    if (::WNetGetUniversalNameW(root.c_str(), UNIVERSAL_NAME_INFO_LEVEL, answer.data(), &size) != NO_ERROR)
-        return path;  // a local or SUBST drive, or a network that cannot say
-    return OnNetworkRoot(path, reinterpret_cast<const UNIVERSAL_NAME_INFOW*>(answer.data())->lpUniversalName);
-}
-
-std::wstring ForPasting(const std::vector<std::wstring>& paths, const CopyForm& form) {
+std::wstring PastingForm::operator()(const std::vector<std::wstring>& paths) {
     std::vector<std::wstring> rooted;
-    for (const std::wstring& path : paths) rooted.push_back(form.unc ? UniversalPath(path) : path);
+    for (const std::wstring& path : paths) {
+        const std::wstring root(std::wstring_view(path).substr(path.starts_with(L"\\\\?\\") ? 4 : 0, 3));
+        auto [uncPath, unasked] = uncPaths.try_emplace(root);
+        if (form.unc && unasked && root.ends_with(L":\\")) {
+            std::vector<std::byte> answer(sizeof(UNIVERSAL_NAME_INFOW) + (kMaxPathText + 1) * sizeof(wchar_t));
+            auto size = static_cast<DWORD>(answer.size());
+            if (::WNetGetUniversalNameW(root.c_str(), UNIVERSAL_NAME_INFO_LEVEL, answer.data(), &size) == NO_ERROR)
+                uncPath->second = reinterpret_cast<const UNIVERSAL_NAME_INFOW*>(answer.data())->lpUniversalName;
+        }
+        rooted.push_back(OnNetworkRoot(path, uncPath->second));
+    }
     return WrittenAs(rooted, form);
 }
 

@@ -4,8 +4,6 @@
 #include "resource.h"
 #include "settings/registry.h"
 
-#include <vector>
-
 namespace shortex::main_window {
 namespace {
 

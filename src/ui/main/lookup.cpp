@@ -30,7 +30,7 @@ void CALLBACK Lookup::Ask(PTP_CALLBACK_INSTANCE, void* context) {
     if (answer.exists) answer.text = asked.longForm ? LongPath(files, trimmed) : ShortPath(files, trimmed);
     if (answer.exists && !asked.longForm) answer.note = NoteOnShortForm(files, trimmed, answer.text);
     if (answer.note.noShortName) answer.names = NamesToGive(files, {trimmed});
-    answer.text = ForPasting({answer.text}, asked.form);
+    answer.text = PastingForm{asked.form}({answer.text});
     ::SetEvent(asked.done_.get());
     ::PostMessageW(question->window, kLookupAnswered, static_cast<WPARAM>(asked.number), 0);
 }
