@@ -3,6 +3,7 @@
 #include "common/failure.h"
 #include "common/system_errors.h"
 #include "common/unique_handle.h"
+#include "environment_command.h"
 #include "explorer_menu.h"
 #include "pathnames/short_names.h"
 #include "shortex_version.h"
@@ -230,6 +231,10 @@ int Run(const std::vector<std::wstring>& arguments) {
         return kExitUsage;
     }
     PastingForm written{request.form};
+    if (request.action == ShortenVariable)
+        return cli::ShortenVariable(
+            request, [&](const std::wstring& line) { output.WriteLine(line); },
+            [&](const std::wstring& line) { errors.WriteLine(line); });
     if (request.action == ListTree) return PrintTree(request.paths[0], request.strict, written, output, errors);
     if (request.action == InstallExplorer || request.action == UninstallExplorer) {
         const MenuChange change = request.action == InstallExplorer ? InstallExplorerMenu() : UninstallExplorerMenu();
@@ -271,11 +276,8 @@ int Run(const std::vector<std::wstring>& arguments) {
             answer(path);
     }
     output.Flush();
-    // Never a UAC prompt of its own: a script must not wait on one.
     if (needsAdministrator) {
-        errors.WriteLine(
-            L"shortex-cli: run it again from an administrator prompt (right-click Terminal or "
-            L"Command Prompt, \"Run as administrator\").");
+        errors.WriteLine(kRunAsAdministrator);
         return kExitNeedsAdministrator;
     }
     if (request.strict && anyLongName) return kExitLongNameKept;

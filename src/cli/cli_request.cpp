@@ -39,6 +39,16 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
             request.dryRun = true;
         else if (arguments[next] == L"--report-to" && next + 1 < arguments.size())
             request.reportTo = arguments[++next];
+        else if (arguments[next] == L"--env" && next + 1 < arguments.size())
+            request.variable = arguments[++next];
+        else if (arguments[next] == L"--machine")
+            request.machine = true;
+        else if (arguments[next] == L"--expand")
+            request.expandReferences = true;
+        else if (arguments[next] == L"--write")
+            request.write = true;
+        else if (arguments[next] == L"--undo")
+            request.undo = true;
         else if (arguments[next] == L"--unc")
             request.form.unc = true;
         else if (arguments[next] == L"--form" || arguments[next] == L"--quote") {
@@ -50,6 +60,14 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
         } else {
             break;
         }
+    }
+    const bool envOptions = request.machine || request.expandReferences || request.write || request.undo;
+    if (!request.variable.empty() || envOptions) {
+        if (request.variable.empty() || next != arguments.size() || tree || makeShort || request.longForm ||
+            request.strict || request.dryRun || (request.write && request.undo))
+            return usageError(L"--env takes one variable, with --machine, --expand and --write or --undo only");
+        request.action = ShortenVariable;
+        return request;
     }
     if (tree) {
         if (request.longForm || makeShort || request.dryRun || !request.reportTo.empty() ||
@@ -92,6 +110,7 @@ std::wstring_view UsageText() {
            L"       shortex-cli [--long] [--strict] [FORM] -\r\n"
            L"       shortex-cli [--strict] [FORM] --tree FOLDER\r\n"
            L"       shortex-cli --make-short [--dry-run] [FORM] PATH...\r\n"
+           L"       shortex-cli --env NAME [--machine] [--expand] [--write | --undo]\r\n"
            L"       shortex-cli --install-explorer | --uninstall-explorer\r\n"
            L"\r\n"
            L"Prints the short (8.3) form of each PATH on a line of its own, as the file system\r\n"
@@ -109,6 +128,10 @@ std::wstring_view UsageText() {
            L"                then print the short form; --dry-run: each name it would give, a tab,\r\n"
            L"                the component, and nothing changes\r\n"
            L"  --version show the program's version\r\n"
+           L"  --env NAME  the user's variable NAME (--machine: the machine's) as stored, every entry of\r\n"
+           L"           its ; list in short form, %REFERENCES% kept (--expand: expanded where they hold\r\n"
+           L"           a blank); each change and its length on stderr. --write writes it back, the old\r\n"
+           L"           value saved first; --undo puts that back if the variable still holds what was written\r\n"
            L"  --install-explorer    add \"Copy short path\" to Explorer's menus and Send To, for this\r\n"
            L"                        user, running the Shortex.exe beside this program\r\n"
            L"  --uninstall-explorer  remove them again\r\n"

@@ -22,11 +22,17 @@ enum ExitCode : int {
     kExitNeedsAdministrator = 4,
 };
 
+// What a run that needs an administrator says, and never a UAC prompt of its own: a script must not wait on one.
+inline constexpr wchar_t kRunAsAdministrator[] =
+    L"shortex-cli: run it again from an administrator prompt (right-click Terminal or Command Prompt, \"Run as "
+    L"administrator\").";
+
 struct CliRequest {
     enum class Action {
         Convert,
         ListTree,
         MakeShort,
+        ShortenVariable,
         InstallExplorer,
         UninstallExplorer,
         ShowHelp,
@@ -40,6 +46,11 @@ struct CliRequest {
     CopyForm form;                    // --form, --quote, --unc: how every path printed is written
     std::vector<std::wstring> paths;  // in order; kStandardInput stands for the lines of stdin; the folder of --tree
     std::wstring reportTo;            // with --make-short: a local pipe that also takes each failure (Shortex.exe's)
+    std::wstring variable;            // --env: the environment variable to shorten
+    bool machine = false;             // with --env: the machine's variable, not the user's
+    bool expandReferences = false;    // with --env: an entry whose references expand to a blank, expanded
+    bool write = false;               // with --env: write it back, the old value saved first
+    bool undo = false;                // with --env: put the saved value back
     std::wstring error;               // for UsageError
 };
 

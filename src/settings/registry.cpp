@@ -3,44 +3,61 @@
 #include "common/unique_handle.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace shortex::registry {
 
-// Only REG_SZ is read: the program writes nothing else. The data ends at its first NUL, or at its
-// end when the writer left the terminator out; an odd last byte is half a character and dropped.
 // A value that another program rewrites meanwhile is read again, a few times.
-std::optional<std::wstring> ReadRegValue(HKEY root, const wchar_t* subKey, const wchar_t* name) {
+std::optional<StoredValue> ReadStoredValue(HKEY root, const wchar_t* subKey, const wchar_t* name) {
     UniqueHkey key;
-    DWORD type = REG_NONE, bytes = 0;
+    StoredValue value;
+    DWORD bytes = 0;
     if (::RegOpenKeyExW(root, subKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS ||
-        ::RegQueryValueExW(key.get(), name, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS)
+        ::RegQueryValueExW(key.get(), name, nullptr, &value.type, nullptr, &bytes) != ERROR_SUCCESS)
         return std::nullopt;
-    for (int attempt = 0; attempt < 8 && type == REG_SZ; ++attempt) {
-        std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
-        const auto capacity = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-        bytes = capacity;
-        const LSTATUS status =
-            ::RegQueryValueExW(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &bytes);
-        if (status == ERROR_SUCCESS && type == REG_SZ) {
-            const auto end = buffer.begin() + std::min(bytes, capacity) / sizeof(wchar_t);
-            return std::wstring(buffer.begin(), std::find(buffer.begin(), end, L'\0'));
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        value.bytes.resize(bytes);
+        const LSTATUS status = ::RegQueryValueExW(key.get(), name, nullptr, &value.type, value.bytes.data(), &bytes);
+        if (status == ERROR_SUCCESS) {
+            value.bytes.resize(std::min<std::size_t>(bytes, value.bytes.size()));
+            return value;
         }
-        if (status != ERROR_MORE_DATA || capacity > MAXDWORD / 2) break;  // doubled, it would not fit a DWORD
-        if (bytes <= capacity) bytes = capacity * 2;                      // some sources answer no size at all
+        if (status != ERROR_MORE_DATA || bytes > MAXDWORD / 2) break;
+        bytes = std::max<DWORD>(bytes, static_cast<DWORD>(value.bytes.size()) * 2 + 2);  // some sources answer no size
     }
     return std::nullopt;
+}
+
+// The data ends at its first NUL, or at its end when the writer left the terminator out; an odd
+// last byte is half a character and dropped.
+std::wstring TextOf(const StoredValue& value) {
+    std::wstring text(value.bytes.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(text.data(), value.bytes.data(), text.size() * sizeof(wchar_t));
+    return text.substr(0, text.find(L'\0'));
+}
+
+// Only REG_SZ is read: the program writes nothing else.
+std::optional<std::wstring> ReadRegValue(HKEY root, const wchar_t* subKey, const wchar_t* name) {
+    const std::optional<StoredValue> value = ReadStoredValue(root, subKey, name);
+    if (!value || value->type != REG_SZ) return std::nullopt;
+    return TextOf(*value);
+}
+
+LSTATUS WriteStoredValue(HKEY root, const wchar_t* subKey, const wchar_t* name, const StoredValue& value) {
+    UniqueHkey key;
+    LSTATUS status = ::RegOpenKeyExW(root, subKey, 0, KEY_SET_VALUE, key.put());
+    if (status == ERROR_SUCCESS)
+        status = ::RegSetValueExW(key.get(), name, 0, value.type, value.bytes.data(),
+                                  static_cast<DWORD>(value.bytes.size()));
+    return status;
 }
 
 LSTATUS WriteRegValue(HKEY root, const wchar_t* subKey, const wchar_t* name, const std::wstring& text) {
     const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);  // with the terminating NUL
     if (bytes > MAXDWORD) return ERROR_INVALID_PARAMETER;
-    UniqueHkey key;
-    LSTATUS status = ::RegOpenKeyExW(root, subKey, 0, KEY_SET_VALUE, key.put());
-    if (status == ERROR_SUCCESS)
-        status = ::RegSetValueExW(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                                  static_cast<DWORD>(bytes));
-    return status;
+    const auto* data = reinterpret_cast<const BYTE*>(text.c_str());
+    return WriteStoredValue(root, subKey, name, {REG_SZ, {data, data + bytes}});
 }
 
 LSTATUS CreateRegKey(HKEY root, const wchar_t* subKey) {

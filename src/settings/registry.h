@@ -7,11 +7,23 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace shortex::registry {
 
 // The program's settings key, under HKEY_CURRENT_USER.
 inline constexpr wchar_t kSettingsKey[] = L"Software\\Tandril\\Shortex";
+
+// A value exactly as stored: its type and its bytes.
+struct StoredValue {
+    DWORD type = REG_NONE;
+    std::vector<BYTE> bytes;
+};
+std::optional<StoredValue> ReadStoredValue(HKEY root, const wchar_t* subKey, const wchar_t* name);
+LSTATUS WriteStoredValue(HKEY root, const wchar_t* subKey, const wchar_t* name, const StoredValue& value);
+
+// The text of a string value's bytes: up to the first NUL, the whole when it has none.
+std::wstring TextOf(const StoredValue& value);
 
 // The value's text, whole and exactly as stored; nothing when the key cannot be opened for
 // reading, or the value is missing, unreadable or no REG_SZ.
