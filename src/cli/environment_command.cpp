@@ -28,13 +28,6 @@ bool SameName(const std::wstring& a, const std::wstring& b) {
     return ::CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
 }
 
-// As ExpandEnvironmentStringsW expands it; a reference to a variable that does not exist stays.
-std::wstring Expanded(const std::wstring& text) {
-    std::wstring expanded(kMaxPathText + 1, L'\0');
-    const DWORD size = ::ExpandEnvironmentStringsW(text.c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
-    return size == 0 || size > expanded.size() ? text : expanded.substr(0, size - 1);
-}
-
 registry::StoredValue Stored(DWORD type, const std::wstring& text) {
     const auto* data = reinterpret_cast<const BYTE*>(text.c_str());
     return {type, {data, data + (text.size() + 1) * sizeof(wchar_t)}};
@@ -111,7 +104,7 @@ int ShortenVariable(const CliRequest& request, const Lines& output, const Lines&
     const std::wstring text = TextOf(*stored);
     if (request.undo) return PutSavedBack(request, scope, text, output, errors);
     SystemFileSystem files;
-    const ShortenedValue shortened = ShortenedEntries(files, text, request.expandReferences, Expanded);
+    const ShortenedValue shortened = ShortenedEntries(files, text, request.expandReferences, ExpandedReferences);
     output(shortened.value);
     for (const std::wstring& note : shortened.notes) errors(L"shortex-cli: " + note);
     errors(L"shortex-cli: " + whose + L" before: " + LengthAgainstLimits(text.size()));

@@ -27,6 +27,10 @@ struct ShortenedValue {
 ShortenedValue ShortenedEntries(FileSystem& files, std::wstring_view value, bool expandReferences,
                                 const std::function<std::wstring(const std::wstring&)>& expand);
 
+// Windows only. The text's references expanded as ExpandEnvironmentStringsW expands them: from
+// this process's environment, a reference to a variable that does not exist left as it is.
+std::wstring ExpandedReferences(const std::wstring& text);
+
 // The value's length against the limits it meets: setx's 1,024, the Environment Variables
 // dialog's 2,047, cmd's command line of 8,191 and a variable's 32,767 characters.
 std::wstring LengthAgainstLimits(std::size_t length);

@@ -1,6 +1,7 @@
 // The file system's answers from the Win32 API, for paths of any length.
 #include "common/system_errors.h"
 #include "common/unique_handle.h"
+#include "environment_value.h"
 #include "path_forms.h"
 #include "path_names.h"
 
@@ -219,6 +220,12 @@ std::wstring PastingForm::operator()(const std::vector<std::wstring>& paths) {
         rooted.push_back(OnNetworkRoot(path, uncPath->second));
     }
     return WrittenAs(rooted, form);
+}
+
+std::wstring ExpandedReferences(const std::wstring& text) {
+    std::wstring expanded(kMaxPathText + 1, L'\0');
+    const DWORD size = ::ExpandEnvironmentStringsW(text.c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
+    return size == 0 || size > expanded.size() ? text : expanded.substr(0, size - 1);
 }
 
 }  // namespace shortex

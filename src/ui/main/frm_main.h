@@ -87,7 +87,7 @@ private:
     // Asks the file system off this thread; the answer to an older question goes unseen.
     void Look(const std::wstring& path, Check check, bool longForm, std::optional<MakeShortRun> giving = std::nullopt);
     // Shows the button that gives the names, or hides it when they cannot be offered.
-    void Offer(std::vector<GivenName> names, const std::wstring& path = {});
+    void Offer(std::vector<GivenName> names, const std::wstring& path = {}, std::vector<std::wstring> paths = {});
     void ShowBox(BoxRequest box);
     void ShowAnswer(const Answer& answer);
     void ShowTextAsTooltip(int box);
@@ -108,7 +108,8 @@ private:
     std::shared_ptr<Lookup> pending_;          // the newest question, while it has no answer
     std::optional<ShortFormNote> noteAtShow_;  // answered before the window showed
     std::vector<GivenName> namesOffered_;      // the button shows while they can be given
-    std::wstring pathOffered_;
+    std::wstring pathOffered_;                 // as typed: looked up again once the names are given
+    std::vector<std::wstring> pathsOffered_;   // the paths it names, whose components get the names
     std::unique_ptr<DropTarget> dropTarget_;
     std::wstring pathTip_, resultTip_;  // the tips the two boxes show now
     CopyForm copyForm_;                 // how the result box writes the short form

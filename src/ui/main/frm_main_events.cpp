@@ -136,7 +136,7 @@ void frmMain::ShowAnswer(const Answer& answer) {
         Focus(cmdGetShortex);
     }
     SetText(txtShortex, answer.text);
-    Offer(answer.names, std::wstring(Trim(lookup->path)));
+    Offer(answer.names, std::wstring(Trim(lookup->path)), answer.paths);
     if (answer.given && answer.given->exitCode)
         ShowBox({NotGivenText(answer.given->reported), L"Shortex", MB_OK | MB_ICONEXCLAMATION});
     if (answer.note.text.empty()) return;
@@ -220,17 +220,18 @@ void frmMain::cmdAbout_Click() {
 void frmMain::cmdMakeShort_Click() {
     if (!AskToGive(boxes_, hwnd_, namesOffered_)) return;
     const std::wstring path = pathOffered_;
-    MakeShortRun giving = MakeShortRun::Start(hwnd_, {path});
+    MakeShortRun giving = MakeShortRun::Start(hwnd_, pathsOffered_);
     if (giving.Declined()) return;
     SetText(txtPath, path);
     Look(path, Check::None, false, std::move(giving));
 }
 
-void frmMain::Offer(std::vector<GivenName> names, const std::wstring& path) {
+void frmMain::Offer(std::vector<GivenName> names, const std::wstring& path, std::vector<std::wstring> paths) {
     if (!CanOffer(names)) names.clear();
     const bool change = names.empty() != namesOffered_.empty();
     namesOffered_ = std::move(names);
     pathOffered_ = path;
+    pathsOffered_ = std::move(paths);
     if (!change) return;
     if (namesOffered_.empty() && ::GetFocus() == Item(cmdMakeShort)) Focus(cmdGetShortex);
     ::ShowWindow(Item(cmdMakeShort), namesOffered_.empty() ? SW_HIDE : SW_SHOWNA);

@@ -1,6 +1,7 @@
 #include "lookup.h"
 
 #include "main_layout.h"
+#include "pathnames/environment_value.h"
 
 #include <atomic>
 
@@ -26,11 +27,21 @@ void CALLBACK Lookup::Ask(PTP_CALLBACK_INSTANCE, void* context) {
     if (asked.check != Check::None)
         answer.exists =
             DirExists(files, asked.path) || (asked.check == Check::FileOrFolder && FileExists(files, asked.path));
-    const std::wstring trimmed(Trim(asked.path));
-    if (answer.exists) answer.text = asked.longForm ? LongPath(files, trimmed) : ShortPath(files, trimmed);
-    if (answer.exists && !asked.longForm) answer.note = NoteOnShortForm(files, trimmed, answer.text);
-    if (answer.note.noShortName) answer.names = NamesToGive(files, {trimmed});
-    answer.text = PastingForm{asked.form}({answer.text});
+    // References as this machine expands them. A text with ";" that names nothing is a list, as a
+    // PATH is: each entry is answered, in order, and one that has no short form stays as it is.
+    const std::wstring trimmed = ExpandedReferences(std::wstring(Trim(asked.path)));
+    const bool list = trimmed.find(L';') != std::wstring::npos && !files.Attributes(trimmed);
+    const std::vector<std::wstring> paths = list ? ListEntries(trimmed) : std::vector{trimmed};
+    if (answer.exists && asked.longForm) answer.text = PastingForm{asked.form}({LongPath(files, trimmed)});
+    for (std::size_t i = 0; answer.exists && !asked.longForm && i < paths.size(); ++i) {
+        const std::wstring shortForm = ShortPath(files, paths[i]);
+        if (!answer.note.noShortName) answer.note = NoteOnShortForm(files, paths[i], shortForm);
+        answer.text += (i > 0 ? L";" : L"") + (!list               ? PastingForm{asked.form}({shortForm})
+                                               : shortForm.empty() ? paths[i]
+                                                                   : shortForm);
+    }
+    if (answer.note.noShortName) answer.names = NamesToGive(files, paths);
+    answer.paths = paths;
     ::SetEvent(asked.done_.get());
     ::PostMessageW(question->window, kLookupAnswered, static_cast<WPARAM>(asked.number), 0);
 }

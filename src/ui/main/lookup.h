@@ -23,6 +23,7 @@ struct Answer {
     std::wstring text;                // the short or long form, written in the copy form; empty when there is none
     ShortFormNote note;               // what to say of the short form's names
     std::vector<GivenName> names;     // with a component that has no short name: what giving them would do
+    std::vector<std::wstring> paths;  // the paths asked, references expanded: a list's entries, or one
     std::optional<NamesGiven> given;  // after names were given: how the run that gave them ended
 };
 

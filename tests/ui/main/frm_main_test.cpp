@@ -119,6 +119,14 @@ TEST_F(FrmMainTest, AltDownOnCopyChoosesTheFormTheResultBoxShowsAltCCopiesAndThe
     EXPECT_TRUE(PumpUntil([&] { return ClipboardText() == forward; }, window->hwnd())) << "nothing copied";
 }
 
+TEST_F(FrmMainTest, AListOrAReferenceIsAnsweredEntryByEntryAsThisMachineExpandsIt) {
+    ::SetEnvironmentVariableW(L"SHORTEX_FOLDER", programFiles.c_str());
+    Open();
+    Type(L"%SHORTEX_FOLDER%;;C:\\missing;N:\\Big Files");
+    EXPECT_EQ(Text(txtShortex), ShortPath(*files, programFiles) + L";;C:\\missing;N:\\Big Files");
+    EXPECT_TRUE(::IsWindowVisible(window->Balloon())) << "no note on the last entry";
+}
+
 TEST_F(FrmMainTest, GetLongNameShowsTheLongFormAndLeavesThePathAsTyped) {
     Open();
     const std::wstring shortForm = ShortPath(*files, programFiles);
