@@ -3,7 +3,6 @@
 #include "common/failure.h"
 #include "common/system_errors.h"
 #include "common/unique_handle.h"
-#include "environment_command.h"
 #include "explorer_menu.h"
 #include "pathnames/short_names.h"
 #include "shortex_version.h"

@@ -1,15 +1,19 @@
 #include "cli_request.h"
 
+#include <algorithm>
+
 namespace shortex::cli {
 namespace {
 
-// Sets the choice the word names; false when it names none.
-template <typename Choice>
-bool Choose(Choice& choice, std::span<const std::wstring_view> words, std::wstring_view word) {
-    const std::optional<int> position = WordPosition(words, word);
-    if (position) choice = static_cast<Choice>(*position);
-    return position.has_value();
-}
+// The options that only say yes.
+using Flag = std::pair<std::wstring_view, bool CliRequest::*>;
+const Flag kFlags[] = {{L"--long", &CliRequest::longForm},
+                       {L"--strict", &CliRequest::strict},
+                       {L"--dry-run", &CliRequest::dryRun},
+                       {L"--machine", &CliRequest::machine},
+                       {L"--expand", &CliRequest::expandReferences},
+                       {L"--write", &CliRequest::write},
+                       {L"--undo", &CliRequest::undo}};
 
 }  // namespace
 
@@ -27,36 +31,28 @@ CliRequest ParseArguments(const std::vector<std::wstring>& arguments) {
     std::size_t next = 0;
     bool tree = false, makeShort = false;
     for (; next < arguments.size(); ++next) {
-        if (arguments[next] == L"--long")
-            request.longForm = true;
-        else if (arguments[next] == L"--strict")
-            request.strict = true;
+        const auto flag = std::ranges::find(kFlags, arguments[next], &Flag::first);
+        if (flag != std::end(kFlags))
+            request.*flag->second = true;
         else if (arguments[next] == L"--tree")
             tree = true;
         else if (arguments[next] == L"--make-short")
             makeShort = true;
-        else if (arguments[next] == L"--dry-run")
-            request.dryRun = true;
         else if (arguments[next] == L"--report-to" && next + 1 < arguments.size())
             request.reportTo = arguments[++next];
         else if (arguments[next] == L"--env" && next + 1 < arguments.size())
             request.variable = arguments[++next];
-        else if (arguments[next] == L"--machine")
-            request.machine = true;
-        else if (arguments[next] == L"--expand")
-            request.expandReferences = true;
-        else if (arguments[next] == L"--write")
-            request.write = true;
-        else if (arguments[next] == L"--undo")
-            request.undo = true;
         else if (arguments[next] == L"--unc")
             request.form.unc = true;
         else if (arguments[next] == L"--form" || arguments[next] == L"--quote") {
             const bool form = arguments[next] == L"--form";
-            const std::wstring word = ++next < arguments.size() ? arguments[next] : L"";
-            if (form ? !Choose(request.form.form, kFormWords, word) : !Choose(request.form.quotes, kQuoteWords, word))
-                return usageError(form ? L"--form takes " + WordList(kFormWords)
-                                       : L"--quote takes " + WordList(kQuoteWords));
+            const auto words = form ? std::span<const std::wstring_view>(kFormWords) : kQuoteWords;
+            const std::optional<int> choice = WordPosition(words, ++next < arguments.size() ? arguments[next] : L"");
+            if (!choice) return usageError((form ? L"--form takes " : L"--quote takes ") + WordList(words));
+            if (form)
+                request.form.form = static_cast<PathForm>(*choice);
+            else
+                request.form.quotes = static_cast<Quotes>(*choice);
         } else {
             break;
         }
@@ -128,10 +124,9 @@ std::wstring_view UsageText() {
            L"                then print the short form; --dry-run: each name it would give, a tab,\r\n"
            L"                the component, and nothing changes\r\n"
            L"  --version show the program's version\r\n"
-           L"  --env NAME  the user's variable NAME (--machine: the machine's) as stored, every entry of\r\n"
-           L"           its ; list in short form, %REFERENCES% kept (--expand: expanded where they hold\r\n"
-           L"           a blank); each change and its length on stderr. --write writes it back, the old\r\n"
-           L"           value saved first; --undo puts that back if the variable still holds what was written\r\n"
+           L"  --env NAME  the user's (--machine: the machine's) variable as stored, each entry short,\r\n"
+           L"           %REFERENCES% kept (--expand: expanded where they hold a blank); --write writes it,\r\n"
+           L"           the old value saved first; --undo puts that back while it holds what was written\r\n"
            L"  --install-explorer    add \"Copy short path\" to Explorer's menus and Send To, for this\r\n"
            L"                        user, running the Shortex.exe beside this program\r\n"
            L"  --uninstall-explorer  remove them again\r\n"

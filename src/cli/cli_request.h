@@ -4,6 +4,7 @@
 #include "pathnames/path_forms.h"
 #include "pathnames/path_names.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -53,6 +54,11 @@ struct CliRequest {
     bool undo = false;                // with --env: put the saved value back
     std::wstring error;               // for UsageError
 };
+
+// shortex-cli --env NAME (Windows only): the variable as stored, every entry short, written back with
+// the old value saved first, or that put back; the exit code. The value to output, the changes to errors.
+using Lines = std::function<void(const std::wstring&)>;
+int ShortenVariable(const CliRequest& request, const Lines& output, const Lines& errors);
 
 // Arguments without the program's own name.
 CliRequest ParseArguments(const std::vector<std::wstring>& arguments);

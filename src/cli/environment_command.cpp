@@ -1,7 +1,6 @@
-#include "environment_command.h"
+#include "cli_request.h"
 
 #include "common/failure.h"
-#include "common/unique_handle.h"
 #include "pathnames/environment_value.h"
 #include "settings/registry.h"
 
@@ -9,6 +8,8 @@
 
 namespace shortex::cli {
 namespace {
+
+using namespace registry;
 
 struct Scope {
     HKEY root;
@@ -18,81 +19,45 @@ struct Scope {
 const Scope kUser{HKEY_CURRENT_USER, L"Environment", L"user"};
 const Scope kMachine{HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment",
                      L"machine"};
-// Under the settings key: the value as it was before --write (its own type and bytes), whose it
-// was ("user\NAME"), and what was written in its place.
-constexpr wchar_t kSaved[] = L"EnvironmentSaved", kSavedOf[] = L"EnvironmentSavedOf",
-                  kWritten[] = L"EnvironmentWritten";
+// Under the settings key, for each variable written ("user\NAME"): its value as it was before
+// (its own type and bytes), and what was written in its place.
+constexpr wchar_t kSaved[] = L" saved", kWritten[] = L" written";
 constexpr UINT kBroadcastTimeoutMs = 5000;  // a window that hangs holds nobody longer
 
-bool SameName(const std::wstring& a, const std::wstring& b) {
-    return ::CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
-}
-
-registry::StoredValue Stored(DWORD type, const std::wstring& text) {
-    const auto* data = reinterpret_cast<const BYTE*>(text.c_str());
-    return {type, {data, data + (text.size() + 1) * sizeof(wchar_t)}};
-}
-
-// The machine's variables are an administrator's to change; the status of opening the key to write.
-LSTATUS OpenToWrite(const Scope& scope) {
-    UniqueHkey key;
-    return ::RegOpenKeyExW(scope.root, scope.key, 0, KEY_SET_VALUE, key.put());
-}
-
-// Tells the running programs that read it again: Explorer, and what it starts from then on.
-void Broadcast(const Lines& errors) {
+// Writes the variable, then tells the running programs (Explorer reads it again); the exit code.
+int Write(const Scope& scope, const std::wstring& name, const StoredValue& value, const Lines& errors) {
+    const LSTATUS status = WriteStoredValue(scope.root, scope.key, name.c_str(), value);
+    if (status != ERROR_SUCCESS) {
+        errors(status == ERROR_ACCESS_DENIED
+                   ? std::wstring(kRunAsAdministrator)
+                   : L"shortex-cli: cannot write " + name + L": " + SystemMessage(static_cast<std::uint32_t>(status)));
+        return status == ERROR_ACCESS_DENIED ? kExitNeedsAdministrator : kExitNotEveryPath;
+    }
     ::SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"Environment"),
                           SMTO_ABORTIFHUNG, kBroadcastTimeoutMs, nullptr);
     errors(L"shortex-cli: programs already open keep their old environment until they are started again.");
+    return kExitDone;
 }
 
-// Windows gives a process the machine's Path, then the user's, in one.
-void TellJoinedPath(const CliRequest& request, const std::wstring& before, const std::wstring& after,
-                    const Lines& errors) {
-    const auto other = registry::ReadStoredValue(request.machine ? kUser.root : kMachine.root,
-                                                 request.machine ? kUser.key : kMachine.key, L"Path");
-    if (!SameName(request.variable, L"Path") || !other) return;
-    const std::size_t joined = registry::TextOf(*other).size() + 1;
-    errors(L"shortex-cli: the machine's and the user's Path together, before: " +
-           LengthAgainstLimits(joined + before.size()));
-    errors(L"shortex-cli: the machine's and the user's Path together, after: " +
-           LengthAgainstLimits(joined + after.size()));
-}
-
-int PutSavedBack(const CliRequest& request, const Scope& scope, const std::wstring& now, const Lines& output,
+// Puts the saved value back, only while the variable holds what was written in its place.
+int PutSavedBack(const Scope& scope, const std::wstring& name, const std::wstring& now, const Lines& output,
                  const Lines& errors) {
-    using namespace registry;
-    const auto saved = ReadStoredValue(HKEY_CURRENT_USER, kSettingsKey, kSaved);
-    const auto of = ReadRegValue(HKEY_CURRENT_USER, kSettingsKey, kSavedOf);
-    const auto written = ReadRegValue(HKEY_CURRENT_USER, kSettingsKey, kWritten);
-    const std::wstring whose = std::wstring(scope.name) + L"\\" + request.variable;
-    if (!saved || !of || !written || !SameName(*of, whose)) {
+    const std::wstring whose = std::wstring(scope.name) + L"\\" + name;
+    const auto saved = ReadStoredValue(HKEY_CURRENT_USER, kSettingsKey, (whose + kSaved).c_str());
+    const auto written = ReadRegValue(HKEY_CURRENT_USER, kSettingsKey, (whose + kWritten).c_str());
+    if (!saved || !written) {
         errors(L"shortex-cli: nothing of " + whose + L" was saved to put back");
         return kExitNotEveryPath;
     }
-    if (now != *written) {
-        errors(L"shortex-cli: " + whose +
-               L" changed since it was written: nothing changed; the saved value is printed");
-        output(TextOf(*saved));
-        return kExitNotEveryPath;
-    }
-    if (OpenToWrite(scope) == ERROR_ACCESS_DENIED) {
-        errors(kRunAsAdministrator);
-        return kExitNeedsAdministrator;
-    }
-    if (const LSTATUS status = WriteStoredValue(scope.root, scope.key, request.variable.c_str(), *saved)) {
-        errors(L"shortex-cli: cannot write " + whose + L": " + SystemMessage(static_cast<std::uint32_t>(status)));
-        return kExitNotEveryPath;
-    }
     output(TextOf(*saved));
-    Broadcast(errors);
-    return kExitDone;
+    if (now == *written) return Write(scope, name, *saved, errors);
+    errors(L"shortex-cli: " + whose + L" changed since it was written: nothing changed; the saved value is printed");
+    return kExitNotEveryPath;
 }
 
 }  // namespace
 
 int ShortenVariable(const CliRequest& request, const Lines& output, const Lines& errors) {
-    using namespace registry;
     const Scope& scope = request.machine ? kMachine : kUser;
     const std::wstring whose = std::wstring(scope.name) + L"\\" + request.variable;
     const std::optional<StoredValue> stored = ReadStoredValue(scope.root, scope.key, request.variable.c_str());
@@ -102,33 +67,34 @@ int ShortenVariable(const CliRequest& request, const Lines& output, const Lines&
         return kExitNotEveryPath;
     }
     const std::wstring text = TextOf(*stored);
-    if (request.undo) return PutSavedBack(request, scope, text, output, errors);
+    if (request.undo) return PutSavedBack(scope, request.variable, text, output, errors);
     SystemFileSystem files;
     const ShortenedValue shortened = ShortenedEntries(files, text, request.expandReferences, ExpandedReferences);
     output(shortened.value);
     for (const std::wstring& note : shortened.notes) errors(L"shortex-cli: " + note);
-    errors(L"shortex-cli: " + whose + L" before: " + LengthAgainstLimits(text.size()));
-    errors(L"shortex-cli: " + whose + L" after: " + LengthAgainstLimits(shortened.value.size()));
-    TellJoinedPath(request, text, shortened.value, errors);
-    if (!request.write || shortened.value == text) return kExitDone;
-    if (OpenToWrite(scope) == ERROR_ACCESS_DENIED) {
-        errors(kRunAsAdministrator);
-        return kExitNeedsAdministrator;
+    // Windows gives a process the machine's Path, then the user's, in one.
+    const Scope& other = request.machine ? kUser : kMachine;
+    const auto otherPath = ReadStoredValue(other.root, other.key, L"Path");
+    const bool path = ::CompareStringOrdinal(request.variable.c_str(), -1, L"Path", -1, TRUE) == CSTR_EQUAL;
+    const std::size_t joined = path && otherPath ? TextOf(*otherPath).size() + 1 : 0;
+    for (const auto& [when, value] : {std::pair{L" before: ", &text}, std::pair{L" after: ", &shortened.value}}) {
+        errors(L"shortex-cli: " + whose + when + LengthAgainstLimits(value->size()));
+        if (joined)
+            errors(L"shortex-cli: with the " + std::wstring(other.name) + L"'s Path" + when +
+                   LengthAgainstLimits(joined + value->size()));
     }
+    if (!request.write || shortened.value == text) return kExitDone;
     // The old value is saved before anything is written; a backup that fails writes nothing.
     LSTATUS status = CreateRegKey(HKEY_CURRENT_USER, kSettingsKey);
-    for (const auto& [name, value] : {std::pair{kSaved, *stored}, std::pair{kSavedOf, Stored(REG_SZ, whose)},
-                                      std::pair{kWritten, Stored(REG_SZ, shortened.value)}})
-        if (status == ERROR_SUCCESS) status = WriteStoredValue(HKEY_CURRENT_USER, kSettingsKey, name, value);
-    if (status == ERROR_SUCCESS)
-        status =
-            WriteStoredValue(scope.root, scope.key, request.variable.c_str(), Stored(stored->type, shortened.value));
+    for (const auto& [name, value] :
+         {std::pair{kSaved, *stored}, std::pair{kWritten, StoredText(REG_SZ, shortened.value)}})
+        if (status == ERROR_SUCCESS)
+            status = WriteStoredValue(HKEY_CURRENT_USER, kSettingsKey, (whose + name).c_str(), value);
     if (status != ERROR_SUCCESS) {
-        errors(L"shortex-cli: cannot write " + whose + L": " + SystemMessage(static_cast<std::uint32_t>(status)));
+        errors(L"shortex-cli: cannot save " + whose + L" first: " + SystemMessage(static_cast<std::uint32_t>(status)));
         return kExitNotEveryPath;
     }
-    Broadcast(errors);
-    return kExitDone;
+    return Write(scope, request.variable, StoredText(stored->type, shortened.value), errors);
 }
 
 }  // namespace shortex::cli

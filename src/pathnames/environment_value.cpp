@@ -17,15 +17,10 @@ std::size_t AfterLastReference(const std::wstring& entry) {
     return after;
 }
 
-// The entry's path in short form, its references kept unless they are to be expanded; why not
-// when it has none.
-struct ShortEntry {
-    std::wstring path;
-    std::wstring why;
-};
-
-ShortEntry Shortened(FileSystem& files, const std::wstring& path, bool expandReferences,
-                     const std::function<std::wstring(const std::wstring&)>& expand) {
+// The entry's path in short form, its references kept unless they are to be expanded; and what
+// to say of it: why it has no short form, or why it keeps a blank.
+std::pair<std::wstring, std::wstring> Shortened(FileSystem& files, const std::wstring& path, bool expandReferences,
+                                                const std::function<std::wstring(const std::wstring&)>& expand) {
     const std::size_t literal = AfterLastReference(path);
     const std::wstring references = expand(path.substr(0, literal));
     if (references.find(L'%') != std::wstring::npos) return {path, L"a reference to a variable that does not exist"};
@@ -57,12 +52,11 @@ std::vector<std::wstring> ListEntries(std::wstring_view value) {
     std::vector<std::wstring> entries(1);
     bool quoted = false;
     for (const wchar_t c : value) {
-        if (c == L';' && !quoted) {
-            entries.emplace_back();
-            continue;
-        }
         quoted = quoted != (c == L'"');
-        entries.back() += c;
+        if (c == L';' && !quoted)
+            entries.emplace_back();
+        else
+            entries.back() += c;
     }
     return entries;
 }
@@ -77,9 +71,9 @@ ShortenedValue ShortenedEntries(FileSystem& files, std::wstring_view value, bool
         const std::wstring path = quoted ? entry.substr(1, entry.size() - 2) : entry;
         std::wstring after = entry;
         if (path.find_first_not_of(L' ') != std::wstring::npos && path.find(L'"') == std::wstring::npos) {
-            const ShortEntry shortEntry = Shortened(files, path, expandReferences, expand);
-            after = quoted ? L"\"" + shortEntry.path + L"\"" : shortEntry.path;
-            if (!shortEntry.why.empty()) shortened.notes.push_back(entry + L": " + shortEntry.why);
+            const auto [shortPath, why] = Shortened(files, path, expandReferences, expand);
+            after = quoted ? L"\"" + shortPath + L"\"" : shortPath;
+            if (!why.empty()) shortened.notes.push_back(entry + L": " + why);
         }
         if (after != entry) shortened.notes.push_back(entry + L" -> " + after);
         shortened.value += (i > 0 ? L";" : L"") + after;

@@ -1,5 +1,4 @@
-// An environment variable's value with every entry of its ";" list in short form, and what that
-// changed, entry by entry, for a person to read before it is written back.
+// An environment variable's ";" list with every entry in short form, and each change in words.
 #pragma once
 
 #include "path_names.h"
@@ -20,19 +19,16 @@ struct ShortenedValue {
     std::vector<std::wstring> notes;  // a line for each entry that changed ("before -> after") or could not
 };
 
-// References (%NAME%) stay as written and only the literal text after the last one is shortened,
-// so the value means the same here; with expandReferences an entry whose references expand to a
-// text with a blank is written fully expanded instead. expand: the text's references expanded, a
-// reference to a variable that does not exist left as it is.
+// References (%NAME%, as expand expands them) stay and only the literal text after the last one is
+// shortened, so the value means the same here; with expandReferences an entry whose references
+// expand to a text with a blank is written fully expanded instead.
 ShortenedValue ShortenedEntries(FileSystem& files, std::wstring_view value, bool expandReferences,
                                 const std::function<std::wstring(const std::wstring&)>& expand);
 
-// Windows only. The text's references expanded as ExpandEnvironmentStringsW expands them: from
-// this process's environment, a reference to a variable that does not exist left as it is.
+// Windows only. ExpandEnvironmentStringsW's answer: a reference to no variable stays as it is.
 std::wstring ExpandedReferences(const std::wstring& text);
 
-// The value's length against the limits it meets: setx's 1,024, the Environment Variables
-// dialog's 2,047, cmd's command line of 8,191 and a variable's 32,767 characters.
+// The value's length against setx's, the Environment Variables dialog's, cmd's and a variable's limits.
 std::wstring LengthAgainstLimits(std::size_t length);
 
 }  // namespace shortex

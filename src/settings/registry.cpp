@@ -45,6 +45,7 @@ std::optional<std::wstring> ReadRegValue(HKEY root, const wchar_t* subKey, const
 }
 
 LSTATUS WriteStoredValue(HKEY root, const wchar_t* subKey, const wchar_t* name, const StoredValue& value) {
+    if (value.bytes.size() > MAXDWORD) return ERROR_INVALID_PARAMETER;
     UniqueHkey key;
     LSTATUS status = ::RegOpenKeyExW(root, subKey, 0, KEY_SET_VALUE, key.put());
     if (status == ERROR_SUCCESS)
@@ -53,11 +54,13 @@ LSTATUS WriteStoredValue(HKEY root, const wchar_t* subKey, const wchar_t* name, 
     return status;
 }
 
-LSTATUS WriteRegValue(HKEY root, const wchar_t* subKey, const wchar_t* name, const std::wstring& text) {
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);  // with the terminating NUL
-    if (bytes > MAXDWORD) return ERROR_INVALID_PARAMETER;
+StoredValue StoredText(DWORD type, const std::wstring& text) {
     const auto* data = reinterpret_cast<const BYTE*>(text.c_str());
-    return WriteStoredValue(root, subKey, name, {REG_SZ, {data, data + bytes}});
+    return {type, {data, data + (text.size() + 1) * sizeof(wchar_t)}};  // with the terminating NUL
+}
+
+LSTATUS WriteRegValue(HKEY root, const wchar_t* subKey, const wchar_t* name, const std::wstring& text) {
+    return WriteStoredValue(root, subKey, name, StoredText(REG_SZ, text));
 }
 
 LSTATUS CreateRegKey(HKEY root, const wchar_t* subKey) {

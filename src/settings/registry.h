@@ -22,8 +22,9 @@ struct StoredValue {
 std::optional<StoredValue> ReadStoredValue(HKEY root, const wchar_t* subKey, const wchar_t* name);
 LSTATUS WriteStoredValue(HKEY root, const wchar_t* subKey, const wchar_t* name, const StoredValue& value);
 
-// The text of a string value's bytes: up to the first NUL, the whole when it has none.
+// The text of a string value's bytes: up to the first NUL, the whole when it has none; and back.
 std::wstring TextOf(const StoredValue& value);
+StoredValue StoredText(DWORD type, const std::wstring& text);
 
 // The value's text, whole and exactly as stored; nothing when the key cannot be opened for
 // reading, or the value is missing, unreadable or no REG_SZ.

@@ -36,9 +36,8 @@ void CALLBACK Lookup::Ask(PTP_CALLBACK_INSTANCE, void* context) {
     for (std::size_t i = 0; answer.exists && !asked.longForm && i < paths.size(); ++i) {
         const std::wstring shortForm = ShortPath(files, paths[i]);
         if (!answer.note.noShortName) answer.note = NoteOnShortForm(files, paths[i], shortForm);
-        answer.text += (i > 0 ? L";" : L"") + (!list               ? PastingForm{asked.form}({shortForm})
-                                               : shortForm.empty() ? paths[i]
-                                                                   : shortForm);
+        const std::wstring shown = list && shortForm.empty() ? paths[i] : shortForm;
+        answer.text += (i > 0 ? L";" : L"") + (list ? shown : PastingForm{asked.form}({shown}));
     }
     if (answer.note.noShortName) answer.names = NamesToGive(files, paths);
     answer.paths = paths;
