@@ -24,12 +24,12 @@ void CALLBACK Lookup::Ask(PTP_CALLBACK_INSTANCE, void* context) {
     FileSystem& files = *question->files;
     Answer& answer = asked.answer_;
     if (question->giving) answer.given = question->giving->Finish();
+    const std::wstring expanded = ExpandedReferences(asked.path);  // %NAME% as this machine expands it
     if (asked.check != Check::None)
         answer.exists =
-            DirExists(files, asked.path) || (asked.check == Check::FileOrFolder && FileExists(files, asked.path));
-    // References as this machine expands them. A text with ";" that names nothing is a list, as a
-    // PATH is: each entry is answered, in order, and one that has no short form stays as it is.
-    const std::wstring trimmed = ExpandedReferences(std::wstring(Trim(asked.path)));
+            DirExists(files, expanded) || (asked.check == Check::FileOrFolder && FileExists(files, expanded));
+    // A text with ";" that names nothing is a list, as a PATH is: each entry is answered in turn.
+    const std::wstring trimmed(Trim(expanded));
     const bool list = trimmed.find(L';') != std::wstring::npos && !files.Attributes(trimmed);
     const std::vector<std::wstring> paths = list ? ListEntries(trimmed) : std::vector{trimmed};
     if (answer.exists && asked.longForm) answer.text = PastingForm{asked.form}({LongPath(files, trimmed)});
