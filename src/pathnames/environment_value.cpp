@@ -5,8 +5,7 @@
 namespace shortex {
 namespace {
 
-// Where the literal text after the entry's last reference starts: 0 when it holds none. A "%"
-// without its pair is literal text.
+// Where the literal text after the entry's last %NAME% starts (0: none); a lone "%" is literal.
 std::size_t AfterLastReference(const std::wstring& entry) {
     std::size_t after = 0;
     for (std::size_t open = entry.find(L'%'); open != entry.npos; open = entry.find(L'%', after)) {
@@ -25,8 +24,9 @@ std::pair<std::wstring, std::wstring> Shortened(FileSystem& files, const std::ws
     const std::wstring references = expand(path.substr(0, literal));
     if (references.find(L'%') != std::wstring::npos) return {path, L"a reference to a variable that does not exist"};
     const std::wstring full = references + path.substr(literal);
-    const std::wstring shortForm = ShortPath(files, full);
-    if (shortForm.empty()) return {path, L"not found"};
+    // A relative entry is found from wherever a program runs: it is not this process's to answer.
+    const std::wstring shortForm = RootLength(full) ? ShortPath(files, full) : L"";
+    if (shortForm.empty()) return {path, RootLength(full) ? L"not found" : L"not a full path: left as it is"};
     if (const ShortFormNote note = NoteOnShortForm(files, full, shortForm); note.noShortName) {
         const bool offered = CanOffer(NamesToGive(files, {full}));
         return {path, note.text + (offered ? L" shortex-cli --make-short \"" + full + L"\" gives it one." : L"")};

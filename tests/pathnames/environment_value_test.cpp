@@ -44,10 +44,10 @@ TEST(EnvironmentValue, EveryEntryInShortFormWithItsReferencesAndEverythingElseAs
 TEST(EnvironmentValue, EachEntryThatChangedOrCouldNotIsNamedWithWhy) {
     MemoryVolume volume = WithJava();
     const std::vector<std::wstring> notes =
-        ShortenedEntries(volume, L"%ProgramFiles%\\Java\\jdk 21;C:\\missing;%NOPE%\\x;D:\\No Short Names", false,
+        ShortenedEntries(volume, L"%ProgramFiles%\\Java\\jdk 21;C:\\missing;%NOPE%\\x;D:\\No Short Names;Java", false,
                          Expanded)
             .notes;
-    ASSERT_EQ(notes.size(), 5u);
+    ASSERT_EQ(notes.size(), 6u);
     EXPECT_EQ(notes[0],
               L"%ProgramFiles%\\Java\\jdk 21: a reference kept: it expands to a text with a blank "
               L"(--expand writes it expanded)");
@@ -56,6 +56,7 @@ TEST(EnvironmentValue, EachEntryThatChangedOrCouldNotIsNamedWithWhy) {
     EXPECT_EQ(notes[3], L"%NOPE%\\x: a reference to a variable that does not exist");
     EXPECT_TRUE(notes[4].starts_with(L"D:\\No Short Names: \"No Short Names\" has no short name.")) << notes[4];
     EXPECT_NE(notes[4].find(L"shortex-cli --make-short \"D:\\No Short Names\""), std::wstring::npos) << notes[4];
+    EXPECT_EQ(notes[5], L"Java: not a full path: left as it is");  // found from wherever a program runs
 }
 
 TEST(EnvironmentValue, TheLengthIsToldAgainstEachLimit) {
